@@ -1,0 +1,66 @@
+#include "benchmark.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::map<std::string, std::function<void()>>& groups()
+{
+    static std::map<std::string, std::function<void()>> all;
+    return all;
+}
+
+} // namespace
+
+BenchRegistrar::BenchRegistrar(const char* group, std::function<void()> run)
+{
+    groups()[group] = std::move(run);
+}
+
+BenchStats timeRuns(int runs, const std::function<void()>& setup, const std::function<void()>& body)
+{
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        if (setup)
+            setup();
+        QElapsedTimer timer;
+        timer.start();
+        body();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return {times.front(), times[times.size() / 2]};
+}
+
+void printFigure(const QString& name, const BenchStats& stats)
+{
+    std::printf("%-60s min %9.2f ms   median %9.2f ms\n", qPrintable(name), stats.minMs,
+                stats.medianMs);
+    std::fflush(stdout);
+}
+
+void printLine(const QString& text)
+{
+    std::printf("%s\n", qPrintable(text));
+    std::fflush(stdout);
+}
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    std::vector<std::string> wanted(argv + 1, argv + argc);
+    for (const auto& [name, run] : groups()) {
+        if (!wanted.empty() && std::find(wanted.begin(), wanted.end(), name) == wanted.end())
+            continue;
+        printLine(QStringLiteral("== %1").arg(QString::fromStdString(name)));
+        run();
+    }
+    return 0;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+// A tiny harness for the bench program: each bench file registers one group, and the
+// program runs every group (or those named on the command line) and prints one figure
+// per line.
+struct BenchStats {
+    double minMs = 0;
+    double medianMs = 0;
+};
+
+// Runs setup (untimed) and then body (timed) runs times.
+BenchStats timeRuns(int runs, const std::function<void()>& setup,
+                    const std::function<void()>& body);
+void printFigure(const QString& name, const BenchStats& stats);
+void printLine(const QString& text);
+
+struct BenchRegistrar {
+    BenchRegistrar(const char* group, std::function<void()> run);
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// The search and replace routines shared by the replace operation, the Containing
+// command and the enumeration prompts. Positions count from 1; 0 means "not found".
+class FindReplace {
+public:
+    // Position of the last occurrence of find in text that begins after start, or 0.
+    // pos ends just behind that occurrence. Occurrences may overlap.
+    static int FindLast(const QString& text, const QString& find, bool matchCase, bool exactPhrase,
+                        int& pos, int start);
+
+    // Replaces the last occurrence (repeat off) or every occurrence until none is left
+    // (repeat on). A result that would grow beyond the longest possible name gives "".
+    static QString ReplaceText(const QString& text, const QString& find, const QString& replacement,
+                               bool matchCase, bool exactPhrase, bool repeat);
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "list/itemstore.h"
+#include "ops/globals.h"
+#include "platform/platform.h"
+
+#include <functional>
+#include <optional>
+
+// What an operation works with during one call of ModifyItems.
+struct OperationContext {
+    ItemStore& store;
+    Platform& platform;
+    EnumSwitches& switches;
+};
+
+// The step of one operation for one selected item: turns the proposed name s of item i
+// into the new s (and may write the item's NewExt directly). The common finish runs
+// afterwards.
+using ItemTransform = std::function<void(int i, QString& s)>;
+
+// What an operation's preparation gives: a transform for the visit, or nothing when the
+// operation ends before any item is visited (Cancel, an empty answer, ...).
+using PreparedOperation = std::optional<ItemTransform>;
