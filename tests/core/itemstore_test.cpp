@@ -1,0 +1,151 @@
+#include "list/itemstore.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+Item named(const QString& name)
+{
+    Item item;
+    item.OrigName = item.NewName = name;
+    return item;
+}
+
+QStringList lines(const ItemStore& store)
+{
+    QStringList out;
+    for (int i = 0; i < store.rowCount(); ++i)
+        out << store.data(store.index(i)).toString();
+    return out;
+}
+
+} // namespace
+
+TEST(SelectionMarks, countFollowsEveryKindOfChange)
+{
+    // A reference vector<bool> against random changes, across word boundaries.
+    std::mt19937 random(7);
+    SelectionMarks marks;
+    std::vector<bool> expected;
+    for (int round = 0; round < 2000; ++round) {
+        const int action = int(random() % 6);
+        if (action == 0) {
+            const int size = int(random() % 300);
+            marks.resize(size);
+            expected.resize(size_t(size), false);
+        } else if (expected.empty()) {
+            continue;
+        } else if (action == 1) {
+            const int line = int(random() % expected.size());
+            const bool on = random() % 2;
+            marks.set(line, on);
+            expected[size_t(line)] = on;
+        } else if (action == 2) {
+            marks.invert();
+            expected.flip();
+        } else if (action == 3) {
+            const bool on = random() % 2;
+            marks.setAll(on);
+            std::fill(expected.begin(), expected.end(), on);
+        } else if (action == 4) {
+            const int a = int(random() % expected.size());
+            const int b = int(random() % expected.size());
+            marks.swap(a, b);
+            const bool t = expected[size_t(a)];
+            expected[size_t(a)] = expected[size_t(b)];
+            expected[size_t(b)] = t;
+        } else {
+            std::vector<bool> keep(expected.size());
+            std::vector<bool> kept;
+            for (size_t i = 0; i < keep.size(); ++i) {
+                keep[i] = random() % 3 != 0;
+                if (keep[i])
+                    kept.push_back(expected[i]);
+            }
+            marks.compact([&](int line) { return bool(keep[size_t(line)]); });
+            expected = kept;
+        }
+        ASSERT_EQ(marks.size(), int(expected.size()));
+        int count = 0;
+        for (size_t i = 0; i < expected.size(); ++i) {
+            ASSERT_EQ(marks.isSet(int(i)), bool(expected[i])) << "round " << round;
+            count += expected[i];
+        }
+        ASSERT_EQ(marks.count(), count) << "round " << round;
+    }
+}
+
+TEST(ItemStore, refusesTheItemBeyondTheLast)
+{
+    ItemStore store;
+    for (int i = 0; i < ItemStore::MaxItems; ++i)
+        ASSERT_TRUE(store.append(named(QString::number(i))));
+    EXPECT_FALSE(store.append(named(QStringLiteral("one too many"))));
+    EXPECT_EQ(store.ItemCount(), 32767);
+}
+
+TEST(ItemStore, swapMovesMarksWithTheirItems)
+{
+    ItemStore store;
+    for (const char* name : {"a", "b", "c"})
+        store.append(named(QString::fromLatin1(name)));
+    store.setSelected(0, true);
+    store.SwapItems(0, 2);
+    EXPECT_EQ(lines(store), QStringList({"c", "b", "a"}));
+    EXPECT_FALSE(store.isSelected(0));
+    EXPECT_TRUE(store.isSelected(2));
+    EXPECT_EQ(store.selectedCount(), 1);
+}
+
+TEST(ItemStore, removeKeepsOrderAndMarksOfTheRest)
+{
+    ItemStore store;
+    for (const char* name : {"a", "b", "c", "d", "e"})
+        store.append(named(QString::fromLatin1(name)));
+    store.setSelected(3, true);
+    store.setCurrentLine(4);
+    store.removeWhere([](int i) { return i == 1 || i == 4; });
+    EXPECT_EQ(lines(store), QStringList({"a", "c", "d"}));
+    EXPECT_TRUE(store.isSelected(2));
+    EXPECT_EQ(store.selectedCount(), 1);
+    EXPECT_EQ(store.currentLine(), 2);
+}
+
+TEST(ItemStore, batchAnnouncesChangesOnceAtTheEnd)
+{
+    ItemStore store;
+    for (int i = 0; i < 10; ++i)
+        store.append(named(QString::number(i)));
+    QSignalSpy changed(&store, &QAbstractItemModel::dataChanged);
+    QSignalSpy inserted(&store, &QAbstractItemModel::rowsInserted);
+    {
+        ItemStore::Batch batch(store);
+        store.setNewName(2, QStringLiteral("x"));
+        store.setNewExt(7, QStringLiteral(".y"));
+        store.append(named(QStringLiteral("new")));
+        EXPECT_EQ(store.rowCount(), 10); // views do not see the new row yet
+        EXPECT_EQ(changed.count(), 0);
+    }
+    EXPECT_EQ(store.rowCount(), 11);
+    ASSERT_EQ(changed.count(), 1);
+    EXPECT_EQ(changed[0][0].value<QModelIndex>().row(), 2);
+    EXPECT_EQ(changed[0][1].value<QModelIndex>().row(), 7);
+    EXPECT_EQ(inserted.count(), 1);
+    EXPECT_EQ(lines(store).at(7), QStringLiteral("7.y"));
+}
+
+TEST(ItemStore, permuteMovesItemsAndMarksTogether)
+{
+    ItemStore store;
+    for (const char* name : {"a", "b", "c", "d"})
+        store.append(named(QString::fromLatin1(name)));
+    store.setSelected(1, true);
+    store.permute({3, 1, 0, 2});
+    EXPECT_EQ(lines(store), QStringList({"d", "b", "a", "c"}));
+    EXPECT_TRUE(store.isSelected(1));
+    EXPECT_EQ(store.selectedCount(), 1);
+}
