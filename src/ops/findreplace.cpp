@@ -1,13 +1,92 @@
 #include "ops/findreplace.h"
 
-int FindReplace::FindLast(const QString&, const QString&, bool, bool, int& pos, int start)
+namespace {
+
+// The longest name whose positions still fit the 16-bit text positions.
+constexpr qsizetype MaxNameLength = 32767;
+
+// Upper case that keeps every character at its position: a character whose upper case
+// would be longer or shorter (German sharp s, ligatures) stays as it is, so positions
+// found in the copy are positions in the original.
+QString upperKeepingPositions(const QString& text)
 {
-    pos = start;
-    return 0;
+    QString upper = text;
+    QChar* data = upper.data();
+    const qsizetype size = upper.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = data[i];
+        if (c.isHighSurrogate() && i + 1 < size && data[i + 1].isLowSurrogate()) {
+            const char32_t code = QChar::surrogateToUcs4(c, data[i + 1]);
+            const char32_t mapped = QChar::toUpper(code);
+            if (QChar::requiresSurrogates(mapped)) {
+                data[i] = QChar(QChar::highSurrogate(mapped));
+                data[i + 1] = QChar(QChar::lowSurrogate(mapped));
+            }
+            ++i;
+            continue;
+        }
+        const char32_t mapped = QChar::toUpper(char32_t(c.unicode()));
+        if (!QChar::requiresSurrogates(mapped))
+            data[i] = QChar(char16_t(mapped));
+    }
+    return upper;
 }
 
-QString FindReplace::ReplaceText(const QString& text, const QString&, const QString&, bool, bool,
-                                 bool)
+} // namespace
+
+int FindReplace::FindLast(const QString& text, const QString& find, bool matchCase,
+                          bool /*exactPhrase: accepted, never changes what is found*/, int& pos,
+                          int start)
 {
-    return text;
+    pos = start;
+    if (find.isEmpty())
+        return 0;
+    const QString t = matchCase ? text : upperKeepingPositions(text);
+    const QString f = matchCase ? find : upperKeepingPositions(find);
+    int result = 0;
+    for (;;) {
+        // An occurrence beginning at position pos + 1 or later is at index pos or later.
+        if (pos < 0 || pos >= t.size())
+            break;
+        const qsizetype index = t.indexOf(f, pos, Qt::CaseSensitive);
+        if (index < 0 || index + 1 <= pos)
+            break;
+        pos = int(index + 1);
+        result = pos;
+    }
+    if (result != 0)
+        pos += int(f.size());
+    return result;
+}
+
+QString FindReplace::ReplaceText(const QString& text, const QString& find,
+                                 const QString& replacement, bool matchCase, bool exactPhrase,
+                                 bool repeat)
+{
+    if (find.isEmpty())
+        return text;
+    QString result = text;
+    QString t = matchCase ? text : upperKeepingPositions(text);
+    const QString f = matchCase ? find : upperKeepingPositions(find);
+    const QString r = matchCase ? replacement : upperKeepingPositions(replacement);
+    if (repeat && r.contains(f))
+        return text;
+
+    // Every replacement changes the length by the same amount; a name that shrinks or
+    // grows reaches its end within MaxNameLength replacements. The same bound stops a
+    // replacement of equal length that keeps recreating occurrences.
+    const qsizetype growth = r.size() - f.size();
+    int start = 0;
+    for (int replacements = 0;; ++replacements) {
+        int pos = 0;
+        const int k = FindLast(t, f, true, exactPhrase, pos, start);
+        if (k == 0)
+            return result;
+        if (replacements >= MaxNameLength || result.size() + growth > MaxNameLength)
+            return QString();
+        t.replace(k - 1, f.size(), r);
+        result.replace(k - 1, f.size(), replacement);
+        if (!repeat)
+            start = int(r.size()) + k + 1;
+    }
 }

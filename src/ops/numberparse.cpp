@@ -1,16 +1,77 @@
 #include "ops/numberparse.h"
 
-double NumberParse::leadingNumber(const QString&)
+#include <cmath>
+#include <string>
+
+namespace {
+
+bool isBlank(QChar c)
 {
-    return 0;
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') ||
+           c == QLatin1Char('\r');
 }
 
-std::optional<int> NumberParse::floorToInt16(const QString&)
+bool isAsciiDigit(QChar c)
 {
-    return 0;
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-std::optional<int> NumberParse::roundHalfEvenToInt16(const QString&)
+std::optional<int> toInt16(double whole)
 {
-    return 0;
+    if (!(whole >= -32768.0 && whole <= 32767.0))
+        return std::nullopt;
+    return int(whole);
+}
+
+} // namespace
+
+double NumberParse::leadingNumber(const QString& text)
+{
+    // Only ASCII digits count: a digit of another script is where the number ends. No
+    // exponent is read ("1e5" is 1), so a short answer can never stand for a huge count.
+    std::string number;
+    qsizetype i = 0;
+    const qsizetype size = text.size();
+    while (i < size && isBlank(text.at(i)))
+        ++i;
+    if (i < size && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) {
+        number += char(text.at(i).unicode());
+        ++i;
+    }
+    bool anyDigit = false;
+    while (i < size && isAsciiDigit(text.at(i))) {
+        number += char(text.at(i).unicode());
+        anyDigit = true;
+        ++i;
+    }
+    if (i < size && text.at(i) == QLatin1Char('.')) {
+        number += '.';
+        ++i;
+        while (i < size && isAsciiDigit(text.at(i))) {
+            number += char(text.at(i).unicode());
+            anyDigit = true;
+            ++i;
+        }
+    }
+    if (!anyDigit)
+        return 0;
+    // strtod reads exactly the sign, digits and fraction collected above; a run of digits
+    // too long for a double reads as infinity, which the range checks reject.
+    const double value = std::strtod(number.c_str(), nullptr);
+    return value == 0 ? 0 : value; // no negative zero
+}
+
+std::optional<int> NumberParse::floorToInt16(const QString& text)
+{
+    return toInt16(std::floor(leadingNumber(text)));
+}
+
+std::optional<int> NumberParse::roundHalfEvenToInt16(const QString& text)
+{
+    const double value = leadingNumber(text);
+    double whole = std::floor(value);
+    const double rest = value - whole;
+    if (rest > 0.5 || (rest == 0.5 && std::fmod(whole, 2.0) != 0))
+        whole += 1;
+    return toInt16(whole);
 }

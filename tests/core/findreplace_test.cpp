@@ -1,0 +1,108 @@
+#include "ops/findreplace.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ReplaceCase {
+    const char* name;
+    const char* text;
+    const char* find;
+    const char* replacement;
+    bool matchCase;
+    bool repeat;
+    const char* expected;
+};
+
+class ReplaceTextCases : public testing::TestWithParam<ReplaceCase> {};
+
+TEST_P(ReplaceTextCases, givesTheExpectedName)
+{
+    const ReplaceCase& c = GetParam();
+    EXPECT_EQ(FindReplace::ReplaceText(QString::fromUtf8(c.text), QString::fromUtf8(c.find),
+                                       QString::fromUtf8(c.replacement), c.matchCase, false,
+                                       c.repeat),
+              QString::fromUtf8(c.expected));
+}
+
+const ReplaceCase replaceCases[] = {
+    {"without_repeat_only_the_last_occurrence", "a_b_c", "_", "-", false, false, "a_b-c"},
+    {"with_repeat_every_occurrence", "a_b_c", "_", "-", false, true, "a-b-c"},
+    {"overlapping_last_occurrence", "aaaa", "aa", "b", false, false, "aab"},
+    {"overlapping_with_repeat", "aaaa", "aa", "b", false, true, "bb"},
+    {"repeat_refused_when_replacement_holds_find", "xax", "a", "aa", false, true, "xax"},
+    {"repeat_refused_ignoring_case", "xax", "a", "bA", false, true, "xax"},
+    {"repeat_allowed_when_case_differs_and_matters", "xax", "a", "A", true, true, "xAx"},
+    {"case_off_keeps_name_case_and_inserts_as_typed", "abcB", "B", "x", false, false, "abcx"},
+    {"case_on_finds_exact_case_only", "abcB", "b", "x", true, false, "axcB"},
+    {"case_off_replacement_as_typed", "Track One", "one", "TWO", false, false, "Track TWO"},
+    {"repeat_replaces_occurrences_it_creates", "aab", "ab", "b", false, true, "b"},
+    {"no_occurrence_unchanged", "abc", "z", "y", false, true, "abc"},
+    {"whole_name_to_empty", "abc", "abc", "", false, false, ""},
+    {"find_longer_than_name", "ab", "abc", "x", false, false, "ab"},
+    {"sharp_s_keeps_positions",
+     "\xc3\x9f"
+     "ab",
+     "AB", "x", false, false,
+     "\xc3\x9f"
+     "x"},
+    {"runaway_repeat_gives_empty", "aab", "ab", "bbaa", false, true, ""},
+    {"equal_length_terminates", "aaabbb", "ab", "ba", false, true, "bbbaaa"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Names, ReplaceTextCases, testing::ValuesIn(replaceCases),
+                         [](const testing::TestParamInfo<ReplaceCase>& row) {
+                             return std::string(row.param.name);
+                         });
+
+struct FindLastCase {
+    const char* name;
+    const char* text;
+    const char* find;
+    bool matchCase;
+    int start;
+    int expected;
+    int expectedPos;
+};
+
+class FindLastCases : public testing::TestWithParam<FindLastCase> {};
+
+TEST_P(FindLastCases, returnsPositionAndMovesPos)
+{
+    const FindLastCase& c = GetParam();
+    int pos = -99;
+    EXPECT_EQ(FindReplace::FindLast(QString::fromUtf8(c.text), QString::fromUtf8(c.find),
+                                    c.matchCase, false, pos, c.start),
+              c.expected);
+    EXPECT_EQ(pos, c.expectedPos);
+}
+
+const FindLastCase findLastCases[] = {
+    {"overlapping_from_start", "aaaa", "aa", true, 0, 3, 5},
+    {"not_found_leaves_pos_at_start", "abc", "x", true, 0, 0, 0},
+    {"not_found_after_start", "abcabc", "abc", true, 4, 0, 4},
+    {"found_after_start", "abcabc", "abc", true, 1, 4, 7},
+    {"start_before_only_occurrence", "xabc", "abc", true, 1, 2, 5},
+    {"case_off_matches_other_case", "Abc", "aB", false, 0, 1, 3},
+    {"case_on_misses_other_case", "Abc", "aB", true, 0, 0, 0},
+    {"start_beyond_text", "abc", "a", true, 10, 0, 10},
+};
+
+INSTANTIATE_TEST_SUITE_P(Texts, FindLastCases, testing::ValuesIn(findLastCases),
+                         [](const testing::TestParamInfo<FindLastCase>& row) {
+                             return std::string(row.param.name);
+                         });
+
+TEST(ReplaceText, runawayRepeatStopsNearTheLongestName)
+{
+    // A long name that a single replacement would push past 32767 characters.
+    const QString name = QString(32760, QLatin1Char('x')) + QStringLiteral("ab");
+    EXPECT_EQ(FindReplace::ReplaceText(name, QStringLiteral("ab"), QStringLiteral("0123456789"),
+                                       true, false, false),
+              QString());
+    EXPECT_EQ(FindReplace::ReplaceText(name, QStringLiteral("ab"), QStringLiteral("cd"), true,
+                                       false, false),
+              QString(32760, QLatin1Char('x')) + QStringLiteral("cd"));
+}
+
+} // namespace
