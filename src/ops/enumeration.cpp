@@ -1,6 +1,195 @@
 #include "ops/enumeration.h"
 
-PreparedOperation Enumeration::prepare(quint8, OperationContext&)
+#include "list/spacetrim.h"
+#include "ops/findreplace.h"
+#include "ops/numberparse.h"
+#include "resources/stringtable.h"
+
+#include <QHash>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr QChar Bar = QLatin1Char('|');
+constexpr QChar Percent = QLatin1Char('%');
+constexpr QChar Dollar = QLatin1Char('$');
+
+int digitCount(qint64 x)
 {
-    return ItemTransform([](int, QString&) {});
+    int digits = 0;
+    for (; x > 0; x /= 10)
+        ++digits;
+    return digits;
+}
+
+// A start value typed in the start part; empty text gives the default start.
+std::optional<int> startValue(const QString& text, int defaultStart)
+{
+    if (text.isEmpty())
+        return defaultStart;
+    return NumberParse::roundHalfEvenToInt16(text);
+}
+
+// One run of numbers: the folders in the order their first selected item occurs from the
+// top, and for every selected item the run it belongs to.
+struct FolderTable {
+    struct Entry {
+        QString key;
+        qint64 running = 0;
+        qint64 highest = 0;
+    };
+    std::vector<Entry> entries;
+    std::vector<int> entryOfItem; // -1 for unselected items
+
+    FolderTable(const ItemStore& store, int start, bool inverse)
+        : entryOfItem(size_t(store.ItemCount()), -1)
+    {
+        QHash<QString, int> byKey;
+        for (int i = 0; i < store.ItemCount(); ++i) {
+            if (!store.isSelected(i))
+                continue;
+            const QString key = Enumeration::folderKey(store.item(i).ItemPath);
+            auto found = byKey.constFind(key);
+            int e;
+            if (found == byKey.constEnd()) {
+                e = int(entries.size());
+                byKey.insert(key, e);
+                entries.push_back({key, inverse ? -qint64(start) : qint64(start), start});
+            } else {
+                e = *found;
+                Entry& entry = entries[size_t(e)];
+                ++entry.highest;
+                if (!inverse)
+                    ++entry.running;
+            }
+            entryOfItem[size_t(i)] = e;
+        }
+    }
+};
+
+} // namespace
+
+QString Enumeration::folderKey(const QString& itemPath)
+{
+    return itemPath.mid(itemPath.lastIndexOf(QLatin1Char('/')) + 1).toLower();
+}
+
+QString Enumeration::numberText(qint64 number, int minWidth, bool fixedWidth, qint64 reference)
+{
+    int width = minWidth;
+    if (fixedWidth)
+        width = std::max(width, digitCount(reference));
+    return QString::number(number < 0 ? -number : number).rightJustified(width, QLatin1Char('0'));
+}
+
+std::optional<Enumeration::Formation> Enumeration::parseFormation(quint8 op, const QString& entry,
+                                                                  bool includeZero)
+{
+    const bool pathNumbers = op == 36;
+    if (entry.count(Bar) > 1 || !entry.contains(Percent))
+        return std::nullopt;
+    if (pathNumbers && !entry.contains(Dollar))
+        return std::nullopt;
+
+    QString work = FindReplace::ReplaceText(entry, QStringLiteral("%%"), QStringLiteral("%"), false,
+                                            false, true);
+    if (pathNumbers)
+        work = FindReplace::ReplaceText(work, QStringLiteral("$$"), QStringLiteral("$"), false,
+                                        false, true);
+    if (work.count(Percent) != 1 || (pathNumbers && work.count(Dollar) != 1))
+        return std::nullopt;
+
+    Formation formation;
+    QString startPart;
+    const qsizetype workBar = work.indexOf(Bar);
+    if (workBar >= 0) {
+        startPart = entry.left(entry.indexOf(Bar));
+        formation.body = work.mid(workBar + 1);
+    } else {
+        formation.body = work;
+    }
+    // A placeholder typed only in the start part would leave the body without a number.
+    if (!formation.body.contains(Percent) || (pathNumbers && !formation.body.contains(Dollar)))
+        return std::nullopt;
+
+    const int defaultStart = includeZero ? 0 : 1;
+    const qsizetype comma = startPart.indexOf(QLatin1Char(','));
+    const std::optional<int> p = startValue(startPart.left(comma), defaultStart);
+    if (!p)
+        return std::nullopt;
+    formation.pathStart = *p;
+    if (pathNumbers) {
+        const std::optional<int> f =
+            startValue(comma < 0 ? QString() : startPart.mid(comma + 1), defaultStart);
+        if (!f)
+            return std::nullopt;
+        formation.fileStart = *f;
+        formation.pathWidth = int(entry.count(Dollar));
+    }
+    formation.fileWidth = int(entry.count(Percent));
+    return formation;
+}
+
+PreparedOperation Enumeration::prepare(quint8 op, OperationContext& context)
+{
+    const bool pathNumbers = op == 36;
+    const QString prompt = pathNumbers ? joinLines({312, 640, 641, 608, 642, 643})
+                                       : joinLines({312, 630, 631, 609, 632});
+    const QString title = LoadResString(305);
+
+    Formation formation;
+    QString preset;
+    for (;;) {
+        const QString entry = context.platform.inputBox(prompt, title, preset);
+        if (trimSpaces(entry).isEmpty())
+            return std::nullopt;
+        if (auto accepted = parseFormation(op, entry, context.switches.IncludeZero)) {
+            formation = *accepted;
+            break;
+        }
+        preset = entry;
+    }
+
+    const EnumSwitches switches = context.switches;
+    const int start = pathNumbers ? formation.fileStart : formation.pathStart;
+    auto table = std::make_shared<FolderTable>(context.store, start, switches.InverseEnumeration);
+
+    return ItemTransform([table, formation, switches, pathNumbers](int i, QString& s) {
+        const int e = table->entryOfItem[size_t(i)];
+        if (e < 0)
+            return;
+        FolderTable::Entry& entry = table->entries[size_t(e)];
+        const QString dollarText =
+            pathNumbers ? numberText(qint64(formation.pathStart) + e, formation.pathWidth,
+                                     switches.FixedWidthNumbers, qint64(table->entries.size()))
+                        : entry.key;
+        const QString fileText = numberText(entry.running, formation.fileWidth,
+                                            switches.FixedWidthNumbers, entry.highest);
+        --entry.running;
+        s = formation.body;
+        s.replace(Dollar, dollarText);
+        s.replace(Percent, fileText);
+    });
+}
+
+std::optional<bool> Enumeration::toggleSwitch(EnumSwitches& switches, int index)
+{
+    bool* value = nullptr;
+    switch (index) {
+    case 0:
+        value = &switches.FixedWidthNumbers;
+        break;
+    case 1:
+        value = &switches.IncludeZero;
+        break;
+    case 2:
+        value = &switches.InverseEnumeration;
+        break;
+    default:
+        return std::nullopt;
+    }
+    *value = !*value;
+    return *value;
 }
