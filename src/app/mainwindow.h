@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/popupmenus.h"
+#include "dialogs/findreplacedialog.h"
 #include "list/fileloader.h"
 #include "list/itemstore.h"
 #include "list/listordering.h"
@@ -9,23 +11,106 @@
 #include "platform/platform.h"
 #include "rename/renamerunner.h"
 
+#include <QPointer>
 #include <QWidget>
 
+#include <vector>
+
 class FileListView;
+class QCheckBox;
+class QMenu;
 class QPushButton;
 
-// The program's one window: the list, the buttons and the check boxes. It owns the item
-// store, the switches and the commands that work on them.
+// The program's one window: the list, the nine buttons, the two check boxes and the two
+// popup menus. It owns the item store, the switches and the commands that work on them,
+// and dispatches every button, check box, list event and menu entry to its command.
+//
+// While a folder scan runs, commands that change the list do nothing; Esc or closing
+// the window ends the scan early (what was found stays).
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
     explicit MainWindow(Platform& platform, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     ItemStore& store() { return m_store; }
     FileListView* list() const { return m_list; }
     OperationEngine& engine() { return m_engine; }
+    FileLoader& loader() { return m_loader; }
+    RenameRunner& renamer() { return m_renamer; }
+    const EnumSwitches& switches() const { return m_switches; }
+    PopupMenus& menus() { return m_menus; }
+    QPushButton* button(int index) const { return m_button[index]; }
+    QCheckBox* check(int index) const { return m_check[index]; }
+    QWidget* strip() const { return m_strip; }
+    // The open find and replace dialog, or null.
+    FindReplaceDialog* findReplaceDialog() const { return m_findReplace; }
+
+    // Opens the find and replace dialog in the mode of ReplaceMode without waiting for
+    // it; the dialog disables this window until it closes.
+    void openFindReplace();
+    // Called by the find and replace dialog's OK.
+    void ReturnFind();
+    // Every rename operation of the menus passes here.
+    void ModifyItems(quint8 op);
+
+    // Handlers of the controls and menu arrays; array handlers receive the index.
+    void eButton_Click(int index);
+    void eCheck_Click(int index);
+    void eList_DblClick();
+    void eList_OLEDragDrop(const std::vector<QByteArray>& paths);
+    void mFManual_Click();
+    void mFApply_Click();
+    void mSAll_Click();
+    void mSSel_Click(int index);
+    void mSNone_Click();
+    void mSortSel_Click(int index);
+    void mInvertSel_Click();
+    void mFDef_Click(int index);
+    void mNumbers_Click(int index);
+    void mEnumSettings_Click(int index);
+    void mFCutX_Click(int index);
+    void mFCropx_Click(int index);
+    void mFCase_Click(int index);
+    void mFMP3_Click(int index);
+    void mFCustom_Click();
+    void mEExt_Click(int index);
+    void mFChangeExt_Click();
+    void mFRestore_Click();
+    void mRemove_Click();
+    void mSort_Click(int index);
+    void mInvertList_Click();
+
+    // Shows a popup menu at the mouse pointer and returns after the choice.
+    void popUp(QMenu* menu);
+
+Q_SIGNALS:
+    // Emitted before ModifyItems runs the operation with this code.
+    void operationRequested(int op);
+    // Emitted by every menu and list command before it runs: its handler's name and the
+    // index within its menu array (-1 for single entries).
+    void commandDispatched(const QString& handler, int index);
+    // Emitted when a popup menu is about to be shown.
+    void menuOpening(QMenu* menu);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void Form_Load();
+    void Form_Resize();
+    void buildControls();
+    // False while a scan runs or the window is disabled: commands that change the list
+    // must not run then.
+    bool commandsAllowed() const;
+    bool dispatch(const char* handler, int index = -1);
+    // Runs a folder scan with the list commands blocked, and finishes a close that was
+    // asked for during it.
+    void runScan(const std::function<void()>& scan);
+    void showInfo();
+    void setAlwaysOnTop(bool on);
+
     Platform& m_platform;
     ItemStore m_store;
     EnumSwitches m_switches;
@@ -36,4 +121,10 @@ private:
     RenameRunner m_renamer;
 
     FileListView* m_list = nullptr;
+    QWidget* m_strip = nullptr;
+    QPushButton* m_button[9] = {};
+    QCheckBox* m_check[2] = {};
+    PopupMenus m_menus;
+    QPointer<FindReplaceDialog> m_findReplace;
+    bool m_closeAfterScan = false;
 };

@@ -1,0 +1,231 @@
+#include "app/popupmenus.h"
+
+#include "app/mainwindow.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace {
+
+QString entryName(const QString& name, int index)
+{
+    return index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index);
+}
+
+} // namespace
+
+PopupMenus::PopupMenus(MainWindow& window) : m_window(window)
+{
+    buildItemMenu();
+    buildListMenu();
+}
+
+PopupMenus::~PopupMenus()
+{
+    delete m_itemMenu;
+    delete m_listMenu;
+}
+
+QAction* PopupMenus::action(const QString& name, int index) const
+{
+    return m_actions.value(entryName(name, index), nullptr);
+}
+
+QAction* PopupMenus::add(QMenu* menu, const QString& name, int index, const QString& caption,
+                         std::function<void()> handler, const QKeySequence& shortcut)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(entryName(name, index));
+    if (!shortcut.isEmpty()) {
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        m_window.addAction(action);
+    }
+    if (handler)
+        QObject::connect(action, &QAction::triggered, &m_window,
+                         [handler = std::move(handler)] { handler(); });
+    m_actions.insert(action->objectName(), action);
+    return action;
+}
+
+QAction* PopupMenus::addDisabled(QMenu* menu, const QString& name, int index,
+                                 const QString& caption, const QKeySequence& shortcut)
+{
+    QAction* action = add(menu, name, index, caption, {}, shortcut);
+    action->setEnabled(false);
+    return action;
+}
+
+void PopupMenus::buildItemMenu()
+{
+    MainWindow& w = m_window;
+    m_itemMenu = new QMenu(&w);
+    m_itemMenu->setObjectName(QStringLiteral("mF"));
+    QMenu* const mF = m_itemMenu;
+
+    QAction* manual = add(mF, QStringLiteral("mFManual"), -1, QStringLiteral("Enter manual..."),
+                          [&w] { w.mFManual_Click(); });
+    mF->setDefaultAction(manual);
+    mF->addSeparator();
+    add(mF, QStringLiteral("mFApply"), -1, QStringLiteral("Apply"), [&w] { w.mFApply_Click(); });
+    mF->addSeparator();
+
+    QMenu* mS = mF->addMenu(QStringLiteral("Select"));
+    mS->setObjectName(QStringLiteral("mS"));
+    add(
+        mS, QStringLiteral("mSAll"), -1, QStringLiteral("&All"), [&w] { w.mSAll_Click(); },
+        QKeySequence(Qt::CTRL | Qt::Key_A));
+    mS->addSeparator();
+    const QString selCaptions[] = {QStringLiteral("&Invert"), QStringLiteral("&Containing..."),
+                                   QStringLiteral("&Min. length"), QStringLiteral("Ma&x. lenght")};
+    const QKeySequence selKeys[] = {QKeySequence(Qt::CTRL | Qt::Key_I),
+                                    QKeySequence(Qt::CTRL | Qt::Key_F), QKeySequence(),
+                                    QKeySequence()};
+    for (int i = 0; i < 4; ++i)
+        add(
+            mS, QStringLiteral("mSSel"), i, selCaptions[i], [&w, i] { w.mSSel_Click(i); },
+            selKeys[i]);
+    mS->addSeparator();
+    addDisabled(mS, QStringLiteral("mSSelExt"), -1, QStringLiteral("With extension"),
+                QKeySequence(Qt::CTRL | Qt::Key_E));
+    mS->addSeparator();
+    add(
+        mS, QStringLiteral("mSNone"), -1, QStringLiteral("&None"), [&w] { w.mSNone_Click(); },
+        QKeySequence(Qt::CTRL | Qt::Key_N));
+
+    addDisabled(mF, QStringLiteral("mMove"), 0, QStringLiteral("Move up"),
+                QKeySequence(Qt::CTRL | Qt::Key_U));
+    addDisabled(mF, QStringLiteral("mMove"), 1, QStringLiteral("Move down"),
+                QKeySequence(Qt::CTRL | Qt::Key_D));
+
+    QMenu* mFSort = mF->addMenu(QStringLiteral("Sort"));
+    mFSort->setObjectName(QStringLiteral("mFSort"));
+    const QString sortSelCaptions[] = {
+        QStringLiteral("Sort by full name"),          QStringLiteral("Sort by path/filename"),
+        QStringLiteral("Sort by filename/extension"), QStringLiteral("Sort by path"),
+        QStringLiteral("Sort by filename"),           QStringLiteral("Sort by extension"),
+        QStringLiteral("Sort by path / extension")};
+    for (int i = 0; i < 7; ++i)
+        add(mFSort, QStringLiteral("mSortSel"), i, sortSelCaptions[i],
+            [&w, i] { w.mSortSel_Click(i); });
+    mFSort->addSeparator();
+    add(mFSort, QStringLiteral("mInvertSel"), -1, QStringLiteral("Inverse"),
+        [&w] { w.mInvertSel_Click(); });
+    mF->addSeparator();
+
+    const QString defCaptions[] = {QStringLiteral("Cut first word"),
+                                   QStringLiteral("Cut last word"),
+                                   QStringLiteral("Insert at beginning..."),
+                                   QStringLiteral("Add to end..."), QStringLiteral("Replace...")};
+    for (int i = 0; i < 5; ++i)
+        add(mF, QStringLiteral("mFDef"), i, defCaptions[i], [&w, i] { w.mFDef_Click(i); });
+
+    QMenu* mFMore = mF->addMenu(QStringLiteral("More"));
+    mFMore->setObjectName(QStringLiteral("mFMore"));
+    const QString numberCaptions[] = {QStringLiteral("Add Numbers..."),
+                                      QStringLiteral("Reformat numbers"),
+                                      QStringLiteral("Crop numbers"),
+                                      QStringLiteral("Cut numbers"),
+                                      QStringLiteral("Enumerated filename"),
+                                      QStringLiteral("Enumerate as path..."),
+                                      QStringLiteral("Enumerate path / filename...")};
+    for (int i = 0; i < 7; ++i) {
+        QAction* a = add(mFMore, QStringLiteral("mNumbers"), i, numberCaptions[i],
+                         [&w, i] { w.mNumbers_Click(i); });
+        a->setEnabled(i > 4);
+    }
+    mFMore->addSeparator();
+    const QString enumCaptions[] = {QStringLiteral("Generated fixed-width numbers"),
+                                    QStringLiteral("Include 0 when enumerating"),
+                                    QStringLiteral("Inverse enumeration")};
+    for (int i = 0; i < 3; ++i) {
+        QAction* a = add(mFMore, QStringLiteral("mEnumSettings"), i, enumCaptions[i],
+                         [&w, i] { w.mEnumSettings_Click(i); });
+        a->setCheckable(true);
+    }
+    mFMore->addSeparator();
+    const QString cutXCaptions[] = {
+        QStringLiteral("Cut first x characters..."), QStringLiteral("Cut last x characters..."),
+        QStringLiteral("Crop first x characters..."), QStringLiteral("Crop last x characters...")};
+    for (int i = 0; i < 4; ++i)
+        add(mFMore, QStringLiteral("mFCutX"), i, cutXCaptions[i], [&w, i] { w.mFCutX_Click(i); });
+    mFMore->addSeparator();
+    const QString cropXCaptions[] = {
+        QStringLiteral("Cut before expression..."), QStringLiteral("Cut after expression..."),
+        QStringLiteral("Crop before expression..."), QStringLiteral("Crop after expression...")};
+    for (int i = 0; i < 4; ++i) {
+        QAction* a = add(mFMore, QStringLiteral("mFCropx"), i, cropXCaptions[i],
+                         [&w, i] { w.mFCropx_Click(i); });
+        a->setEnabled(false);
+    }
+
+    QMenu* mC = mF->addMenu(QStringLiteral("Case"));
+    mC->setObjectName(QStringLiteral("mC"));
+    const QString caseCaptions[] = {
+        QStringLiteral("Smart case"), QStringLiteral("Upper-Lower-Case"),
+        QStringLiteral("All Uppercase"), QStringLiteral("All Lowercase")};
+    for (int i = 0; i < 4; ++i) {
+        QAction* a =
+            add(mC, QStringLiteral("mFCase"), i, caseCaptions[i], [&w, i] { w.mFCase_Click(i); });
+        a->setEnabled(i > 1);
+    }
+
+    QMenu* mM = mF->addMenu(QStringLiteral("Music related"));
+    mM->setObjectName(QStringLiteral("mM"));
+    const QString mp3Captions[] = {QStringLiteral("Cut artist (first)"),
+                                   QStringLiteral("Cut title (last)"),
+                                   QStringLiteral("Cut extra-info"),
+                                   QStringLiteral("Swap artist / title (first / last)"),
+                                   QStringLiteral("Swap artist / title (first / second)"),
+                                   QStringLiteral("Swap infos (any)"),
+                                   QString(),
+                                   QStringLiteral("Smartcase"),
+                                   QStringLiteral("Smartcase (Artist) (first)"),
+                                   QStringLiteral("Smartcase (Title) (rest)")};
+    for (int i = 0; i < 10; ++i) {
+        if (i == 6) {
+            mM->addSeparator();
+            continue;
+        }
+        QAction* a =
+            add(mM, QStringLiteral("mFMP3"), i, mp3Captions[i], [&w, i] { w.mFMP3_Click(i); });
+        a->setEnabled(i != 5);
+    }
+    mF->addSeparator();
+    add(mF, QStringLiteral("mFCustom"), -1, QStringLiteral("Custom generation..."), [&w] {
+        w.mFCustom_Click();
+    })->setEnabled(false);
+    mF->addSeparator();
+
+    QMenu* mE = mF->addMenu(QStringLiteral("Extension"));
+    mE->setObjectName(QStringLiteral("mE"));
+    const QString extCaptions[] = {QStringLiteral("Uppercase"), QStringLiteral("Lowercase")};
+    for (int i = 0; i < 2; ++i)
+        add(mE, QStringLiteral("mEExt"), i, extCaptions[i], [&w, i] { w.mEExt_Click(i); });
+    mE->addSeparator();
+    add(mE, QStringLiteral("mFChangeExt"), -1, QStringLiteral("Change..."),
+        [&w] { w.mFChangeExt_Click(); });
+    mF->addSeparator();
+    add(mF, QStringLiteral("mFRestore"), -1, QStringLiteral("Restore name"),
+        [&w] { w.mFRestore_Click(); });
+    mF->addSeparator();
+    add(mF, QStringLiteral("mRemove"), -1, QStringLiteral("Remove from list"),
+        [&w] { w.mRemove_Click(); });
+}
+
+void PopupMenus::buildListMenu()
+{
+    MainWindow& w = m_window;
+    m_listMenu = new QMenu(&w);
+    m_listMenu->setObjectName(QStringLiteral("mSortList"));
+    const QString captions[] = {
+        QStringLiteral("Sort by full name"),          QStringLiteral("Sort by path/filename"),
+        QStringLiteral("Sort by filename/extension"), QStringLiteral("Sort by path"),
+        QStringLiteral("Sort by filename"),           QStringLiteral("Sort by extension"),
+        QStringLiteral("Sort by path/extension")};
+    for (int i = 0; i < 7; ++i)
+        add(m_listMenu, QStringLiteral("mSort"), i, captions[i], [&w, i] { w.mSort_Click(i); });
+    m_listMenu->addSeparator();
+    add(m_listMenu, QStringLiteral("mInvertList"), -1, QStringLiteral("Inverse"),
+        [&w] { w.mInvertList_Click(); });
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QHash>
+#include <QKeySequence>
+#include <QString>
+
+#include <functional>
+
+class MainWindow;
+class QAction;
+class QMenu;
+
+// The two popup menus of the main window: the item menu (every command on selected
+// items, default entry "Enter manual...") and the list order menu. Each entry calls the
+// main window's handler of its menu array with its index. Entries with a shortcut are
+// also added to the window, so the shortcut works whenever the window is active and
+// enabled, without opening a menu; a disabled entry's shortcut does nothing.
+class PopupMenus {
+public:
+    explicit PopupMenus(MainWindow& window);
+    ~PopupMenus();
+    PopupMenus(const PopupMenus&) = delete;
+    PopupMenus& operator=(const PopupMenus&) = delete;
+
+    QMenu* itemMenu() const { return m_itemMenu; }
+    QMenu* listMenu() const { return m_listMenu; }
+
+    // An entry by its menu name, e.g. action("mFDef", 3) or action("mFManual"); null
+    // when there is none.
+    QAction* action(const QString& name, int index = -1) const;
+    // Every entry that is not a separator or a submenu, with its name ("mFDef(3)").
+    const QHash<QString, QAction*>& actions() const { return m_actions; }
+
+private:
+    QAction* add(QMenu* menu, const QString& name, int index, const QString& caption,
+                 std::function<void()> handler, const QKeySequence& shortcut = {});
+    QAction* addDisabled(QMenu* menu, const QString& name, int index, const QString& caption,
+                         const QKeySequence& shortcut = {});
+    void buildItemMenu();
+    void buildListMenu();
+
+    MainWindow& m_window;
+    QMenu* m_itemMenu = nullptr;
+    QMenu* m_listMenu = nullptr;
+    QHash<QString, QAction*> m_actions;
+};

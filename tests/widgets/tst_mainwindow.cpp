@@ -1,0 +1,344 @@
+// The main window: its start state, layout, buttons, check boxes, Info box and closing.
+
+#include "app/filelistview.h"
+#include "app/infobox.h"
+#include "app/mainwindow.h"
+#include "app/twips.h"
+#include "scriptedplatform.h"
+#include "temptree.h"
+
+#include <QCheckBox>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+Item makeItem(const QByteArray& folder, const QString& name, const QString& ext)
+{
+    Item item;
+    item.ItemPath = QString::fromUtf8(folder);
+    item.OrigName = item.NewName = name;
+    item.OrigExt = item.NewExt = ext;
+    item.diskFolder = folder;
+    item.diskName = (name + ext).toUtf8();
+    return item;
+}
+
+QStringList lines(const ItemStore& store)
+{
+    QStringList result;
+    for (int i = 0; i < store.ItemCount(); ++i)
+        result << store.item(i).line();
+    return result;
+}
+
+// Where a user clicks a check box: its box, not the empty space right of the caption.
+QPoint indicator(const QCheckBox* box)
+{
+    return QPoint(6, box->height() / 2);
+}
+
+// Closes the popup menu that is open when the event loop next runs, and reports it.
+void closeNextPopup(QMenu** shown)
+{
+    QTimer::singleShot(0, [shown] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        *shown = menu;
+        if (menu)
+            menu->close();
+    });
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void listSizeRule_data();
+    void listSizeRule();
+    void layoutFollowsWindowSize_data();
+    void layoutFollowsWindowSize();
+    void startState();
+    void infoText_data();
+    void infoText();
+    void infoButtonShowsAbout();
+    void addFilesIsDisabled();
+    void addDirectoryLoadsTree();
+    void applyAllRenamesOnDisk();
+    void restoreAllAndClearList();
+    void modifyAndSortListOpenTheirMenus_data();
+    void modifyAndSortListOpenTheirMenus();
+    void removeAfterRenameFollowsCheckBox();
+    void alwaysOnTopKeepsPlace();
+    void quitClosesWindow();
+};
+
+void TestMainWindow::listSizeRule_data()
+{
+    QTest::addColumn<double>("clientWidth");
+    QTest::addColumn<double>("clientHeight");
+    QTest::addColumn<double>("listWidth");
+    QTest::addColumn<double>("listHeight");
+    QTest::newRow("start size 7080 x 4995") << 7080.0 << 4995.0 << 5520.0 << 4245.0;
+    QTest::newRow("8000 x 6000") << 8000.0 << 6000.0 << 6440.0 << 5250.0;
+    QTest::newRow("height 749 clamps to 0") << 7080.0 << 749.0 << 5520.0 << 0.0;
+    QTest::newRow("height 750 gives 0") << 7080.0 << 750.0 << 5520.0 << 0.0;
+    QTest::newRow("height 100 clamps to 0") << 7080.0 << 100.0 << 5520.0 << 0.0;
+    QTest::newRow("width 1000 clamps to 0") << 1000.0 << 4995.0 << 0.0 << 4245.0;
+    QTest::newRow("half twip goes down to even") << 1562.5 << 752.5 << 2.0 << 2.0;
+    QTest::newRow("half twip goes up to even") << 1563.5 << 753.5 << 4.0 << 4.0;
+    QTest::newRow("fraction below half goes down") << 1563.4 << 753.4 << 3.0 << 3.0;
+}
+
+void TestMainWindow::listSizeRule()
+{
+    QFETCH(double, clientWidth);
+    QFETCH(double, clientHeight);
+    QFETCH(double, listWidth);
+    QFETCH(double, listHeight);
+    const Twips::ListSize size = Twips::listSizeForClient(clientWidth, clientHeight);
+    QCOMPARE(size.width, listWidth);
+    QCOMPARE(size.height, listHeight);
+}
+
+void TestMainWindow::layoutFollowsWindowSize_data()
+{
+    QTest::addColumn<int>("clientWidth");
+    QTest::addColumn<int>("clientHeight");
+    QTest::addColumn<int>("listWidth");
+    QTest::addColumn<int>("listHeight");
+    QTest::newRow("start size") << 7080 << 4995 << 5520 << 4245;
+    QTest::newRow("8000 x 6000") << 8000 << 6000 << 6440 << 5250;
+    QTest::newRow("below 750 high") << 8000 << 600 << 6440 << 0;
+}
+
+void TestMainWindow::layoutFollowsWindowSize()
+{
+    QFETCH(int, clientWidth);
+    QFETCH(int, clientHeight);
+    QFETCH(int, listWidth);
+    QFETCH(int, listHeight);
+    ScriptedPlatform platform;
+    MainWindow window(platform);
+    window.resize(Twips::x(&window, clientWidth), Twips::y(&window, clientHeight));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.size(), QSize(Twips::x(&window, clientWidth), Twips::y(&window, clientHeight)));
+
+    auto* list = static_cast<QWidget*>(window.list());
+    QCOMPARE(list->size(), QSize(Twips::x(&window, listWidth), Twips::y(&window, listHeight)));
+    QCOMPARE(list->pos(), QPoint(Twips::x(&window, 1440), Twips::y(&window, 120)));
+    // The strip with the lower buttons rides on the bottom edge at full width.
+    QCOMPARE(window.strip()->geometry().bottom(), window.height() - 1);
+    QCOMPARE(window.strip()->width(), window.width());
+    QCOMPARE(window.button(8)->mapTo(&window, QPoint(0, 0)).y(),
+             window.height() - Twips::y(&window, 2865) + Twips::y(&window, 2400));
+}
+
+void TestMainWindow::startState()
+{
+    ScriptedPlatform platform;
+    MainWindow window(platform);
+    QCOMPARE(window.windowTitle(), QStringLiteral("Filevane"));
+    const QStringList captions = {"Add &files...", "Add &directory", "&Modify",
+                                  "&Apply all",    "&Sort list",     "&Restore all",
+                                  "&Clear list",   "&Info",          "&Quit"};
+    for (int i = 0; i < 9; ++i) {
+        QCOMPARE(window.button(i)->text(), captions[i]);
+        QCOMPARE(window.button(i)->isEnabled(), i != 0);
+    }
+    QCOMPARE(window.check(0)->text(), QStringLiteral("Remove items from &list after renaming"));
+    QVERIFY(window.check(0)->isChecked());
+    QCOMPARE(window.check(1)->text(), QStringLiteral("Allways on top"));
+    QVERIFY(!window.check(1)->isChecked());
+    QVERIFY(window.renamer().RemoveAfterRename);
+    QVERIFY(window.switches().FixedWidthNumbers);
+    QVERIFY(!window.switches().IncludeZero);
+    QVERIFY(!window.switches().InverseEnumeration);
+    QVERIFY(window.menus().action("mEnumSettings", 0)->isChecked());
+    QCOMPARE(InvalidChars, QStringLiteral("`<>/?*|\\:\""));
+    QCOMPARE(window.size(), QSize(Twips::x(&window, 7080), Twips::y(&window, 4995)));
+    QVERIFY(!(window.windowFlags() & Qt::WindowStaysOnTopHint));
+
+    // The focus sequence: list, the top buttons, then the strip from Clear list on.
+    QWidget* const expected[] = {window.button(0), window.button(1), window.button(2),
+                                 window.button(6), window.button(5), window.button(4),
+                                 window.button(3), window.button(7), window.check(0),
+                                 window.button(8), window.check(1)};
+    QWidget* current = static_cast<QWidget*>(window.list());
+    for (QWidget* next : expected) {
+        current = current->nextInFocusChain();
+        while (current->focusPolicy() == Qt::NoFocus && current != next)
+            current = current->nextInFocusChain();
+        QCOMPARE(current, next);
+    }
+}
+
+void TestMainWindow::infoText_data()
+{
+    QTest::addColumn<int>("major");
+    QTest::addColumn<int>("minor");
+    QTest::addColumn<int>("revision");
+    QTest::addColumn<QString>("firstLine");
+    QTest::newRow("1.0.3 is beta 3") << 1 << 0 << 3 << "Filevane Version 1.00 [beta 3]";
+    QTest::newRow("2.5.0 is a release") << 2 << 5 << 0 << "Filevane Version 2.05";
+    QTest::newRow("minor 12 keeps two digits") << 3 << 12 << 0 << "Filevane Version 3.12";
+    QTest::newRow("beta 10") << 1 << 1 << 10 << "Filevane Version 1.01 [beta 10]";
+}
+
+void TestMainWindow::infoText()
+{
+    QFETCH(int, major);
+    QFETCH(int, minor);
+    QFETCH(int, revision);
+    QFETCH(QString, firstLine);
+    const QStringList lines = InfoBox::message(major, minor, revision).split(QChar(13));
+    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines[0], firstLine);
+    for (int i = 1; i < 4; ++i)
+        QVERIFY2(!lines[i].isEmpty(), "each notice line has a text");
+}
+
+void TestMainWindow::infoButtonShowsAbout()
+{
+    ScriptedPlatform platform;
+    MainWindow window(platform);
+    QTest::mouseClick(window.button(7), Qt::LeftButton);
+    QCOMPARE(platform.messages.size(), size_t(1));
+    QCOMPARE(platform.messages[0].title, QStringLiteral("About..."));
+    QVERIFY(platform.messages[0].text.startsWith(QStringLiteral("Filevane Version 1.00 [beta 3]") +
+                                                 QChar(13)));
+}
+
+void TestMainWindow::addFilesIsDisabled()
+{
+    ScriptedPlatform platform;
+    MainWindow window(platform);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy clicked(window.button(0), &QPushButton::clicked);
+    QTest::mouseClick(window.button(0), Qt::LeftButton);
+    QCOMPARE(clicked.count(), 0);
+    QVERIFY(platform.browseInstructions.isEmpty());
+    QCOMPARE(window.store().ItemCount(), 0);
+}
+
+void TestMainWindow::addDirectoryLoadsTree()
+{
+    TempTree tree;
+    tree.addFile("a.txt");
+    tree.addFile("sub/b.mp3");
+    ScriptedPlatform platform;
+    platform.folderAnswers.push_back(QString::fromUtf8(tree.root()));
+    MainWindow window(platform);
+    QTest::mouseClick(window.button(1), Qt::LeftButton);
+    QCOMPARE(platform.browseInstructions.size(), 1);
+    QCOMPARE(lines(window.store()), (QStringList{"a.txt", "b.mp3"}));
+    // The buttons are usable again once the scan is over.
+    QVERIFY(window.button(1)->isEnabled());
+    QVERIFY(!window.button(0)->isEnabled());
+}
+
+void TestMainWindow::applyAllRenamesOnDisk()
+{
+    TempTree tree;
+    tree.addFile("old.txt", "x");
+    ScriptedPlatform platform;
+    MainWindow window(platform);
+    window.store().append(makeItem(tree.root(), "old", ".txt"));
+    window.store().setNewName(0, "new");
+    QTest::mouseClick(window.button(3), Qt::LeftButton);
+    QCOMPARE(tree.list(), (std::vector<QByteArray>{"new.txt"}));
+    QCOMPARE(tree.content("new.txt"), QByteArray("x"));
+    QCOMPARE(window.store().ItemCount(), 0); // removed after renaming, the box is checked
+}
+
+void TestMainWindow::restoreAllAndClearList()
+{
+    ScriptedPlatform platform;
+    MainWindow window(platform);
+    window.store().append(makeItem("/x", "one", ".txt"));
+    window.store().append(makeItem("/x", "two", ""));
+    window.store().setNewName(0, "changed");
+    window.store().setNewName(1, "also");
+    QTest::mouseClick(window.button(5), Qt::LeftButton);
+    QCOMPARE(lines(window.store()), (QStringList{"one.txt", "two"}));
+    QTest::mouseClick(window.button(6), Qt::LeftButton);
+    QCOMPARE(window.store().ItemCount(), 0);
+}
+
+void TestMainWindow::modifyAndSortListOpenTheirMenus_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<bool>("hasDefault");
+    QTest::newRow("Modify opens the item menu") << 2 << "mF" << true;
+    QTest::newRow("Sort list opens the list order menu") << 4 << "mSortList" << false;
+}
+
+void TestMainWindow::modifyAndSortListOpenTheirMenus()
+{
+    QFETCH(int, button);
+    QFETCH(QString, menu);
+    QFETCH(bool, hasDefault);
+    ScriptedPlatform platform;
+    MainWindow window(platform);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QMenu* shown = nullptr;
+    closeNextPopup(&shown);
+    QTest::mouseClick(window.button(button), Qt::LeftButton);
+    QVERIFY(shown);
+    QCOMPARE(shown->objectName(), menu);
+    QCOMPARE(shown->defaultAction() != nullptr, hasDefault);
+}
+
+void TestMainWindow::removeAfterRenameFollowsCheckBox()
+{
+    ScriptedPlatform platform;
+    MainWindow window(platform);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(window.check(0), Qt::LeftButton, {}, indicator(window.check(0)));
+    QVERIFY(!window.check(0)->isChecked());
+    QVERIFY(!window.renamer().RemoveAfterRename);
+    QTest::mouseClick(window.check(0), Qt::LeftButton, {}, indicator(window.check(0)));
+    QVERIFY(window.renamer().RemoveAfterRename);
+}
+
+void TestMainWindow::alwaysOnTopKeepsPlace()
+{
+    ScriptedPlatform platform;
+    MainWindow window(platform);
+    window.resize(Twips::x(&window, 8000), Twips::y(&window, 6000));
+    window.move(40, 50);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QRect before = window.geometry();
+
+    QTest::mouseClick(window.check(1), Qt::LeftButton, {}, indicator(window.check(1)));
+    QVERIFY(window.windowFlags() & Qt::WindowStaysOnTopHint);
+    QVERIFY(window.isVisible());
+    QCOMPARE(window.geometry(), before);
+
+    QTest::mouseClick(window.check(1), Qt::LeftButton, {}, indicator(window.check(1)));
+    QVERIFY(!(window.windowFlags() & Qt::WindowStaysOnTopHint));
+    QVERIFY(window.isVisible());
+    QCOMPARE(window.geometry(), before);
+}
+
+void TestMainWindow::quitClosesWindow()
+{
+    ScriptedPlatform platform;
+    MainWindow window(platform);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(window.button(8), Qt::LeftButton);
+    QVERIFY(!window.isVisible());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
