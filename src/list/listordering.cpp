@@ -1,13 +1,123 @@
 #include "list/listordering.h"
 
+#include "list/selectionsortreplay.h"
+#include "list/spacetrim.h"
+
+#include <numeric>
+
 ListOrdering::ListOrdering(ItemStore& store, Platform& platform)
     : m_store(store), m_platform(platform)
 {
 }
 
-void ListOrdering::sortList(int) {}
-void ListOrdering::sortSelected(int) {}
-void ListOrdering::reverseList() {}
-void ListOrdering::reverseSelected() {}
-void ListOrdering::removeSelected() {}
-void ListOrdering::editManual() {}
+QString ListOrdering::sortKey(const Item& item, int key)
+{
+    const QChar join(0);
+    switch (key) {
+    case FullName:
+        return item.ItemPath + join + item.NewName + join + item.NewExt;
+    case PathName:
+        return item.ItemPath + join + item.NewName;
+    case NameExtension:
+        return item.NewName + join + item.NewExt;
+    case Path:
+        return item.ItemPath;
+    case Name:
+        return item.NewName;
+    case Extension:
+        return item.NewExt;
+    case PathExtension:
+        return item.ItemPath + join + item.NewExt;
+    default:
+        return {};
+    }
+}
+
+std::vector<int> ListOrdering::selectedLines() const
+{
+    std::vector<int> lines;
+    lines.reserve(size_t(m_store.selectedCount()));
+    for (int i = 0; i < m_store.ItemCount() && int(lines.size()) < m_store.selectedCount(); ++i) {
+        if (m_store.isSelected(i))
+            lines.push_back(i);
+    }
+    return lines;
+}
+
+void ListOrdering::placeAmong(const std::vector<int>& lines, const std::vector<int>& slotOrder)
+{
+    bool moved = false;
+    for (size_t j = 0; j < slotOrder.size() && !moved; ++j)
+        moved = slotOrder[j] != int(j);
+    if (!moved)
+        return;
+    std::vector<int> order(size_t(m_store.ItemCount()));
+    std::iota(order.begin(), order.end(), 0);
+    for (size_t j = 0; j < lines.size(); ++j)
+        order[size_t(lines[j])] = lines[size_t(slotOrder[j])];
+    m_store.permute(order);
+}
+
+void ListOrdering::sortList(int key)
+{
+    if (key < 0 || key >= KeyCount)
+        return;
+    std::vector<int> lines(size_t(m_store.ItemCount()));
+    std::iota(lines.begin(), lines.end(), 0);
+    std::vector<QString> keys;
+    keys.reserve(lines.size());
+    for (int line : lines)
+        keys.push_back(sortKey(m_store.item(line), key));
+    placeAmong(lines, SelectionSortReplay::order(keys));
+}
+
+void ListOrdering::sortSelected(int key)
+{
+    if (key < 0 || key >= KeyCount)
+        return;
+    const std::vector<int> lines = selectedLines();
+    std::vector<QString> keys;
+    keys.reserve(lines.size());
+    for (int line : lines)
+        keys.push_back(sortKey(m_store.item(line), key));
+    placeAmong(lines, SelectionSortReplay::order(keys));
+}
+
+void ListOrdering::reverseList()
+{
+    std::vector<int> lines(static_cast<size_t>(m_store.ItemCount()));
+    std::iota(lines.begin(), lines.end(), 0);
+    const std::vector<int> reversed(lines.rbegin(), lines.rend());
+    placeAmong(lines, reversed);
+}
+
+void ListOrdering::reverseSelected()
+{
+    const std::vector<int> lines = selectedLines();
+    std::vector<int> reversed(lines.size());
+    for (size_t j = 0; j < lines.size(); ++j)
+        reversed[j] = int(lines.size() - 1 - j);
+    placeAmong(lines, reversed);
+}
+
+void ListOrdering::removeSelected()
+{
+    if (m_store.selectedCount() == 0)
+        return;
+    m_store.removeWhere([this](int i) { return m_store.isSelected(i); });
+}
+
+void ListOrdering::editManual()
+{
+    if (m_store.selectedCount() != 1)
+        return;
+    const int line = m_store.currentLine();
+    if (line < 0 || line >= m_store.ItemCount())
+        return;
+    const QString answer = trimSpaces(
+        m_platform.inputBox(QStringLiteral("Enter new text (without extension)"),
+                            QStringLiteral("Edit manual..."), m_store.item(line).NewName));
+    if (answer.isEmpty())
+        return;
+    m_store.setNewName(line, answer);
+}

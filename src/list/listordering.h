@@ -3,21 +3,57 @@
 #include "list/itemstore.h"
 #include "platform/platform.h"
 
+#include <QString>
+
+#include <vector>
+
 // Sorting, reversing, removing and the manual edit.
+//
+// Every reordering gives exactly the arrangement that exchanging items one pair at a time
+// with ItemStore::SwapItems would give (selection marks travel with their items), but
+// applies it in one step, so the views are told once.
 class ListOrdering {
 public:
+    // Sort keys, in menu order.
+    enum Key {
+        FullName = 0,      // path, name, extension
+        PathName = 1,      // path, name
+        NameExtension = 2, // name, extension
+        Path = 3,
+        Name = 4,
+        Extension = 5,
+        PathExtension = 6, // path, extension
+    };
+    static constexpr int KeyCount = 7;
+
     ListOrdering(ItemStore& store, Platform& platform);
 
-    // Sort keys 0 to 6: full name, path/filename, filename/extension, path, filename,
-    // extension, path/extension.
+    // The sort key of an item: its fields (path, proposed name, proposed extension as the
+    // key asks) joined by the character of code 0, so that the first field decides and a
+    // field that is a prefix of another sorts first. An unknown key gives "".
+    static QString sortKey(const Item& item, int key);
+
+    // Sorts the whole list, or only the selected items over the lines they hold, in
+    // ascending key order. Keys outside 0 to 6 do nothing.
     void sortList(int key);
     void sortSelected(int key);
+    // Reverses the list, or the selected items over their lines.
     void reverseList();
     void reverseSelected();
+    // Removes the selected items; the others keep their order, and nothing is selected
+    // afterwards. Nothing on disk is touched.
     void removeSelected();
+    // With exactly one selected line, asks for a new proposed name for the item on the
+    // focused line. The answer is trimmed of spaces; an empty one changes nothing. The
+    // name is not checked for characters a file name cannot hold: renaming refuses those.
     void editManual();
 
 private:
+    std::vector<int> selectedLines() const;
+    // Rearranges the items on the given lines among those lines: line lines[j] gets the
+    // item that was on line lines[slotOrder[j]]. Marks travel with their items.
+    void placeAmong(const std::vector<int>& lines, const std::vector<int>& slotOrder);
+
     ItemStore& m_store;
     Platform& m_platform;
 };
