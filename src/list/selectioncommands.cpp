@@ -1,5 +1,8 @@
 #include "list/selectioncommands.h"
 
+#include "ops/globals.h"
+#include "ops/numberparse.h"
+
 SelectionCommands::SelectionCommands(ItemStore& store, Platform& platform)
     : m_store(store), m_platform(platform)
 {
@@ -20,6 +23,35 @@ void SelectionCommands::invert()
     m_store.invertSelection();
 }
 
-void SelectionCommands::containing() {}
-void SelectionCommands::minLength() {}
-void SelectionCommands::maxLength() {}
+void SelectionCommands::containing()
+{
+    findReplace().ReplaceMode = false;
+    m_platform.showFindReplace();
+}
+
+void SelectionCommands::minLength()
+{
+    selectByLength(Bound::AtLeast);
+}
+
+void SelectionCommands::maxLength()
+{
+    selectByLength(Bound::AtMost);
+}
+
+void SelectionCommands::selectByLength(Bound bound)
+{
+    const QString prompt = bound == Bound::AtLeast
+                               ? QStringLiteral("Select all with at least x characters")
+                               : QStringLiteral("Select all with at most x characters");
+    const std::optional<int> x =
+        NumberParse::floorToInt16(m_platform.inputBox(prompt, QStringLiteral("Select..."), {}));
+    // A number that does not fit a 16-bit length is refused like no number at all.
+    if (!x || *x == 0)
+        return;
+    ItemStore::Batch batch(m_store);
+    for (int i = 0; i < m_store.ItemCount(); ++i) {
+        const int length = int(m_store.item(i).NewName.size());
+        m_store.setSelected(i, bound == Bound::AtLeast ? length >= *x : length <= *x);
+    }
+}

@@ -3,7 +3,10 @@
 #include "list/itemstore.h"
 #include "platform/platform.h"
 
-// The Select submenu: All, None, Invert, Containing..., Min. length, Max. length.
+#include <QString>
+
+// The Select submenu: All, None, Invert, Containing..., Min. length, Max. length. They
+// change selection marks only, never names, order or count.
 class SelectionCommands {
 public:
     SelectionCommands(ItemStore& store, Platform& platform);
@@ -11,11 +14,19 @@ public:
     void SelectAll();
     void selectNone();
     void invert();
-    void containing(); // opens the find dialog in find mode
+    // Opens the find dialog in find mode; the lines are marked when the dialog is
+    // confirmed (OperationEngine::ReturnFind).
+    void containing();
+    // Ask for a length x and mark exactly the lines whose proposed name (without
+    // extension) has at least / at most x characters. An answer without a number, one
+    // of 0, or one whose whole part lies outside -32768 to 32767 changes nothing.
     void minLength();
     void maxLength();
 
 private:
+    enum class Bound { AtLeast, AtMost };
+    void selectByLength(Bound bound);
+
     ItemStore& m_store;
     Platform& m_platform;
 };
