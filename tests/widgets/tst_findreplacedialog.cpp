@@ -1,0 +1,320 @@
+// The find and replace dialog: its two modes, what OK and Cancel store, the disabled
+// main window, and the Containing search it serves.
+
+#include "app/mainwindow.h"
+#include "dialogs/findreplacedialog.h"
+#include "scriptedplatform.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+Item makeItem(const QString& name, const QString& ext)
+{
+    Item item;
+    item.ItemPath = QStringLiteral("/d");
+    item.OrigName = item.NewName = name;
+    item.OrigExt = item.NewExt = ext;
+    item.diskFolder = "/d";
+    item.diskName = (name + ext).toUtf8();
+    return item;
+}
+
+QList<int> selectedLines(const ItemStore& store)
+{
+    QList<int> result;
+    for (int i = 0; i < store.ItemCount(); ++i) {
+        if (store.isSelected(i))
+            result << i;
+    }
+    return result;
+}
+
+QStringList lines(const ItemStore& store)
+{
+    QStringList result;
+    for (int i = 0; i < store.ItemCount(); ++i)
+        result << store.item(i).line();
+    return result;
+}
+
+void typeInto(QLineEdit* box, const QString& text)
+{
+    box->selectAll();
+    box->del();
+    QTest::keyClicks(box, text);
+}
+
+} // namespace
+
+class TestFindReplaceDialog : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { findReplace() = FindReplaceValues(); }
+    void modes_data();
+    void modes();
+    void showsValuesOfLastUse();
+    void cancelKeepsChangedOption();
+    void okStoresTexts_data();
+    void okStoresTexts();
+    void mainWindowDisabledUntilClosed_data();
+    void mainWindowDisabledUntilClosed();
+    void returnFindRunsWhileOpen();
+    void containingSelects_data();
+    void containingSelects();
+    void replaceThroughMenu();
+};
+
+void TestFindReplaceDialog::modes_data()
+{
+    QTest::addColumn<bool>("replaceMode");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("find mode") << false << "Find...";
+    QTest::newRow("replace mode") << true << "Replace...";
+}
+
+void TestFindReplaceDialog::modes()
+{
+    QFETCH(bool, replaceMode);
+    QFETCH(QString, title);
+    QWidget main;
+    findReplace().ReplaceMode = replaceMode;
+    FindReplaceDialog dialog(&main, [] {});
+    QCOMPARE(dialog.windowTitle(), title);
+    QCOMPARE(dialog.replaceBox()->isEnabled(), replaceMode);
+    QCOMPARE(dialog.check(2)->isEnabled(), replaceMode);
+    QVERIFY(dialog.findBox()->isEnabled());
+    QVERIFY(dialog.check(0)->isEnabled());
+    QVERIFY(!dialog.check(1)->isEnabled()); // Exact phrase, in both modes
+    QCOMPARE(dialog.check(0)->text(), QStringLiteral("Match &case"));
+    QCOMPARE(dialog.check(1)->text(), QStringLiteral("&Exact phrase"));
+    QCOMPARE(dialog.check(2)->text(), QStringLiteral("&Repeat"));
+    QCOMPARE(dialog.button(0)->text(), QStringLiteral("&Ok"));
+    QCOMPARE(dialog.button(1)->text(), QStringLiteral("&Cancel"));
+    QVERIFY(dialog.button(0)->isDefault());
+    QVERIFY(dialog.findChildren<QLabel*>().size() == 2);
+    // A fixed size: not resizable.
+    QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+}
+
+void TestFindReplaceDialog::showsValuesOfLastUse()
+{
+    FindReplaceValues& values = findReplace();
+    values = {true, QStringLiteral(" ab "), QStringLiteral("cd"), true, false, true};
+    QWidget main;
+    FindReplaceDialog dialog(&main, [] {});
+    QCOMPARE(dialog.findBox()->text(), QStringLiteral(" ab "));
+    QCOMPARE(dialog.replaceBox()->text(), QStringLiteral("cd"));
+    QVERIFY(dialog.check(0)->isChecked());
+    QVERIFY(!dialog.check(1)->isChecked());
+    QVERIFY(dialog.check(2)->isChecked());
+}
+
+void TestFindReplaceDialog::cancelKeepsChangedOption()
+{
+    findReplace().ReplaceMode = true;
+    findReplace().FindText = QStringLiteral("old");
+    QWidget main;
+    {
+        FindReplaceDialog dialog(&main, [] { QFAIL("Cancel must not confirm"); });
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::mouseClick(dialog.check(0), Qt::LeftButton, {},
+                          QPoint(6, dialog.check(0)->height() / 2));
+        QTest::mouseClick(dialog.check(2), Qt::LeftButton, {},
+                          QPoint(6, dialog.check(2)->height() / 2));
+        typeInto(dialog.findBox(), QStringLiteral("new"));
+        QTest::mouseClick(dialog.button(1), Qt::LeftButton);
+        QVERIFY(!dialog.isVisible());
+    }
+    QVERIFY(findReplace().MatchCase);
+    QVERIFY(findReplace().RepeatReplace);
+    QCOMPARE(findReplace().FindText, QStringLiteral("old")); // texts are stored only by OK
+    FindReplaceDialog again(&main, [] {});
+    QVERIFY(again.check(0)->isChecked());
+}
+
+void TestFindReplaceDialog::okStoresTexts_data()
+{
+    QTest::addColumn<QString>("typedFind");
+    QTest::addColumn<QString>("typedReplace");
+    QTest::addColumn<QString>("findText");
+    QTest::addColumn<QString>("replaceWith");
+    QTest::addColumn<bool>("confirmed");
+    QTest::newRow("both typed") << "ab"
+                                << "xy"
+                                << "ab"
+                                << "xy" << true;
+    QTest::newRow("empty replace box keeps the earlier text") << "ab"
+                                                              << ""
+                                                              << "ab"
+                                                              << "earlier" << true;
+    QTest::newRow("spaces-only replace box keeps the earlier text") << "ab"
+                                                                    << "   "
+                                                                    << "ab"
+                                                                    << "earlier" << true;
+    QTest::newRow("spaces around the find word are kept") << " ab "
+                                                          << "x"
+                                                          << " ab "
+                                                          << "x" << true;
+    QTest::newRow("blank find box stores nothing and confirms nothing") << "   "
+                                                                        << ""
+                                                                        << "before"
+                                                                        << "earlier" << false;
+    QTest::newRow("blank find box still stores a typed replacement") << ""
+                                                                     << "xy"
+                                                                     << "before"
+                                                                     << "xy" << false;
+}
+
+void TestFindReplaceDialog::okStoresTexts()
+{
+    QFETCH(QString, typedFind);
+    QFETCH(QString, typedReplace);
+    QFETCH(QString, findText);
+    QFETCH(QString, replaceWith);
+    QFETCH(bool, confirmed);
+    findReplace().ReplaceMode = true;
+    findReplace().FindText = QStringLiteral("before");
+    findReplace().ReplaceWith = QStringLiteral("earlier");
+    QWidget main;
+    int calls = 0;
+    auto* dialog = new FindReplaceDialog(&main, [&calls] { ++calls; });
+    QPointer<FindReplaceDialog> guard(dialog);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    typeInto(dialog->findBox(), typedFind);
+    typeInto(dialog->replaceBox(), typedReplace);
+    QTest::keyClick(dialog->findBox(), Qt::Key_Return); // Enter presses OK
+    QCOMPARE(calls, confirmed ? 1 : 0);
+    QCOMPARE(findReplace().FindText, findText);
+    QCOMPARE(findReplace().ReplaceWith, replaceWith);
+    QTRY_VERIFY(!guard); // closed and unloaded
+    QVERIFY(main.isEnabled());
+}
+
+void TestFindReplaceDialog::mainWindowDisabledUntilClosed_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("OK") << "ok";
+    QTest::newRow("Cancel") << "cancel";
+    QTest::newRow("Esc") << "esc";
+    QTest::newRow("close box") << "close";
+}
+
+void TestFindReplaceDialog::mainWindowDisabledUntilClosed()
+{
+    QFETCH(QString, how);
+    ScriptedPlatform platform;
+    MainWindow window(platform);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    findReplace().ReplaceMode = false;
+    window.openFindReplace();
+    FindReplaceDialog* dialog = window.findReplaceDialog();
+    QVERIFY(dialog);
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    QVERIFY(!window.isEnabled());
+    QVERIFY(dialog->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), dialog->findBox());
+    typeInto(dialog->findBox(), QStringLiteral("x"));
+    if (how == "ok")
+        QTest::mouseClick(dialog->button(0), Qt::LeftButton);
+    else if (how == "cancel")
+        QTest::mouseClick(dialog->button(1), Qt::LeftButton);
+    else if (how == "esc")
+        QTest::keyClick(dialog->findBox(), Qt::Key_Escape);
+    else
+        dialog->close();
+    QVERIFY(window.isEnabled());
+    QTRY_VERIFY(!window.findReplaceDialog());
+}
+
+void TestFindReplaceDialog::returnFindRunsWhileOpen()
+{
+    QWidget main;
+    bool visibleDuringCall = false;
+    bool mainEnabledDuringCall = true;
+    FindReplaceDialog* dialog = nullptr;
+    dialog = new FindReplaceDialog(&main, [&] {
+        visibleDuringCall = dialog->isVisible();
+        mainEnabledDuringCall = main.isEnabled();
+    });
+    dialog->show();
+    dialog->findBox()->setText(QStringLiteral("a"));
+    dialog->eButton_Click(0);
+    QVERIFY(visibleDuringCall);
+    QVERIFY(!mainEnabledDuringCall);
+    QVERIFY(main.isEnabled());
+}
+
+void TestFindReplaceDialog::containingSelects_data()
+{
+    QTest::addColumn<QString>("find");
+    QTest::addColumn<bool>("matchCase");
+    QTest::addColumn<QList<int>>("selected");
+    QTest::newRow("ab, case ignored: Abc and cab") << "ab" << false << QList<int>{0, 1};
+    QTest::newRow("ab, match case: only cab") << "ab" << true << QList<int>{1};
+    QTest::newRow("text only in an extension") << "txt" << false << QList<int>{};
+    QTest::newRow("spaces around the word are part of it") << " ab" << false << QList<int>{};
+}
+
+void TestFindReplaceDialog::containingSelects()
+{
+    QFETCH(QString, find);
+    QFETCH(bool, matchCase);
+    QFETCH(QList<int>, selected);
+    ScriptedPlatform platform;
+    MainWindow window(platform);
+    platform.onShowFindReplace = [&window] { window.openFindReplace(); };
+    window.store().append(makeItem(QStringLiteral("Abc"), QStringLiteral(".txt")));
+    window.store().append(makeItem(QStringLiteral("cab"), QStringLiteral(".txt")));
+    window.store().append(makeItem(QStringLiteral("xyz"), QStringLiteral(".txt")));
+    window.store().setSelected(2, true); // replaced entirely by the search
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    window.menus().action(QStringLiteral("mSSel"), 1)->trigger();
+    FindReplaceDialog* dialog = window.findReplaceDialog();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Find..."));
+    dialog->check(0)->setChecked(matchCase);
+    typeInto(dialog->findBox(), find);
+    QTest::mouseClick(dialog->button(0), Qt::LeftButton);
+    QCOMPARE(selectedLines(window.store()), selected);
+    QCOMPARE(lines(window.store()), (QStringList{"Abc.txt", "cab.txt", "xyz.txt"}));
+}
+
+void TestFindReplaceDialog::replaceThroughMenu()
+{
+    ScriptedPlatform platform;
+    MainWindow window(platform);
+    platform.onShowFindReplace = [&window] { window.openFindReplace(); };
+    window.store().append(makeItem(QStringLiteral("a-b"), QStringLiteral(".txt")));
+    window.store().append(makeItem(QStringLiteral("c-d"), QStringLiteral(".txt")));
+    window.store().setSelected(0, true);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy operations(&window, &MainWindow::operationRequested);
+
+    window.menus().action(QStringLiteral("mFDef"), 4)->trigger();
+    FindReplaceDialog* dialog = window.findReplaceDialog();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Replace..."));
+    QVERIFY(!window.isEnabled());
+    typeInto(dialog->findBox(), QStringLiteral("-"));
+    typeInto(dialog->replaceBox(), QStringLiteral("_"));
+    QTest::mouseClick(dialog->button(0), Qt::LeftButton);
+    QCOMPARE(operations.count(), 1);
+    QCOMPARE(operations[0][0].toInt(), 24);
+    QCOMPARE(lines(window.store()), (QStringList{"a_b.txt", "c-d.txt"}));
+    QVERIFY(window.isEnabled());
+}
+
+QTEST_MAIN(TestFindReplaceDialog)
+#include "tst_findreplacedialog.moc"
