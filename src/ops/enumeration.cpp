@@ -39,6 +39,7 @@ struct FolderTable {
         QString key;
         qint64 running = 0;
         qint64 highest = 0;
+        QString bodyWithDollar; // the body with '$' already replaced for this folder
     };
     std::vector<Entry> entries;
     std::vector<int> entryOfItem; // -1 for unselected items
@@ -47,23 +48,30 @@ struct FolderTable {
         : entryOfItem(size_t(store.ItemCount()), -1)
     {
         QHash<QString, int> byKey;
+        QString previousPath;
+        int e = -1;
         for (int i = 0; i < store.ItemCount(); ++i) {
             if (!store.isSelected(i))
                 continue;
-            const QString key = Enumeration::folderKey(store.item(i).ItemPath);
-            auto found = byKey.constFind(key);
-            int e;
-            if (found == byKey.constEnd()) {
-                e = int(entries.size());
-                byKey.insert(key, e);
-                entries.push_back({key, inverse ? -qint64(start) : qint64(start), start});
-            } else {
+            const QString& path = store.item(i).ItemPath;
+            // Files of one folder mostly stand together; only a new path needs its key.
+            if (e < 0 || path != previousPath) {
+                previousPath = path;
+                const QString key = Enumeration::folderKey(path);
+                const auto found = byKey.constFind(key);
+                if (found == byKey.constEnd()) {
+                    e = int(entries.size());
+                    byKey.insert(key, e);
+                    entries.push_back({key, inverse ? -qint64(start) : qint64(start), start, {}});
+                    entryOfItem[size_t(i)] = e;
+                    continue;
+                }
                 e = *found;
-                Entry& entry = entries[size_t(e)];
-                ++entry.highest;
-                if (!inverse)
-                    ++entry.running;
             }
+            Entry& entry = entries[size_t(e)];
+            ++entry.highest;
+            if (!inverse)
+                ++entry.running;
             entryOfItem[size_t(i)] = e;
         }
     }
@@ -156,20 +164,27 @@ PreparedOperation Enumeration::prepare(quint8 op, OperationContext& context)
     const int start = pathNumbers ? formation.fileStart : formation.pathStart;
     auto table = std::make_shared<FolderTable>(context.store, start, switches.InverseEnumeration);
 
-    return ItemTransform([table, formation, switches, pathNumbers](int i, QString& s) {
+    // '$' is replaced before '%', so a '%' in a folder name becomes the number as well.
+    const qint64 folderCount = qint64(table->entries.size());
+    for (int e = 0; e < int(folderCount); ++e) {
+        FolderTable::Entry& entry = table->entries[size_t(e)];
+        const QString dollarText =
+            pathNumbers ? numberText(qint64(formation.pathStart) + e, formation.pathWidth,
+                                     switches.FixedWidthNumbers, folderCount)
+                        : entry.key;
+        entry.bodyWithDollar = formation.body;
+        entry.bodyWithDollar.replace(Dollar, dollarText);
+    }
+
+    return ItemTransform([table, formation, switches](int i, QString& s) {
         const int e = table->entryOfItem[size_t(i)];
         if (e < 0)
             return;
         FolderTable::Entry& entry = table->entries[size_t(e)];
-        const QString dollarText =
-            pathNumbers ? numberText(qint64(formation.pathStart) + e, formation.pathWidth,
-                                     switches.FixedWidthNumbers, qint64(table->entries.size()))
-                        : entry.key;
         const QString fileText = numberText(entry.running, formation.fileWidth,
                                             switches.FixedWidthNumbers, entry.highest);
         --entry.running;
-        s = formation.body;
-        s.replace(Dollar, dollarText);
+        s = entry.bodyWithDollar;
         s.replace(Percent, fileText);
     });
 }
