@@ -166,7 +166,11 @@ void MainWindow::runScan(const std::function<void()>& scan)
 {
     for (int i = 1; i <= 6; ++i)
         m_button[i]->setEnabled(false);
+    // Pending events run during the scan; guard against the window going away meanwhile.
+    const QPointer<MainWindow> self(this);
     scan();
+    if (!self)
+        return;
     for (int i = 1; i <= 6; ++i)
         m_button[i]->setEnabled(true);
     if (m_closeAfterScan) {

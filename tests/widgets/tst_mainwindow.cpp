@@ -74,6 +74,8 @@ private Q_SLOTS:
     void removeAfterRenameFollowsCheckBox();
     void alwaysOnTopKeepsPlace();
     void quitClosesWindow();
+    void scanBlocksListCommands_data();
+    void scanBlocksListCommands();
 };
 
 void TestMainWindow::listSizeRule_data()
@@ -338,6 +340,64 @@ void TestMainWindow::quitClosesWindow()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTest::mouseClick(window.button(8), Qt::LeftButton);
     QVERIFY(!window.isVisible());
+}
+
+void TestMainWindow::scanBlocksListCommands_data()
+{
+    QTest::addColumn<QString>("stopBy");
+    QTest::addColumn<bool>("windowStaysOpen");
+    QTest::newRow("Esc ends the scan, the window stays") << "esc" << true;
+    QTest::newRow("close box mid-scan closes after the scan") << "close" << false;
+    QTest::newRow("Quit mid-scan closes after the scan") << "quit" << false;
+}
+
+void TestMainWindow::scanBlocksListCommands()
+{
+    QFETCH(QString, stopBy);
+    QFETCH(bool, windowStaysOpen);
+    TempTree tree;
+    tree.addFile("a.txt");
+    tree.addFile("s1/b.txt");
+    tree.addFile("s1/deep/d.txt");
+    tree.addFile("s2/c.txt");
+    ScriptedPlatform platform;
+    platform.folderAnswers.push_back(QString::fromUtf8(tree.root()));
+    MainWindow window(platform);
+    window.store().append(makeItem("/x", "pre", ".txt")); // unselected, so Ctrl+A would show
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    QSignalSpy dispatched(&window, &MainWindow::commandDispatched);
+    bool buttonsDisabled = false;
+    bool openDuringScan = false;
+    platform.onPendingEvents = [&] {
+        if (platform.pendingEventCalls != 1)
+            return;
+        buttonsDisabled = !window.button(1)->isEnabled() && !window.button(6)->isEnabled();
+        QTest::keyClick(window.list(), Qt::Key_A, Qt::ControlModifier);
+        window.menus().action("mRemove")->trigger();
+        window.eButton_Click(6); // Clear list
+        window.eButton_Click(1); // a second Add directory
+        if (stopBy == "esc")
+            QTest::keyClick(window.list(), Qt::Key_Escape);
+        else if (stopBy == "close")
+            window.close();
+        else
+            window.eButton_Click(8);
+        openDuringScan = window.isVisible();
+    };
+    window.eButton_Click(1);
+
+    QVERIFY(buttonsDisabled);
+    QVERIFY(openDuringScan);
+    QCOMPARE(dispatched.count(), 0);
+    QCOMPARE(platform.browseInstructions.size(), 1);
+    // The scan stopped after the first folder and kept what it had found.
+    QCOMPARE(lines(window.store()), (QStringList{"pre.txt", "a.txt"}));
+    QCOMPARE(window.store().selectedCount(), 0);
+    QCOMPARE(window.isVisible(), windowStaysOpen);
+    QVERIFY(window.button(6)->isEnabled());
 }
 
 QTEST_MAIN(TestMainWindow)
