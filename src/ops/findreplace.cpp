@@ -69,24 +69,40 @@ QString FindReplace::ReplaceText(const QString& text, const QString& find,
     QString t = matchCase ? text : upperKeepingPositions(text);
     const QString f = matchCase ? find : upperKeepingPositions(find);
     const QString r = matchCase ? replacement : upperKeepingPositions(replacement);
-    if (repeat && r.contains(f))
-        return text;
-
-    // Every replacement changes the length by the same amount; a name that shrinks or
-    // grows reaches its end within MaxNameLength replacements. The same bound stops a
-    // replacement of equal length that keeps recreating occurrences.
     const qsizetype growth = r.size() - f.size();
-    int start = 0;
-    for (int replacements = 0;; ++replacements) {
+
+    if (!repeat) {
+        // The search resumes behind the inserted text, where no occurrence can begin, so
+        // exactly the last occurrence is replaced.
         int pos = 0;
-        const int k = FindLast(t, f, true, exactPhrase, pos, start);
+        const int k = FindLast(t, f, true, exactPhrase, pos, 0);
         if (k == 0)
+            return result;
+        if (result.size() + growth > MaxNameLength)
+            return QString();
+        return result.replace(k - 1, f.size(), replacement);
+    }
+
+    if (r.contains(f))
+        return text;
+    // Repeat: replace the last occurrence until none is left. The last occurrence is the
+    // one with the highest start, so a backward search finds what FindLast finds. After a
+    // replacement at index i nothing can begin behind the inserted text (it would have
+    // been a later occurrence before), so the next search starts at its last character.
+    //
+    // A name that shrinks or grows reaches its end within MaxNameLength replacements; the
+    // same bound stops a replacement of equal length that keeps recreating occurrences.
+    qsizetype from = t.size();
+    for (int replacements = 0;; ++replacements) {
+        const qsizetype i = t.lastIndexOf(f, from);
+        if (i < 0)
             return result;
         if (replacements >= MaxNameLength || result.size() + growth > MaxNameLength)
             return QString();
-        t.replace(k - 1, f.size(), r);
-        result.replace(k - 1, f.size(), replacement);
-        if (!repeat)
-            start = int(r.size()) + k + 1;
+        t.replace(i, f.size(), r);
+        result.replace(i, f.size(), replacement);
+        from = i + r.size() - 1;
+        if (from < 0)
+            from = 0;
     }
 }

@@ -12,7 +12,10 @@ public:
                         int& pos, int start);
 
     // Replaces the last occurrence (repeat off) or every occurrence until none is left
-    // (repeat on). A result that would grow beyond the longest possible name gives "".
+    // (repeat on). A result that would grow beyond the longest possible name (32767
+    // characters), or a Repeat that has not ended after that many replacements, gives "".
+    // Without matchCase, matching ignores case; the name keeps its own case and the
+    // replacement goes in as typed.
     static QString ReplaceText(const QString& text, const QString& find, const QString& replacement,
                                bool matchCase, bool exactPhrase, bool repeat);
 };

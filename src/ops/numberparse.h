@@ -6,7 +6,8 @@
 
 // Reading numbers typed into prompts: the number at the start of the text (blanks
 // skipped, optional sign, digits, optional decimal point and fraction); text that does
-// not begin with a number reads as 0.
+// not begin with a number reads as 0. Blanks are spaces, tabs and line breaks; digits are
+// ASCII only; no exponent is read.
 class NumberParse {
 public:
     static double leadingNumber(const QString& text);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace {
 
 struct ReplaceCase {
@@ -103,6 +105,50 @@ TEST(ReplaceText, runawayRepeatStopsNearTheLongestName)
     EXPECT_EQ(FindReplace::ReplaceText(name, QStringLiteral("ab"), QStringLiteral("cd"), true,
                                        false, false),
               QString(32760, QLatin1Char('x')) + QStringLiteral("cd"));
+}
+
+// The Repeat loop written step by step with FindLast from the start of the name every
+// time; nullopt when it has not finished after `limit` replacements.
+std::optional<QString> repeatByFindLast(QString text, const QString& find,
+                                        const QString& replacement, int limit)
+{
+    if (replacement.contains(find))
+        return text;
+    for (int step = 0; step < limit; ++step) {
+        int pos = 0;
+        const int k = FindReplace::FindLast(text, find, true, false, pos, 0);
+        if (k == 0)
+            return text;
+        text.replace(k - 1, find.size(), replacement);
+    }
+    return std::nullopt;
+}
+
+TEST(ReplaceText, repeatAgreesWithTheStepByStepSearch)
+{
+    // Random names and texts over a tiny alphabet, so that occurrences overlap and
+    // replacements create new ones next to their edges.
+    std::mt19937 random(11);
+    const auto word = [&random](int minLength, int maxLength) {
+        QString out;
+        const int length = minLength + int(random() % unsigned(maxLength - minLength + 1));
+        for (int i = 0; i < length; ++i)
+            out += QChar(u"ab"[random() % 2]);
+        return out;
+    };
+    int compared = 0;
+    for (int round = 0; round < 3000; ++round) {
+        const QString text = word(0, 12);
+        const QString find = word(1, 3);
+        const QString replacement = word(0, 4);
+        const std::optional<QString> expected = repeatByFindLast(text, find, replacement, 200);
+        if (!expected)
+            continue;
+        SCOPED_TRACE((text + " / " + find + " / " + replacement).toStdString());
+        EXPECT_EQ(FindReplace::ReplaceText(text, find, replacement, true, false, true), *expected);
+        ++compared;
+    }
+    EXPECT_GT(compared, 1000);
 }
 
 } // namespace

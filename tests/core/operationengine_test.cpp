@@ -1,0 +1,215 @@
+#include "ops/globals.h"
+#include "opstesthelpers.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class FindReplaceReset : public testing::Test {
+protected:
+    void TearDown() override { findReplace() = FindReplaceValues(); }
+};
+
+struct PromptCase {
+    const char* name;
+    int op;
+    const char* prompt;
+    const char* title;
+};
+
+class OperationPrompts : public testing::TestWithParam<PromptCase> {};
+
+TEST_P(OperationPrompts, showTextTitleAndDefault)
+{
+    const PromptCase& c = GetParam();
+    OpsBench bench({"Song"});
+    bench.engine.ModifyItems(quint8(c.op));
+    ASSERT_EQ(bench.platform.prompts.size(), 1u);
+    EXPECT_EQ(bench.platform.prompts[0].prompt, QString::fromUtf8(c.prompt));
+    EXPECT_EQ(bench.platform.prompts[0].title, QString::fromUtf8(c.title));
+    EXPECT_EQ(bench.platform.prompts[0].preset, QStringLiteral("1"));
+}
+
+const PromptCase promptCases[] = {
+    {"insert", 22, "Expression to add at beginning", "Add..."},
+    {"add", 23, "Expression to add at end", "Add..."},
+    {"cut_first", 40, "Leading characters to cut", "Cut..."},
+    {"cut_last", 41, "Ending characters to cut", "Cut..."},
+    {"crop_first", 42, "Leading characters to crop", "Crop..."},
+    {"crop_last", 43, "Ending characters to crop", "Crop..."},
+};
+
+INSTANTIATE_TEST_SUITE_P(Codes, OperationPrompts, testing::ValuesIn(promptCases),
+                         [](const testing::TestParamInfo<PromptCase>& row) {
+                             return std::string(row.param.name);
+                         });
+
+// Every code with a prompt, with every answer that means "no": nothing changes, even
+// on a name that the common finish alone would have trimmed.
+class BlankAnswers : public testing::TestWithParam<std::tuple<int, const char*>> {};
+
+TEST_P(BlankAnswers, leaveEveryItemUnchanged)
+{
+    const auto [op, answer] = GetParam();
+    OpsBench bench({"abcdef", " padded "});
+    bench.select({0, 1});
+    if (answer)
+        bench.platform.inputAnswers.push_back(QString::fromUtf8(answer));
+    bench.engine.ModifyItems(quint8(op));
+    EXPECT_EQ(bench.newNames(), (QStringList{"abcdef", " padded "}));
+    EXPECT_EQ(bench.platform.prompts.size(), 1u);
+    EXPECT_TRUE(bench.platform.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, BlankAnswers,
+                         testing::Combine(testing::Values(22, 23, 40, 41, 42, 43),
+                                          testing::Values(static_cast<const char*>(nullptr), "",
+                                                          "   ")),
+                         [](const testing::TestParamInfo<std::tuple<int, const char*>>& row) {
+                             const char* answer = std::get<1>(row.param);
+                             const char* kind =
+                                 !answer ? "cancel" : (*answer ? "three_spaces" : "empty");
+                             return "code_" + std::to_string(std::get<0>(row.param)) + "_" + kind;
+                         });
+
+TEST(ModifyItems, promptStillShownWithNothingSelected)
+{
+    OpsBench bench({"Song", "Other"});
+    bench.platform.inputAnswers.push_back(QStringLiteral("X"));
+    bench.engine.ModifyItems(22);
+    EXPECT_EQ(bench.platform.prompts.size(), 1u);
+    EXPECT_EQ(bench.newNames(), (QStringList{"Song", "Other"}));
+    EXPECT_TRUE(bench.platform.messages.empty());
+}
+
+TEST(ModifyItems, onlySelectedLinesChangeAndMarksStay)
+{
+    OpsBench bench({"a|.mp3", "b|.mp3", "c", "d|.txt", "e"});
+    bench.select({0, 3, 4});
+    const std::vector<bool> marksBefore = bench.marks();
+    bench.platform.inputAnswers.push_back(QStringLiteral(" x"));
+    bench.engine.ModifyItems(23);
+    EXPECT_EQ(bench.newNames(), (QStringList{"a x", "b", "c", "d x", "e x"}));
+    EXPECT_EQ(bench.lines(), (QStringList{"a x.mp3", "b.mp3", "c", "d x.txt", "e x"}));
+    EXPECT_EQ(bench.marks(), marksBefore);
+}
+
+TEST(ModifyItems, rejectedNamesKeepTheirLineWhileOthersChange)
+{
+    // A name from disk may hold a grave accent; no operation gives it a new name, and the
+    // other selected items are still processed.
+    OpsBench bench({"one two", "my`song two", "three four|.ogg"});
+    bench.select({0, 1, 2});
+    bench.engine.ModifyItems(21);
+    EXPECT_EQ(bench.newNames(), (QStringList{"one", "my`song two", "three"}));
+    EXPECT_EQ(bench.lines(), (QStringList{"one", "my`song two", "three.ogg"}));
+}
+
+TEST(ModifyItems, codesWithoutOperationOnlyRunTheFinish)
+{
+    for (int op : {30, 34, 50, 53, 60, 61, 75, 80, 1, 255}) {
+        SCOPED_TRACE(op);
+        OpsBench bench({"  spaced\t ", "plain", "bad:name ", " other "});
+        bench.select({0, 1, 2});
+        bench.engine.ModifyItems(quint8(op));
+        EXPECT_EQ(bench.newNames(), (QStringList{"spaced\t", "plain", "bad:name ", " other "}));
+        EXPECT_TRUE(bench.platform.prompts.empty());
+        EXPECT_EQ(bench.platform.findReplaceShown, 0);
+    }
+}
+
+TEST(ContainsAnyChar, findsEachInvalidCharacter)
+{
+    EXPECT_EQ(InvalidChars.size(), 10);
+    for (QChar c : QStringLiteral("`<>/?*|\\:\"")) {
+        SCOPED_TRACE(QString(c).toStdString());
+        EXPECT_TRUE(
+            OperationEngine::ContainsAnyChar(QStringLiteral("ab") + c + "cd", InvalidChars));
+    }
+    EXPECT_FALSE(OperationEngine::ContainsAnyChar(QStringLiteral("a'b.c-d (1) [x]"), InvalidChars));
+    EXPECT_FALSE(OperationEngine::ContainsAnyChar(QStringLiteral("abc"), QString()));
+    EXPECT_FALSE(OperationEngine::ContainsAnyChar(QString(), QStringLiteral("abc")));
+}
+
+TEST_F(FindReplaceReset, replaceCommandOpensTheDialogAndTouchesNothing)
+{
+    OpsBench bench({"a_b"});
+    bench.select({0});
+    findReplace().ReplaceMode = false;
+    findReplace().FindText = QStringLiteral("_");
+    bench.engine.ModifyItems(24);
+    EXPECT_TRUE(findReplace().ReplaceMode);
+    EXPECT_EQ(bench.platform.findReplaceShown, 1);
+    EXPECT_TRUE(bench.platform.prompts.empty());
+    EXPECT_EQ(bench.newNames(), (QStringList{"a_b"}));
+}
+
+TEST_F(FindReplaceReset, confirmedReplaceDialogReplacesInSelectedItems)
+{
+    OpsBench bench({"a_b_c", "x_y", "p_q|.r_s"});
+    bench.select({0, 2});
+    bench.platform.onShowFindReplace = [&bench] {
+        FindReplaceValues& values = findReplace();
+        values.FindText = QStringLiteral("_");
+        values.ReplaceWith = QStringLiteral("-");
+        values.RepeatReplace = true;
+        bench.engine.ReturnFind();
+    };
+    bench.engine.ModifyItems(24);
+    EXPECT_EQ(bench.newNames(), (QStringList{"a-b-c", "x_y", "p-q"}));
+    EXPECT_EQ(bench.lines(), (QStringList{"a-b-c", "x_y", "p-q.r_s"}));
+}
+
+TEST_F(FindReplaceReset, blankFindTextDoesNothingInEitherMode)
+{
+    for (bool replaceMode : {true, false}) {
+        SCOPED_TRACE(replaceMode);
+        OpsBench bench({"a b", "c"});
+        bench.select({1});
+        findReplace().ReplaceMode = replaceMode;
+        findReplace().FindText = QStringLiteral("  ");
+        findReplace().ReplaceWith = QStringLiteral("x");
+        bench.engine.ReturnFind();
+        EXPECT_EQ(bench.newNames(), (QStringList{"a b", "c"}));
+        EXPECT_EQ(bench.marks(), (std::vector<bool>{false, true}));
+    }
+}
+
+struct FindModeCase {
+    const char* name;
+    const char* findText;
+    bool matchCase;
+    std::vector<bool> selected;
+};
+
+class FindModeCases : public testing::TestWithParam<FindModeCase> {
+protected:
+    void TearDown() override { findReplace() = FindReplaceValues(); }
+};
+
+TEST_P(FindModeCases, selectionIsReplacedByTheMatchingLines)
+{
+    const FindModeCase& c = GetParam();
+    OpsBench bench({"Abc", "cab", "xyz", "q|.ab", "a b"});
+    bench.select({2, 3});
+    findReplace().ReplaceMode = false;
+    findReplace().FindText = QString::fromUtf8(c.findText);
+    findReplace().MatchCase = c.matchCase;
+    bench.engine.ReturnFind();
+    EXPECT_EQ(bench.marks(), c.selected);
+    EXPECT_EQ(bench.newNames(), (QStringList{"Abc", "cab", "xyz", "q", "a b"}));
+}
+
+const FindModeCase findModeCases[] = {
+    {"case_off_finds_both", "ab", false, {true, true, false, false, false}},
+    {"case_on_finds_exact", "ab", true, {false, true, false, false, false}},
+    {"extension_never_searched", ".ab", false, {false, false, false, false, false}},
+    {"spaces_around_word_are_searched", " b", false, {false, false, false, false, true}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Texts, FindModeCases, testing::ValuesIn(findModeCases),
+                         [](const testing::TestParamInfo<FindModeCase>& row) {
+                             return std::string(row.param.name);
+                         });
+
+} // namespace

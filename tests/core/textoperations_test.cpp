@@ -1,0 +1,149 @@
+#include "ops/textoperations.h"
+#include "opstesthelpers.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// One selected item with the name `before`; the operation runs through ModifyItems, so
+// the common finish is part of every row.
+struct TextCase {
+    const char* name;
+    int op;
+    const char* answer; // nullptr: the operation shows no prompt
+    const char* before;
+    const char* after;
+};
+
+class TextOperationCases : public testing::TestWithParam<TextCase> {};
+
+TEST_P(TextOperationCases, changesTheProposedName)
+{
+    const TextCase& c = GetParam();
+    OpsBench bench({c.before});
+    bench.select({0});
+    if (c.answer)
+        bench.platform.inputAnswers.push_back(QString::fromUtf8(c.answer));
+    bench.engine.ModifyItems(quint8(c.op));
+    EXPECT_EQ(bench.store.item(0).NewName, QString::fromUtf8(c.after));
+    EXPECT_EQ(bench.platform.prompts.size(), c.answer ? 1u : 0u);
+}
+
+const TextCase textCases[] = {
+    // Words: only the space separates them.
+    {"cut_first_word", 20, nullptr, "The Best Of", "Best Of"},
+    {"cut_last_word", 21, nullptr, "The Best Of", "The Best"},
+    {"cut_first_word_single_word_unchanged", 20, nullptr, "Single", "Single"},
+    {"cut_last_word_single_word_unchanged", 21, nullptr, "Single", "Single"},
+    {"cut_first_word_hyphen_is_a_word", 20, nullptr, "A - B", "- B"},
+    {"cut_first_word_double_space", 20, nullptr, "A  B", "B"},
+    {"cut_last_word_double_space", 21, nullptr, "A  B", "A"},
+    {"cut_first_word_tab_is_no_separator", 20, nullptr, "A\tB C", "C"},
+    {"cut_last_word_underscore_is_no_separator", 21, nullptr, "a_b", "a_b"},
+    // The text parameter as typed.
+    {"insert_with_trailing_space", 22, "01 ", "Song", "01 Song"},
+    {"insert_with_leading_space_trimmed", 22, " X", "Song", "XSong"},
+    {"add_with_leading_space", 23, " (live)", "Song", "Song (live)"},
+    {"add_with_trailing_space_trimmed", 23, "X ", "Song", "SongX"},
+    {"insert_adds_no_separator", 22, "A", "Song", "ASong"},
+    {"add_tab_is_kept", 23, "\t", "Song", "Song\t"},
+    {"add_invalid_char_rejected", 23, "?", "Song", "Song"},
+    {"insert_grave_accent_rejected", 22, "`", "Song", "Song"},
+    // Cut and crop x characters.
+    {"cut_first_3", 40, "3", "abcdef", "def"},
+    {"cut_first_len_keeps_name", 40, "6", "abcdef", "abcdef"},
+    {"cut_first_more_than_len_keeps_name", 40, "9", "abcdef", "abcdef"},
+    {"cut_first_0_unchanged", 40, "0", "abcdef", "abcdef"},
+    {"cut_first_2_trims_space", 40, "2", "ab cd", "cd"},
+    {"cut_first_answer_2_9_cuts_2", 40, "2.9", "abcdef", "cdef"},
+    {"cut_first_answer_x_cuts_none", 40, "x", "abcdef", "abcdef"},
+    {"cut_first_negative_unchanged", 40, "-2", "abcdef", "abcdef"},
+    {"cut_first_out_of_range_unchanged", 40, "40000", "abcdef", "abcdef"},
+    {"cut_last_2", 41, "2", "abcdef", "abcd"},
+    {"cut_last_len_keeps_name", 41, "6", "abcdef", "abcdef"},
+    {"cut_last_more_than_len_unchanged", 41, "7", "abcdef", "abcdef"},
+    {"cut_last_0_unchanged", 41, "0", "abcdef", "abcdef"},
+    {"cut_last_negative_unchanged", 41, "-1", "abcdef", "abcdef"},
+    {"cut_last_fraction_below_zero_unchanged", 41, "-0.5", "abcdef", "abcdef"},
+    {"crop_first_2", 42, "2", "abcdef", "ab"},
+    {"crop_first_10_unchanged", 42, "10", "abcdef", "abcdef"},
+    {"crop_first_len_unchanged", 42, "6", "abcdef", "abcdef"},
+    {"crop_first_0_keeps_name", 42, "0", "abcdef", "abcdef"},
+    {"crop_first_negative_unchanged", 42, "-3", "abcdef", "abcdef"},
+    {"crop_first_3_trims_space", 42, "3", "ab cd", "ab"},
+    {"crop_last_2", 43, "2", "abcdef", "ef"},
+    {"crop_last_10_unchanged", 43, "10", "abcdef", "abcdef"},
+    {"crop_last_0_keeps_name", 43, "0", "abcdef", "abcdef"},
+    {"crop_last_negative_unchanged", 43, "-3", "abcdef", "abcdef"},
+    {"crop_last_3_trims_space", 43, "3", "ab cd", "cd"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Names, TextOperationCases, testing::ValuesIn(textCases),
+                         [](const testing::TestParamInfo<TextCase>& row) {
+                             return std::string(row.param.name);
+                         });
+
+// The replace operation with the find and replace values as the dialog leaves them.
+struct ReplaceRun {
+    const char* name;
+    const char* find;
+    const char* replacement;
+    bool matchCase;
+    bool repeat;
+    const char* before;
+    const char* after;
+};
+
+class ReplaceOperationCases : public testing::TestWithParam<ReplaceRun> {
+protected:
+    void TearDown() override { findReplace() = FindReplaceValues(); }
+};
+
+TEST_P(ReplaceOperationCases, replacesInTheNameOnly)
+{
+    const ReplaceRun& c = GetParam();
+    OpsBench bench({c.before});
+    bench.store.setNewExt(0, QStringLiteral(".a_b"));
+    bench.select({0});
+    FindReplaceValues& values = findReplace();
+    values.FindText = QString::fromUtf8(c.find);
+    values.ReplaceWith = QString::fromUtf8(c.replacement);
+    values.MatchCase = c.matchCase;
+    values.RepeatReplace = c.repeat;
+    bench.engine.ModifyItems(200);
+    EXPECT_EQ(bench.store.item(0).NewName, QString::fromUtf8(c.after));
+    EXPECT_EQ(bench.store.item(0).NewExt, QStringLiteral(".a_b"));
+    EXPECT_TRUE(bench.platform.prompts.empty());
+}
+
+const ReplaceRun replaceRuns[] = {
+    {"last_occurrence_only", "_", "-", false, false, "a_b_c", "a_b-c"},
+    {"repeat_every_occurrence", "_", "-", false, true, "a_b_c", "a-b-c"},
+    {"overlapping", "aa", "b", false, false, "aaaa", "aab"},
+    {"repeat_refused", "a", "aa", false, true, "xax", "xax"},
+    {"case_off", "B", "x", false, false, "abcB", "abcx"},
+    {"case_on", "b", "x", true, false, "abcB", "axcB"},
+    {"empty_result_keeps_name", "abc", "", false, false, "abc", "abc"},
+    {"replacement_with_invalid_char_keeps_name", "a", "*", false, false, "abc", "abc"},
+    {"runaway_repeat_keeps_name", "ab", "bbaa", false, true, "aab", "aab"},
+    {"result_trimmed", "x", " ", false, false, "ax", "a"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Names, ReplaceOperationCases, testing::ValuesIn(replaceRuns),
+                         [](const testing::TestParamInfo<ReplaceRun>& row) {
+                             return std::string(row.param.name);
+                         });
+
+TEST(TextOperations, parameterIsReadOnceForAllItems)
+{
+    // One prompt, the same count for every selected item, visited last to first.
+    OpsBench bench({"abcdef", "xyz", "12345"});
+    bench.select({0, 1, 2});
+    bench.platform.inputAnswers = {QStringLiteral("2"), QStringLiteral("5")};
+    bench.engine.ModifyItems(40);
+    EXPECT_EQ(bench.newNames(), (QStringList{"cdef", "z", "345"}));
+    EXPECT_EQ(bench.platform.prompts.size(), 1u);
+    EXPECT_EQ(bench.platform.inputAnswers.size(), 1u);
+}
+
+} // namespace
