@@ -1,21 +1,176 @@
 #include "list/fileloader.h"
 
-FileLoader::FileLoader(ItemStore& store, Platform& platform) : m_store(store), m_platform(platform)
+#include "list/namesplit.h"
+#include "list/spacetrim.h"
+#include "platform/posixfilesystem.h"
+
+#include <QFile>
+
+#include <deque>
+
+FileLoader::FileLoader(ItemStore& store, Platform& platform)
+    : m_store(store), m_platform(platform), m_alive(std::make_shared<bool>(true))
 {
 }
 
-QString FileLoader::ClassifyPath(const QByteArray&)
+FileLoader::~FileLoader()
 {
-    return {};
+    *m_alive = false;
 }
 
-void FileLoader::addDirectoryCommand() {}
+QString FileLoader::ClassifyPath(const QByteArray& path)
+{
+    const std::optional<PathKind> kind = m_platform.pathKind(path);
+    if (!kind)
+        return QString(failureMarker());
+    if (*kind == PathKind::Folder)
+        return QString(folderMarker());
+    const QString full = QFile::decodeName(path);
+    return NameSplit::extensionOf(full.mid(full.lastIndexOf(QLatin1Char('/')) + 1));
+}
 
-void FileLoader::AddDirectory(QByteArray) {}
+void FileLoader::addDirectoryCommand()
+{
+    if (m_scanning)
+        return;
+    // The browser gives an exact path: spaces at its ends belong to the folder's name,
+    // so only an answer of nothing but spaces counts as no choice.
+    const QString answer = m_platform.browseForFolder(QStringLiteral("#Add directory"));
+    if (trimSpaces(answer).isEmpty())
+        return;
+    beginCommand();
+    const bool allSelected = m_store.allSelected();
+    if (!scanTree(QFile::encodeName(answer)))
+        return;
+    if (allSelected)
+        m_store.selectAll();
+    m_store.LastDirectory = answer;
+    endCommand();
+}
 
-void FileLoader::dropPaths(const std::vector<QByteArray>&) {}
+void FileLoader::AddDirectory(QByteArray path)
+{
+    if (!beginCommand())
+        return;
+    if (!scanTree(std::move(path)))
+        return;
+    endCommand();
+}
+
+void FileLoader::dropPaths(const std::vector<QByteArray>& paths)
+{
+    if (!beginCommand())
+        return;
+    const bool allSelected = m_store.allSelected();
+    bool batchOpen = false;
+    for (const QByteArray& path : paths) {
+        if (m_stopRequested)
+            break;
+        if (path.isEmpty())
+            continue;
+        // A path that vanished or cannot be read is skipped; the rest of the drop goes on.
+        const std::optional<PathKind> kind = m_platform.pathKind(path);
+        if (!kind)
+            continue;
+        if (*kind == PathKind::Folder) {
+            if (batchOpen) {
+                m_store.endBatch();
+                batchOpen = false;
+            }
+            if (!scanTree(path))
+                return;
+        } else {
+            if (!batchOpen) {
+                m_store.beginBatch();
+                batchOpen = true;
+            }
+            addDroppedFile(path);
+        }
+    }
+    if (batchOpen)
+        m_store.endBatch();
+    if (allSelected)
+        m_store.selectAll();
+    endCommand();
+}
 
 void FileLoader::clearList()
 {
+    if (m_scanning)
+        return;
     m_store.clear();
+}
+
+bool FileLoader::beginCommand()
+{
+    if (m_scanning)
+        return false;
+    m_scanning = true;
+    m_stopRequested = false;
+    return true;
+}
+
+bool FileLoader::scanTree(QByteArray path)
+{
+    if (path.isEmpty())
+        return true;
+    // The root folder "/" becomes "", so that its children are "/name".
+    while (path.endsWith('/'))
+        path.chop(1);
+
+    // Local copies: once pending events have run, `this` may be gone.
+    const std::shared_ptr<bool> alive = m_alive;
+    std::deque<QByteArray> queue;
+    std::vector<FolderEntry> entries;
+    QByteArray folder = std::move(path);
+    for (;;) {
+        entries.clear();
+        // A folder that cannot be read is skipped; the scan goes on with the others.
+        if (m_platform.listFolder(folder, entries)) {
+            const QString itemPath = QFile::decodeName(folder);
+            m_store.beginBatch();
+            for (const FolderEntry& entry : entries) {
+                if (entry.name.startsWith('.'))
+                    continue;
+                std::optional<PathKind> kind = entry.kind;
+                if (!kind)
+                    kind = m_platform.pathKind(PosixFileSystem::join(folder, entry.name));
+                if (!kind)
+                    continue; // vanished, or its attributes cannot be read
+                if (*kind == PathKind::Folder)
+                    queue.push_back(PosixFileSystem::join(folder, entry.name));
+                else if (!m_store.isFull())
+                    addFile(folder, itemPath, entry.name);
+            }
+            m_store.endBatch(); // the lines found so far appear before events run
+        }
+        if (queue.empty())
+            return true;
+        m_platform.processPendingEvents();
+        if (!*alive)
+            return false;
+        if (m_stopRequested)
+            return true;
+        folder = std::move(queue.front());
+        queue.pop_front();
+    }
+}
+
+void FileLoader::addFile(const QByteArray& folder, const QString& itemPath, const QByteArray& name)
+{
+    Item item;
+    item.ItemPath = itemPath;
+    item.diskFolder = folder;
+    item.diskName = name;
+    NameSplit::fill(item, QFile::decodeName(name));
+    m_store.append(std::move(item));
+}
+
+void FileLoader::addDroppedFile(const QByteArray& path)
+{
+    if (m_store.isFull())
+        return;
+    const qsizetype slash = path.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? QByteArray() : path.left(slash);
+    addFile(folder, QFile::decodeName(folder), path.mid(slash + 1));
 }

@@ -3,24 +3,39 @@
 #include "list/itemstore.h"
 #include "platform/platform.h"
 
+#include <memory>
 #include <vector>
 
 // Fills the list: the Add directory command (a whole folder tree, breadth-first), drops
 // of files and folders, and Clear list.
+//
+// A folder scan runs on the caller's thread and lets pending window events run each time
+// it moves on to the next folder, so the lines appear while a large tree is read. While
+// a scan runs, isScanning() is true and the loader refuses to start another command or to
+// clear the list; requestStop() ends the scan at the next folder and keeps what was found.
+// The store must outlive the loader. The loader may itself be destroyed while pending
+// events run (its window closed): the scan then returns at once without touching anything.
 class FileLoader {
 public:
     FileLoader(ItemStore& store, Platform& platform);
+    ~FileLoader();
+    FileLoader(const FileLoader&) = delete;
+    FileLoader& operator=(const FileLoader&) = delete;
 
     // Marker results of ClassifyPath.
     static QChar folderMarker() { return QChar(1); }
     static QChar failureMarker() { return QChar(255); }
     // The folder marker for a folder, the failure marker when the attributes cannot be
-    // read, else the extension without its dot ("" when there is none).
+    // read, else the extension without its dot ("" when there is none). A symbolic link is
+    // judged by its own attributes, so it is never a folder. The loaders themselves do not
+    // go through these markers, since an extension can be the very character of a marker.
     QString ClassifyPath(const QByteArray& path);
 
     // The Add directory command: asks for a folder and adds its tree.
     void addDirectoryCommand();
-    // Appends every file of the tree below path (native bytes).
+    // Appends every file of the tree below path (native bytes; "/" is the root folder).
+    // Entries whose names start with a dot are skipped, links are never followed, and a
+    // folder that cannot be read or an entry that cannot be classified is skipped.
     void AddDirectory(QByteArray path);
     // A drop of files and folders (native byte paths, in drop order).
     void dropPaths(const std::vector<QByteArray>& paths);
@@ -31,8 +46,17 @@ public:
     bool isScanning() const { return m_scanning; }
 
 private:
+    bool beginCommand();
+    void endCommand() { m_scanning = false; }
+    // Scans one tree; false when the loader was destroyed meanwhile, in which case the
+    // caller must return without touching any member.
+    bool scanTree(QByteArray path);
+    void addFile(const QByteArray& folder, const QString& itemPath, const QByteArray& name);
+    void addDroppedFile(const QByteArray& path);
+
     ItemStore& m_store;
     Platform& m_platform;
     bool m_scanning = false;
     bool m_stopRequested = false;
+    std::shared_ptr<bool> m_alive;
 };
