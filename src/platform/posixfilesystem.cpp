@@ -1,5 +1,7 @@
 #include "platform/posixfilesystem.h"
 
+#include "platform/saferename.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <dirent.h>
@@ -50,13 +52,7 @@ bool PosixFileSystem::listFolder(const QByteArray& folder, std::vector<FolderEnt
 RenameResult PosixFileSystem::renameFile(const QByteArray& folder, const QByteArray& oldName,
                                          const QByteArray& newName) const
 {
-    if (newName.isEmpty() || newName.contains('/') || newName.contains('\0'))
-        return {EINVAL};
-    const QByteArray from = join(folder, oldName);
-    const QByteArray to = join(folder, newName);
-    if (beforeRename)
-        beforeRename(folder, newName);
-    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) != 0)
-        return {errno};
-    return {};
+    saferename::Faults faults;
+    faults.beforeMove = beforeRename;
+    return saferename::renameInFolder(folder, oldName, newName, faults);
 }

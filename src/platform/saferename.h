@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <functional>
+
+struct stat;
+
+// Renaming one file inside its folder without ever replacing, copying or deleting
+// anything that was there. Works on the on-disk bytes of the names.
+//
+// The order of attempts on POSIX systems:
+//   1. renameat2 with RENAME_NOREPLACE (atomic, the normal case);
+//   2. where the file system refuses that flag (EINVAL, ENOSYS, ENOTSUP: NFS, many FUSE
+//      file systems): link the new name, then unlink the old one (link never replaces);
+//   3. where links are refused too (FAT and the like): lstat the target right before a
+//      plain rename and go ahead only when nothing at all is there. A target that
+//      appears between the lstat and the rename cannot be caught on such a file system.
+// A rename whose target is the source itself under another spelling (letter case on a
+// case-insensitive file system) moves through a temporary name in the same folder, each
+// step no-replace, and is moved back when the second step fails.
+namespace saferename {
+
+// Test seams. The hooks make a file system that lacks a feature reproducible on one
+// that has it, and let a test create a target between the checks and the move.
+struct Faults {
+    int noReplaceError = 0; // renameat2 reports this errno without trying
+    int linkError = 0;      // linkat reports this errno without trying
+    // Runs right before each call that moves or links the file, after every check.
+    std::function<void(const QByteArray& folder, const QByteArray& newName)> beforeMove;
+};
+
+// Refuses, before any call on disk, a name that could not name an entry of the folder:
+// empty, ".", "..", one holding '/' or NUL, or one longer than the file system's limit
+// in bytes. Returns 0 or the errno that describes the refusal.
+int checkNewName(const QByteArray& folder, const QByteArray& newName);
+
+// True when lstat of the target found the very entry lstat of the source found: the
+// same file, and either its only name (so the file system spells one entry two ways) or
+// a name equal to the source's apart from letter case. A second hard link under another
+// name is not the same entry.
+bool isSameEntry(const struct stat& source, const struct stat& target, const QByteArray& oldName,
+                 const QByteArray& newName);
+
+// Renames folder/oldName to folder/newName ("" is the root folder). A rename to exactly
+// the same name succeeds without touching anything when the source exists.
+RenameResult renameInFolder(const QByteArray& folder, const QByteArray& oldName,
+                            const QByteArray& newName, const Faults& faults = {});
+
+// The case-change path on its own: oldName -> temporary -> newName, no-replace at each
+// step, moved back to oldName when the second step fails.
+RenameResult renameThroughTemporary(const QByteArray& folder, const QByteArray& oldName,
+                                    const QByteArray& newName, const Faults& faults = {});
+
+} // namespace saferename

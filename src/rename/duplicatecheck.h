@@ -1,0 +1,28 @@
+#pragma once
+
+#include "list/itemstore.h"
+
+#include <QString>
+
+#include <vector>
+
+// The check that runs before any rename: two items must not end up with one target.
+//
+// Each taking-part item below the last position is compared with every later item,
+// taking part or not, and pairs with the first one whose target key is equal. The
+// result is the one of that pairwise comparison, reached in linear time through a hash
+// of the keys.
+class DuplicateCheck {
+public:
+    // The target path in upper case, so that keys compare without regard to case.
+    static QString targetKey(const Item& item);
+
+    // For every position, the first later position with an equal key, or -1.
+    static std::vector<int> firstLaterEqual(const std::vector<QString>& keys);
+
+    // Runs the check over the store. takesPart(i) says whether item i is to be renamed.
+    // When a pair is found, marks the duplicates in the store and returns true: every
+    // examined item is selected exactly when it found a partner, every partner is
+    // selected, other marks stay. Without a pair nothing changes.
+    static bool markDuplicates(ItemStore& store, const std::vector<char>& takesPart);
+};

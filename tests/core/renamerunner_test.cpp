@@ -1,0 +1,429 @@
+#include "rename/duplicatecheck.h"
+#include "rename/renamerunner.h"
+#include "resources/stringtable.h"
+#include "scriptedplatform.h"
+#include "temptree.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <random>
+
+namespace {
+
+// GoogleTest names take letters, digits and underscores only.
+std::string testName(const char* text)
+{
+    std::string name;
+    for (const char* c = text; *c; ++c)
+        name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+    return name;
+}
+
+// An item as the loader would make it from folder/name on disk.
+Item itemFor(const TempTree& tree, const QByteArray& relative)
+{
+    const int slash = relative.lastIndexOf('/');
+    Item item;
+    item.diskFolder = slash < 0 ? tree.root() : tree.path(relative.left(slash));
+    item.diskName = slash < 0 ? relative : relative.mid(slash + 1);
+    item.ItemPath = QFile::decodeName(item.diskFolder);
+    const QString name = QFile::decodeName(item.diskName);
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    item.OrigName = dot < 0 ? name : name.left(dot);
+    item.OrigExt = dot < 0 ? QString() : name.mid(dot);
+    item.NewName = item.OrigName;
+    item.NewExt = item.OrigExt;
+    return item;
+}
+
+void propose(ItemStore& store, int i, const QString& full)
+{
+    const qsizetype dot = full.lastIndexOf(QLatin1Char('.'));
+    store.setNewName(i, dot < 0 ? full : full.left(dot));
+    store.setNewExt(i, dot < 0 ? QString() : full.mid(dot));
+}
+
+std::vector<QString> lines(const ItemStore& store)
+{
+    std::vector<QString> out;
+    for (int i = 0; i < store.ItemCount(); ++i)
+        out.push_back(store.item(i).line());
+    return out;
+}
+
+std::vector<int> selectedLines(const ItemStore& store)
+{
+    std::vector<int> out;
+    for (int i = 0; i < store.ItemCount(); ++i)
+        if (store.isSelected(i))
+            out.push_back(i);
+    return out;
+}
+
+struct ApplyCase {
+    const char* name;
+    std::vector<const char*> files; // one item per file, content = its path
+    std::vector<std::pair<int, const char*>> proposals;
+    std::vector<int> selected;
+    bool applyAll;
+    bool removeAfterRename;
+    // Every file on disk afterwards as "path<content"; "path" alone keeps its content.
+    std::vector<const char*> filesAfter;
+    std::vector<const char*> linesAfter;
+    std::vector<int> selectedAfter;
+    std::vector<int> messageIds;
+};
+
+void PrintTo(const ApplyCase& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+class RenameFilesTest : public ::testing::TestWithParam<ApplyCase> {};
+
+std::vector<std::string> allFiles(const TempTree& tree, const QByteArray& folder = {})
+{
+    std::vector<std::string> out;
+    for (const QByteArray& name : tree.list(folder)) {
+        const QByteArray relative = folder.isEmpty() ? name : folder + '/' + name;
+        if (PosixFileSystem().pathKind(tree.path(relative)) == PathKind::Folder) {
+            for (const std::string& inner : allFiles(tree, relative))
+                out.push_back(inner);
+        } else {
+            out.push_back((relative + '<' + tree.content(relative)).toStdString());
+        }
+    }
+    return out;
+}
+
+TEST_P(RenameFilesTest, renamesAsProposed)
+{
+    const ApplyCase& row = GetParam();
+    TempTree tree;
+    ItemStore store;
+    ScriptedPlatform platform;
+    for (const char* file : row.files) {
+        tree.addFile(file, file);
+        store.append(itemFor(tree, file));
+    }
+    for (const auto& [index, full] : row.proposals)
+        propose(store, index, QString::fromUtf8(full));
+    for (int i : row.selected)
+        store.setSelected(i, true);
+
+    RenameRunner runner(store, platform);
+    runner.RemoveAfterRename = row.removeAfterRename;
+    runner.RenameFiles(row.applyAll);
+
+    std::vector<std::string> expectedFiles;
+    for (const char* entry : row.filesAfter) {
+        const std::string text(entry);
+        expectedFiles.push_back(text.find('<') == std::string::npos ? text + '<' + text : text);
+    }
+    std::sort(expectedFiles.begin(), expectedFiles.end());
+    std::vector<std::string> actualFiles = allFiles(tree);
+    std::sort(actualFiles.begin(), actualFiles.end());
+    EXPECT_EQ(actualFiles, expectedFiles);
+
+    std::vector<QString> expectedLines;
+    for (const char* line : row.linesAfter)
+        expectedLines.push_back(QString::fromUtf8(line));
+    EXPECT_EQ(lines(store), expectedLines);
+    EXPECT_EQ(selectedLines(store), row.selectedAfter);
+
+    ASSERT_EQ(platform.messages.size(), row.messageIds.size());
+    for (size_t m = 0; m < row.messageIds.size(); ++m) {
+        EXPECT_EQ(platform.messages[m].text, LoadResString(row.messageIds[m]));
+        EXPECT_EQ(platform.messages[m].title, QStringLiteral("Error..."));
+    }
+}
+
+const ApplyCase applyCases[] = {
+    {"empty list: nothing happens", {}, {}, {}, true, true, {}, {}, {}, {}},
+    {"apply with nothing selected: no change, no message",
+     {"a.txt", "b.txt"},
+     {{0, "x.txt"}, {1, "y.txt"}},
+     {},
+     false,
+     true,
+     {"a.txt", "b.txt"},
+     {"x.txt", "y.txt"},
+     {},
+     {}},
+    {"apply renames the selected items only",
+     {"a.txt", "b.txt", "c.txt"},
+     {{0, "x.txt"}, {1, "y.txt"}, {2, "z.txt"}},
+     {0, 2},
+     false,
+     true,
+     {"x.txt<a.txt", "b.txt", "z.txt<c.txt"},
+     {"y.txt"},
+     {},
+     {}},
+    {"apply all renames every item",
+     {"a.txt", "b.txt", "c"},
+     {{0, "x.txt"}, {1, "y"}, {2, "z.dat"}},
+     {1},
+     true,
+     true,
+     {"x.txt<a.txt", "y<b.txt", "z.dat<c"},
+     {},
+     {},
+     {}},
+    {"same new name in two folders is no duplicate",
+     {"d1/a.txt", "d2/b.txt"},
+     {{0, "same.txt"}, {1, "same.txt"}},
+     {},
+     true,
+     true,
+     {"d1/same.txt<d1/a.txt", "d2/same.txt<d2/b.txt"},
+     {},
+     {},
+     {}},
+    {"names differing only in case are duplicates, nothing renamed",
+     {"a.txt", "b.txt", "c.txt"},
+     {{0, "Same.txt"}, {2, "SAME.TXT"}},
+     {},
+     true,
+     true,
+     {"a.txt", "b.txt", "c.txt"},
+     {"Same.txt", "b.txt", "SAME.TXT"},
+     {0, 2},
+     {401}},
+    {"a later unselected item counts as duplicate",
+     {"a.txt", "b.txt", "c.txt"},
+     {{0, "k.txt"}, {2, "k.txt"}},
+     {0},
+     false,
+     true,
+     {"a.txt", "b.txt", "c.txt"},
+     {"k.txt", "b.txt", "k.txt"},
+     {0, 2},
+     {401}},
+    {"an examined item without partner loses its mark",
+     {"a.txt", "b.txt", "c.txt", "d.txt"},
+     {{0, "k.txt"}, {2, "k.txt"}},
+     {1, 3},
+     true,
+     true,
+     {"a.txt", "b.txt", "c.txt", "d.txt"},
+     {"k.txt", "b.txt", "k.txt", "d.txt"},
+     {0, 2, 3},
+     {401}},
+    {"an earlier unselected item is not found; the rename fails",
+     {"a.txt", "b.txt"},
+     {{1, "a.txt"}},
+     {1},
+     false,
+     true,
+     {"a.txt", "b.txt"},
+     {"a.txt", "a.txt"},
+     {1},
+     {402}},
+    {"swapping two names fails both with one message",
+     {"a.txt", "b.txt"},
+     {{0, "b.txt"}, {1, "a.txt"}},
+     {},
+     true,
+     true,
+     {"a.txt", "b.txt"},
+     {"b.txt", "a.txt"},
+     {},
+     {402}},
+    {"removing items 2 and 5 of 7 keeps the rest in order",
+     {"f0", "f1", "f2", "f3", "f4", "f5", "f6"},
+     {{0, "n0"}, {2, "n2"}, {5, "n5"}, {6, "n6"}},
+     {2, 5},
+     false,
+     true,
+     {"n2<f2", "n5<f5", "f0", "f1", "f3", "f4", "f6"},
+     {"n0", "f1", "f3", "f4", "n6"},
+     {},
+     {}},
+    {"without removal renamed lines are selected, failed ones not",
+     {"a.txt", "b.txt", "c.txt"},
+     {{1, "x.txt"}, {2, "b.txt"}},
+     {},
+     true,
+     false,
+     {"a.txt", "x.txt<b.txt", "c.txt"},
+     {"a.txt", "x.txt", "b.txt"},
+     {0, 1},
+     {402}},
+    {"unchanged names under apply all are no failure",
+     {"a.txt", "b"},
+     {},
+     {},
+     true,
+     true,
+     {"a.txt", "b"},
+     {},
+     {},
+     {}},
+    {"an invalid proposed name fails that item only",
+     {"a.txt", "b.txt", "c.txt"},
+     {{0, "../up.txt"}, {1, ".."}, {2, "ok.txt"}},
+     {},
+     true,
+     true,
+     {"a.txt", "b.txt", "ok.txt<c.txt"},
+     {"../up.txt", ".."},
+     {},
+     {402}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, RenameFilesTest, ::testing::ValuesIn(applyCases),
+                         [](const ::testing::TestParamInfo<ApplyCase>& row) {
+                             return testName(row.param.name);
+                         });
+
+TEST(RenameFiles, carriedOverNamesAreTheNextRunsSource)
+{
+    // After a run without removal the item must point at the renamed file, so that
+    // Restore all shows the new name and a second apply moves the file again.
+    TempTree tree;
+    tree.addFile("a.txt", "A");
+    ItemStore store;
+    ScriptedPlatform platform;
+    store.append(itemFor(tree, "a.txt"));
+    RenameRunner runner(store, platform);
+    runner.RemoveAfterRename = false;
+
+    propose(store, 0, QStringLiteral("b.TXT"));
+    runner.RenameFiles(true);
+    propose(store, 0, QStringLiteral("junk"));
+    runner.restoreAll();
+    EXPECT_EQ(store.item(0).line(), QStringLiteral("b.TXT"));
+
+    propose(store, 0, QStringLiteral("c.txt"));
+    runner.RenameFiles(true);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(tree.list(), std::vector<QByteArray>{"c.txt"});
+    EXPECT_EQ(tree.content("c.txt"), "A");
+    EXPECT_EQ(store.item(0).OrigName, QStringLiteral("c"));
+    EXPECT_EQ(store.item(0).OrigExt, QStringLiteral(".txt"));
+}
+
+TEST(RenameFiles, scriptedFailureLeavesItemAsItWas)
+{
+    TempTree tree;
+    tree.addFile("a.txt", "A");
+    tree.addFile("b.txt", "B");
+    ItemStore store;
+    ScriptedPlatform platform;
+    store.append(itemFor(tree, "a.txt"));
+    store.append(itemFor(tree, "b.txt"));
+    propose(store, 0, QStringLiteral("x.txt"));
+    propose(store, 1, QStringLiteral("y.txt"));
+    store.setSelected(0, true);
+    store.setSelected(1, true);
+    platform.failRenameOf["a.txt"] = EACCES;
+    RenameRunner runner(store, platform);
+    runner.RenameFiles(false);
+
+    EXPECT_EQ(lines(store), std::vector<QString>{QStringLiteral("x.txt")});
+    EXPECT_EQ(store.item(0).diskName, "a.txt");
+    EXPECT_TRUE(store.isSelected(0));
+    EXPECT_EQ(tree.list(), (std::vector<QByteArray>{"a.txt", "y.txt"}));
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, LoadResString(402));
+}
+
+TEST(RestoreAll, trimsNamesAndExtensionsKeepingMarks)
+{
+    struct Row {
+        const char* origName;
+        const char* origExt;
+        const char* newLine;
+    };
+    const Row rows[] = {
+        {"  a b  ", ".  txt ", "a b.txt"},
+        {"name", "", "name"},
+        {"name", ".", "name."},
+        {"\tname ", ". t\tx ", "\tname.t\tx"},
+    };
+    ItemStore store;
+    ScriptedPlatform platform;
+    RenameRunner runner(store, platform);
+    runner.restoreAll(); // an empty list is fine
+    for (const Row& row : rows) {
+        Item item;
+        item.OrigName = QString::fromUtf8(row.origName);
+        item.OrigExt = QString::fromUtf8(row.origExt);
+        item.NewName = QStringLiteral("proposed");
+        item.NewExt = QStringLiteral(".new");
+        store.append(item);
+    }
+    store.setSelected(1, true);
+    runner.restoreAll();
+    for (int i = 0; i < store.ItemCount(); ++i) {
+        SCOPED_TRACE(rows[i].origName);
+        EXPECT_EQ(store.item(i).line(), QString::fromUtf8(rows[i].newLine));
+    }
+    EXPECT_EQ(selectedLines(store), std::vector<int>{1});
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+// The check as first described: every taking-part item below the last against every
+// later item, the first equal one only, marks applied afterwards.
+bool quadraticMarks(ItemStore& store, const std::vector<char>& takesPart)
+{
+    const int n = store.ItemCount();
+    std::vector<std::pair<int, int>> pairs;
+    std::vector<int> examined;
+    for (int i = 0; i <= n - 2; ++i) {
+        if (!takesPart[size_t(i)])
+            continue;
+        examined.push_back(i);
+        const QString key = DuplicateCheck::targetKey(store.item(i));
+        for (int j = i + 1; j <= n - 1; ++j) {
+            if (key == DuplicateCheck::targetKey(store.item(j))) {
+                pairs.push_back({i, j});
+                break;
+            }
+        }
+    }
+    if (pairs.empty())
+        return false;
+    for (int i : examined)
+        store.setSelected(i, std::any_of(pairs.begin(), pairs.end(),
+                                         [i](const auto& p) { return p.first == i; }));
+    for (const auto& p : pairs)
+        store.setSelected(p.second, true);
+    return true;
+}
+
+TEST(DuplicateCheck, matchesThePairwiseCheckOnRandomLists)
+{
+    const QString names[] = {QStringLiteral("a"), QStringLiteral("A"),  QStringLiteral("b"),
+                             QStringLiteral("ß"), QStringLiteral("SS"), QStringLiteral("c d")};
+    const QString exts[] = {QString(), QStringLiteral(".txt"), QStringLiteral(".TXT")};
+    const QString folders[] = {QStringLiteral("/x"), QStringLiteral("/X"), QString()};
+    std::mt19937 rng(20240611);
+    for (int round = 0; round < 400; ++round) {
+        const int n = int(rng() % 40);
+        ItemStore fast, slow;
+        std::vector<char> takesPart(static_cast<size_t>(n));
+        for (int i = 0; i < n; ++i) {
+            Item item;
+            item.ItemPath = folders[rng() % 3];
+            item.NewName = names[rng() % 6];
+            item.NewExt = exts[rng() % 3];
+            fast.append(item);
+            slow.append(item);
+            const bool selected = rng() % 2;
+            fast.setSelected(i, selected);
+            slow.setSelected(i, selected);
+            takesPart[size_t(i)] = round % 3 == 0 || rng() % 2;
+        }
+        SCOPED_TRACE(round);
+        EXPECT_EQ(DuplicateCheck::markDuplicates(fast, takesPart), quadraticMarks(slow, takesPart));
+        EXPECT_EQ(selectedLines(fast), selectedLines(slow));
+    }
+}
+
+} // namespace
