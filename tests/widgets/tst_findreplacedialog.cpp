@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "dialogs/findreplacedialog.h"
 #include "scriptedplatform.h"
+#include "windowtesthelpers.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -13,35 +14,6 @@
 #include <QTest>
 
 namespace {
-
-Item makeItem(const QString& name, const QString& ext)
-{
-    Item item;
-    item.ItemPath = QStringLiteral("/d");
-    item.OrigName = item.NewName = name;
-    item.OrigExt = item.NewExt = ext;
-    item.diskFolder = "/d";
-    item.diskName = (name + ext).toUtf8();
-    return item;
-}
-
-QList<int> selectedLines(const ItemStore& store)
-{
-    QList<int> result;
-    for (int i = 0; i < store.ItemCount(); ++i) {
-        if (store.isSelected(i))
-            result << i;
-    }
-    return result;
-}
-
-QStringList lines(const ItemStore& store)
-{
-    QStringList result;
-    for (int i = 0; i < store.ItemCount(); ++i)
-        result << store.item(i).line();
-    return result;
-}
 
 void typeInto(QLineEdit* box, const QString& text)
 {
@@ -272,9 +244,9 @@ void TestFindReplaceDialog::containingSelects()
     ScriptedPlatform platform;
     MainWindow window(platform);
     platform.onShowFindReplace = [&window] { window.openFindReplace(); };
-    window.store().append(makeItem(QStringLiteral("Abc"), QStringLiteral(".txt")));
-    window.store().append(makeItem(QStringLiteral("cab"), QStringLiteral(".txt")));
-    window.store().append(makeItem(QStringLiteral("xyz"), QStringLiteral(".txt")));
+    window.store().append(makeItem("/d", QStringLiteral("Abc"), QStringLiteral(".txt")));
+    window.store().append(makeItem("/d", QStringLiteral("cab"), QStringLiteral(".txt")));
+    window.store().append(makeItem("/d", QStringLiteral("xyz"), QStringLiteral(".txt")));
     window.store().setSelected(2, true); // replaced entirely by the search
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -295,8 +267,8 @@ void TestFindReplaceDialog::replaceThroughMenu()
     ScriptedPlatform platform;
     MainWindow window(platform);
     platform.onShowFindReplace = [&window] { window.openFindReplace(); };
-    window.store().append(makeItem(QStringLiteral("a-b"), QStringLiteral(".txt")));
-    window.store().append(makeItem(QStringLiteral("c-d"), QStringLiteral(".txt")));
+    window.store().append(makeItem("/d", QStringLiteral("a-b"), QStringLiteral(".txt")));
+    window.store().append(makeItem("/d", QStringLiteral("c-d"), QStringLiteral(".txt")));
     window.store().setSelected(0, true);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

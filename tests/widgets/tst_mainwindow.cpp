@@ -6,6 +6,7 @@
 #include "app/twips.h"
 #include "scriptedplatform.h"
 #include "temptree.h"
+#include "windowtesthelpers.h"
 
 #include <QCheckBox>
 #include <QMenu>
@@ -15,25 +16,6 @@
 #include <QTimer>
 
 namespace {
-
-Item makeItem(const QByteArray& folder, const QString& name, const QString& ext)
-{
-    Item item;
-    item.ItemPath = QString::fromUtf8(folder);
-    item.OrigName = item.NewName = name;
-    item.OrigExt = item.NewExt = ext;
-    item.diskFolder = folder;
-    item.diskName = (name + ext).toUtf8();
-    return item;
-}
-
-QStringList lines(const ItemStore& store)
-{
-    QStringList result;
-    for (int i = 0; i < store.ItemCount(); ++i)
-        result << store.item(i).line();
-    return result;
-}
 
 // Where a user clicks a check box: its box, not the empty space right of the caption.
 QPoint indicator(const QCheckBox* box)

@@ -4,48 +4,21 @@
 #include "app/filelistview.h"
 #include "app/mainwindow.h"
 #include "scriptedplatform.h"
+#include "windowtesthelpers.h"
 
 #include <QAction>
 #include <QMenu>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
 namespace {
 
-Item makeItem(const QString& name, const QString& ext)
-{
-    Item item;
-    item.ItemPath = QStringLiteral("/music");
-    item.OrigName = item.NewName = name;
-    item.OrigExt = item.NewExt = ext;
-    item.diskFolder = "/music";
-    item.diskName = (name + ext).toUtf8();
-    return item;
-}
-
-QStringList lines(const ItemStore& store)
-{
-    QStringList result;
-    for (int i = 0; i < store.ItemCount(); ++i)
-        result << store.item(i).line();
-    return result;
-}
-
-QList<int> selectedLines(const ItemStore& store)
-{
-    QList<int> result;
-    for (int i = 0; i < store.ItemCount(); ++i) {
-        if (store.isSelected(i))
-            result << i;
-    }
-    return result;
-}
-
 void fill(MainWindow& window, const QStringList& names)
 {
     for (const QString& name : names)
-        window.store().append(makeItem(name, QStringLiteral(".mp3")));
+        window.store().append(makeItem("/music", name, QStringLiteral(".mp3")));
 }
 
 // A shown and active window, so that window shortcuts apply.
@@ -356,16 +329,18 @@ void TestPopupMenus::nothingReachableWhileDialogOpen()
 
 void TestPopupMenus::listEventsOpenItemMenu_data()
 {
-    QTest::addColumn<bool>("fromButton");
-    QTest::newRow("right click or menu key on the list") << false;
-    QTest::newRow("Modify button") << true;
+    QTest::addColumn<QString>("how");
+    QTest::newRow("right click on the list") << "right click";
+    QTest::newRow("context-menu key in the list") << "menu key";
+    QTest::newRow("Modify button") << "button";
 }
 
 void TestPopupMenus::listEventsOpenItemMenu()
 {
-    QFETCH(bool, fromButton);
+    QFETCH(QString, how);
     ScriptedPlatform platform;
     MainWindow window(platform);
+    fill(window, {"one", "two"});
     QVERIFY(showActive(window));
     QSignalSpy opening(&window, &MainWindow::menuOpening);
     QMenu* shown = nullptr;
@@ -374,10 +349,12 @@ void TestPopupMenus::listEventsOpenItemMenu()
         if (shown)
             shown->close();
     });
-    if (fromButton)
-        window.eButton_Click(2);
+    if (how == "right click")
+        QTest::mouseClick(window.list()->viewport(), Qt::RightButton, {}, QPoint(20, 5));
+    else if (how == "menu key")
+        QTest::keyClick(window.list(), Qt::Key_Menu);
     else
-        Q_EMIT window.list()->menuRequested();
+        QTest::mouseClick(window.button(2), Qt::LeftButton);
     QCOMPARE(opening.count(), 1);
     QCOMPARE(shown, window.menus().itemMenu());
     QCOMPARE(shown->defaultAction()->text(), QStringLiteral("Enter manual..."));
@@ -389,9 +366,10 @@ void TestPopupMenus::doubleClickEditsByHand()
     platform.inputAnswers.push_back(QStringLiteral("typed"));
     MainWindow window(platform);
     fill(window, {"one", "two"});
-    window.store().setSelected(1, true);
-    window.store().setCurrentLine(1);
-    Q_EMIT window.list()->manualEditRequested();
+    QVERIFY(showActive(window));
+    const QPoint second = window.list()->visualRect(window.store().index(1, 0)).center();
+    QTest::mouseClick(window.list()->viewport(), Qt::LeftButton, {}, second);
+    QTest::mouseDClick(window.list()->viewport(), Qt::LeftButton, {}, second);
     QCOMPARE(platform.prompts.size(), size_t(1));
     QCOMPARE(platform.prompts[0].preset, QStringLiteral("two"));
     QCOMPARE(lines(window.store()), (QStringList{"one.mp3", "typed.mp3"}));
@@ -404,7 +382,8 @@ void TestPopupMenus::deleteRemovesSelected()
     fill(window, {"one", "two", "three"});
     window.store().setSelected(0, true);
     window.store().setSelected(2, true);
-    Q_EMIT window.list()->removeRequested();
+    QVERIFY(showActive(window));
+    QTest::keyClick(window.list(), Qt::Key_Delete);
     QCOMPARE(lines(window.store()), (QStringList{"two.mp3"}));
 }
 
