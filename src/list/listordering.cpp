@@ -10,27 +10,45 @@ ListOrdering::ListOrdering(ItemStore& store, Platform& platform)
 {
 }
 
-QString ListOrdering::sortKey(const Item& item, int key)
+void ListOrdering::addSortKey(SortKeyList& keys, const Item& item, int key)
 {
-    const QChar join(0);
     switch (key) {
     case FullName:
-        return item.ItemPath + join + item.NewName + join + item.NewExt;
+        keys.add({item.ItemPath, item.NewName, item.NewExt});
+        break;
     case PathName:
-        return item.ItemPath + join + item.NewName;
+        keys.add({item.ItemPath, item.NewName});
+        break;
     case NameExtension:
-        return item.NewName + join + item.NewExt;
+        keys.add({item.NewName, item.NewExt});
+        break;
     case Path:
-        return item.ItemPath;
+        keys.add({item.ItemPath});
+        break;
     case Name:
-        return item.NewName;
+        keys.add({item.NewName});
+        break;
     case Extension:
-        return item.NewExt;
+        keys.add({item.NewExt});
+        break;
     case PathExtension:
-        return item.ItemPath + join + item.NewExt;
+        keys.add({item.ItemPath, item.NewExt});
+        break;
     default:
-        return {};
+        keys.add({});
+        break;
     }
+}
+
+void ListOrdering::sortLines(const std::vector<int>& lines, int key)
+{
+    if (key < 0 || key >= KeyCount || lines.size() < 2)
+        return;
+    SortKeyList keys;
+    keys.reserve(int(lines.size()), 48);
+    for (int line : lines)
+        addSortKey(keys, m_store.item(line), key);
+    placeAmong(lines, SelectionSortReplay::order(keys));
 }
 
 std::vector<int> ListOrdering::selectedLines() const
@@ -60,27 +78,14 @@ void ListOrdering::placeAmong(const std::vector<int>& lines, const std::vector<i
 
 void ListOrdering::sortList(int key)
 {
-    if (key < 0 || key >= KeyCount)
-        return;
-    std::vector<int> lines(size_t(m_store.ItemCount()));
+    std::vector<int> lines(static_cast<size_t>(m_store.ItemCount()));
     std::iota(lines.begin(), lines.end(), 0);
-    std::vector<QString> keys;
-    keys.reserve(lines.size());
-    for (int line : lines)
-        keys.push_back(sortKey(m_store.item(line), key));
-    placeAmong(lines, SelectionSortReplay::order(keys));
+    sortLines(lines, key);
 }
 
 void ListOrdering::sortSelected(int key)
 {
-    if (key < 0 || key >= KeyCount)
-        return;
-    const std::vector<int> lines = selectedLines();
-    std::vector<QString> keys;
-    keys.reserve(lines.size());
-    for (int line : lines)
-        keys.push_back(sortKey(m_store.item(line), key));
-    placeAmong(lines, SelectionSortReplay::order(keys));
+    sortLines(selectedLines(), key);
 }
 
 void ListOrdering::reverseList()

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "list/itemstore.h"
+#include "list/selectionsortreplay.h"
 #include "platform/platform.h"
-
-#include <QString>
 
 #include <vector>
 
@@ -28,11 +27,6 @@ public:
 
     ListOrdering(ItemStore& store, Platform& platform);
 
-    // The sort key of an item: its fields (path, proposed name, proposed extension as the
-    // key asks) joined by the character of code 0, so that the first field decides and a
-    // field that is a prefix of another sorts first. An unknown key gives "".
-    static QString sortKey(const Item& item, int key);
-
     // Sorts the whole list, or only the selected items over the lines they hold, in
     // ascending key order. Keys outside 0 to 6 do nothing.
     void sortList(int key);
@@ -49,6 +43,11 @@ public:
     void editManual();
 
 private:
+    // The sort key of an item: its fields (path, proposed name, proposed extension as the
+    // key asks) joined by the character of code 0, so that the first field decides and a
+    // field that is a prefix of another sorts first. The names on disk play no part.
+    static void addSortKey(SortKeyList& keys, const Item& item, int key);
+    void sortLines(const std::vector<int>& lines, int key);
     std::vector<int> selectedLines() const;
     // Rearranges the items on the given lines among those lines: line lines[j] gets the
     // item that was on line lines[slotOrder[j]]. Marks travel with their items.

@@ -2,16 +2,11 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 #include <numeric>
-#include <string_view>
 #include <utility>
 
 namespace {
-
-std::u16string_view units(const QString& text)
-{
-    return {reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size())};
-}
 
 // A tournament tree over the slots: every node holds the slot of the smallest rank below
 // it, the leftmost one among equals. Finished slots hold INT_MAX and so never win while
@@ -56,25 +51,64 @@ private:
 
 } // namespace
 
-bool SelectionSortReplay::keyLess(const QString& a, const QString& b)
+void SortKeyList::reserve(int keys, int unitsPerKey)
 {
-    return units(a) < units(b);
+    m_offsets.reserve(size_t(keys) + 1);
+    m_bytes.reserve(size_t(keys) * size_t(unitsPerKey) * 2);
 }
 
-std::vector<int> SelectionSortReplay::rank(const std::vector<QString>& keys)
+void SortKeyList::add(std::initializer_list<QStringView> fields)
 {
-    std::vector<int> byKey(keys.size());
-    std::iota(byKey.begin(), byKey.end(), 0);
-    std::sort(byKey.begin(), byKey.end(),
-              [&](int a, int b) { return keyLess(keys[size_t(a)], keys[size_t(b)]); });
-    std::vector<int> ranks(keys.size());
-    int current = -1;
-    for (size_t i = 0; i < byKey.size(); ++i) {
-        if (i == 0 || units(keys[size_t(byKey[i - 1])]) != units(keys[size_t(byKey[i])]))
-            ++current;
-        ranks[size_t(byKey[i])] = current;
+    size_t units = fields.size() > 0 ? fields.size() - 1 : 0; // the joining characters
+    for (QStringView field : fields)
+        units += size_t(field.size());
+    size_t at = m_bytes.size();
+    m_bytes.resize(at + 2 * units);
+    unsigned char* out = m_bytes.data();
+    bool first = true;
+    for (QStringView field : fields) {
+        if (!first) {
+            out[at++] = 0;
+            out[at++] = 0;
+        }
+        first = false;
+        for (QChar c : field) {
+            out[at++] = static_cast<unsigned char>(c.unicode() >> 8);
+            out[at++] = static_cast<unsigned char>(c.unicode() & 0xFF);
+        }
     }
-    return ranks;
+    m_offsets.push_back(uint32_t(m_bytes.size()));
+}
+
+std::vector<int> SortKeyList::ranks() const
+{
+    struct Entry {
+        const unsigned char* bytes;
+        uint32_t length;
+        int slot;
+    };
+    std::vector<Entry> entries;
+    entries.reserve(size_t(size()));
+    for (int i = 0; i < size(); ++i) {
+        entries.push_back({m_bytes.data() + m_offsets[size_t(i)],
+                           m_offsets[size_t(i) + 1] - m_offsets[size_t(i)], i});
+    }
+    const auto compare = [](const Entry& a, const Entry& b) {
+        const int c = std::memcmp(a.bytes, b.bytes, std::min(a.length, b.length));
+        if (c != 0)
+            return c;
+        return a.length < b.length ? -1 : (a.length > b.length ? 1 : 0);
+    };
+    std::sort(entries.begin(), entries.end(),
+              [&](const Entry& a, const Entry& b) { return compare(a, b) < 0; });
+    std::vector<int> result(entries.size());
+    int rank = -1;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (i == 0 || compare(entries[i - 1], entries[i]) != 0)
+            ++rank;
+        result[size_t(entries[i].slot)] = rank;
+    }
+    return result;
 }
 
 std::vector<int> SelectionSortReplay::orderOfRanks(std::vector<int> ranks)
@@ -97,7 +131,7 @@ std::vector<int> SelectionSortReplay::orderOfRanks(std::vector<int> ranks)
     return order;
 }
 
-std::vector<int> SelectionSortReplay::order(const std::vector<QString>& keys)
+std::vector<int> SelectionSortReplay::order(const SortKeyList& keys)
 {
-    return orderOfRanks(rank(keys));
+    return orderOfRanks(keys.ranks());
 }

@@ -70,6 +70,20 @@ std::vector<int> marked(const ItemStore& store)
     return out;
 }
 
+// The key as the menu table defines it: fields joined by the character of code 0.
+QString sortKey(const Item& it, int key)
+{
+    const QChar join(0);
+    const QStringList fields[] = {{it.ItemPath, it.NewName, it.NewExt},
+                                  {it.ItemPath, it.NewName},
+                                  {it.NewName, it.NewExt},
+                                  {it.ItemPath},
+                                  {it.NewName},
+                                  {it.NewExt},
+                                  {it.ItemPath, it.NewExt}};
+    return fields[key].join(join);
+}
+
 bool codeUnitsLess(const QString& a, const QString& b)
 {
     return std::lexicographical_compare(a.utf16(), a.utf16() + a.size(), b.utf16(),
@@ -85,7 +99,7 @@ void literalSelectionSort(ItemStore& store, int key, bool selectedOnly)
     for (int i = 0; i < store.ItemCount(); ++i) {
         if (!selectedOnly || store.isSelected(i)) {
             position.push_back(i);
-            keys.push_back(ListOrdering::sortKey(store.item(i), key));
+            keys.push_back(sortKey(store.item(i), key));
         }
     }
     const int m = int(keys.size());
@@ -273,17 +287,6 @@ TEST(SortList, alreadySortedListIsLeftAlone)
     EXPECT_EQ(marked(store), std::vector<int>({1, 3}));
     EXPECT_EQ(changed.count(), 0);
     EXPECT_EQ(marks.count(), 0);
-}
-
-TEST(SortList, marksTravelWithTheirItems)
-{
-    ItemStore store;
-    ScriptedPlatform platform;
-    fill(store, {{"/", "c", ""}, {"/", "a", ""}, {"/", "b", ""}});
-    select(store, {0});
-    ListOrdering(store, platform).sortList(ListOrdering::Name);
-    EXPECT_EQ(tags(store), QStringList({"1", "2", "0"}));
-    EXPECT_EQ(marked(store), std::vector<int>({2}));
 }
 
 // --- Sort selected ---------------------------------------------------------------------
