@@ -4,6 +4,7 @@
 #include "app/infobox.h"
 #include "app/twips.h"
 #include "dialogs/findreplacedialog.h"
+#include "ops/enumeration.h"
 #include "resources/stringtable.h"
 
 #include <QAction>
@@ -360,22 +361,9 @@ void MainWindow::mEnumSettings_Click(int index)
 {
     if (!dispatch("mEnumSettings_Click", index))
         return;
-    bool* flag = nullptr;
-    switch (index) {
-    case 0:
-        flag = &m_switches.FixedWidthNumbers;
-        break;
-    case 1:
-        flag = &m_switches.IncludeZero;
-        break;
-    case 2:
-        flag = &m_switches.InverseEnumeration;
-        break;
-    default:
-        return;
-    }
-    *flag = !*flag;
-    m_menus.action(QStringLiteral("mEnumSettings"), index)->setChecked(*flag);
+    const std::optional<bool> on = Enumeration::toggleSwitch(m_switches, index);
+    if (on)
+        m_menus.action(QStringLiteral("mEnumSettings"), index)->setChecked(*on);
 }
 
 void MainWindow::mFCutX_Click(int index)
