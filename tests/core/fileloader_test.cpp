@@ -8,6 +8,7 @@
 
 #include <map>
 #include <set>
+#include <unistd.h>
 
 namespace {
 
@@ -244,6 +245,8 @@ TEST(AddDirectory, NameThatIsNotUtf8KeepsItsBytes)
     EXPECT_TRUE(item.OrigName.contains(QChar(QChar::ReplacementCharacter)));
     EXPECT_EQ(platform.fileSystem.pathKind(PosixFileSystem::join(item.diskFolder, item.diskName)),
               PathKind::File);
+    // QTemporaryDir cannot remove a name that is not UTF-8.
+    EXPECT_EQ(::unlink(tree.path("sub/" + latin1Name).constData()), 0);
 }
 
 TEST(AddDirectory, UnreadableFolderIsSkippedAndTheScanGoesOn)
