@@ -72,6 +72,21 @@ INSTANTIATE_TEST_SUITE_P(Codes, BlankAnswers,
                              return "code_" + std::to_string(std::get<0>(row.param)) + "_" + kind;
                          });
 
+TEST(ModifyItems, countOutsideSixteenBitsIsLikeAnEmptyAnswer)
+{
+    // Not even the common finish runs: the padded name keeps its spaces.
+    for (int op : {40, 41, 42, 43}) {
+        for (const char* answer : {"32768", "-32769", "-99999.5", "99999999999999999999"}) {
+            SCOPED_TRACE(std::to_string(op) + " " + answer);
+            OpsBench bench({"abcdef", " padded "});
+            bench.select({0, 1});
+            bench.platform.inputAnswers.push_back(QString::fromUtf8(answer));
+            bench.engine.ModifyItems(quint8(op));
+            EXPECT_EQ(bench.newNames(), (QStringList{"abcdef", " padded "}));
+        }
+    }
+}
+
 TEST(ModifyItems, promptStillShownWithNothingSelected)
 {
     OpsBench bench({"Song", "Other"});
