@@ -46,9 +46,10 @@ int FindReplace::FindLast(const QString& text, const QString& find, bool matchCa
     int result = 0;
     for (;;) {
         // An occurrence beginning at position pos + 1 or later is at index pos or later.
-        if (pos < 0 || pos >= t.size())
+        // (A negative pos searches from the first character; Qt would count it from the end.)
+        if (pos >= t.size())
             break;
-        const qsizetype index = t.indexOf(f, pos, Qt::CaseSensitive);
+        const qsizetype index = t.indexOf(f, qMax(pos, 0), Qt::CaseSensitive);
         if (index < 0 || index + 1 <= pos)
             break;
         pos = int(index + 1);

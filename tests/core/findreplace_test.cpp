@@ -88,6 +88,7 @@ const FindLastCase findLastCases[] = {
     {"case_off_matches_other_case", "Abc", "aB", false, 0, 1, 3},
     {"case_on_misses_other_case", "Abc", "aB", true, 0, 0, 0},
     {"start_beyond_text", "abc", "a", true, 10, 0, 10},
+    {"negative_start_searches_whole_text", "abab", "ab", true, -5, 3, 5},
 };
 
 INSTANTIATE_TEST_SUITE_P(Texts, FindLastCases, testing::ValuesIn(findLastCases),
