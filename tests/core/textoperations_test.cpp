@@ -117,12 +117,7 @@ TEST_P(ReplaceOperationCases, replacesInTheNameOnly)
 }
 
 const ReplaceRun replaceRuns[] = {
-    {"last_occurrence_only", "_", "-", false, false, "a_b_c", "a_b-c"},
     {"repeat_every_occurrence", "_", "-", false, true, "a_b_c", "a-b-c"},
-    {"overlapping", "aa", "b", false, false, "aaaa", "aab"},
-    {"repeat_refused", "a", "aa", false, true, "xax", "xax"},
-    {"case_off", "B", "x", false, false, "abcB", "abcx"},
-    {"case_on", "b", "x", true, false, "abcB", "axcB"},
     {"empty_result_keeps_name", "abc", "", false, false, "abc", "abc"},
     {"replacement_with_invalid_char_keeps_name", "a", "*", false, false, "abc", "abc"},
     {"runaway_repeat_keeps_name", "ab", "bbaa", false, true, "aab", "aab"},
