@@ -1,9 +1,11 @@
 #include "platform/saferename.h"
 
 #include <QFile>
+#include <QHash>
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <sys/stat.h>
 
@@ -31,9 +33,27 @@ long nameLimit(const QByteArray& folder)
     Q_UNUSED(folder);
     return 255;
 #else
+    // A run asks for the same folders thousands of times; answers are kept for a moment
+    // only, so that a remount later on is still seen.
+    struct Cache {
+        QHash<QByteArray, long> limits;
+        std::chrono::steady_clock::time_point until;
+    };
+    thread_local Cache cache;
+    const auto now = std::chrono::steady_clock::now();
+    if (now >= cache.until || cache.limits.size() > 4096) {
+        cache.limits.clear();
+        cache.until = now + std::chrono::seconds(2);
+    }
+    const auto found = cache.limits.constFind(folder);
+    if (found != cache.limits.constEnd())
+        return found.value();
     const QByteArray path = folder.isEmpty() ? QByteArray("/") : folder;
-    const long limit = ::pathconf(path.constData(), _PC_NAME_MAX);
-    return limit > 0 ? limit : NAME_MAX;
+    long limit = ::pathconf(path.constData(), _PC_NAME_MAX);
+    if (limit <= 0)
+        limit = NAME_MAX;
+    cache.limits.insert(folder, limit);
+    return limit;
 #endif
 }
 

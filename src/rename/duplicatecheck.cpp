@@ -7,6 +7,52 @@ QString DuplicateCheck::targetKey(const Item& item)
     return (item.ItemPath + QLatin1Char('/') + item.NewName + item.NewExt).toUpper();
 }
 
+namespace {
+
+// Upper case as QString::toUpper gives it, with a quick path for plain ASCII text.
+QString upper(const QString& text)
+{
+    const QChar* data = text.constData();
+    const qsizetype size = text.size();
+    bool lower = false;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = data[i].unicode();
+        if (c >= 0x80)
+            return text.toUpper();
+        lower = lower || (c >= 'a' && c <= 'z');
+    }
+    if (!lower)
+        return text;
+    QString out(size, Qt::Uninitialized);
+    QChar* target = out.data();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = data[i].unicode();
+        target[i] = QChar(c >= 'a' && c <= 'z' ? char16_t(c - 32) : c);
+    }
+    return out;
+}
+
+// targetKey for consecutive items, upper-casing each run of one folder once.
+class KeyMaker {
+public:
+    QString key(const Item& item)
+    {
+        if (!m_started || item.ItemPath != m_folder) {
+            m_started = true;
+            m_folder = item.ItemPath;
+            m_upperFolder = upper(m_folder) + QLatin1Char('/');
+        }
+        return m_upperFolder + upper(item.NewName + item.NewExt);
+    }
+
+private:
+    bool m_started = false;
+    QString m_folder;
+    QString m_upperFolder;
+};
+
+} // namespace
+
 std::vector<int> DuplicateCheck::firstLaterEqual(const std::vector<QString>& keys)
 {
     // Walking from the end, the hash holds for each key the lowest position seen so far,
@@ -38,8 +84,9 @@ bool DuplicateCheck::markDuplicates(ItemStore& store, const std::vector<char>& t
     // Items above the first examined one never meet a comparison.
     std::vector<QString> keys;
     keys.reserve(size_t(count - firstExamined));
+    KeyMaker maker;
     for (int i = firstExamined; i < count; ++i)
-        keys.push_back(targetKey(store.item(i)));
+        keys.push_back(maker.key(store.item(i)));
     const std::vector<int> partner = firstLaterEqual(keys);
 
     bool found = false;

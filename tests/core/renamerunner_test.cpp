@@ -399,10 +399,13 @@ bool quadraticMarks(ItemStore& store, const std::vector<char>& takesPart)
 
 TEST(DuplicateCheck, matchesThePairwiseCheckOnRandomLists)
 {
-    const QString names[] = {QStringLiteral("a"), QStringLiteral("A"),  QStringLiteral("b"),
-                             QStringLiteral("ß"), QStringLiteral("SS"), QStringLiteral("c d")};
+    const QString names[] = {QStringLiteral("a"),       QStringLiteral("A"),
+                             QStringLiteral("b"),       QStringLiteral("ß"),
+                             QStringLiteral("SS"),      QStringLiteral("c d"),
+                             QStringLiteral("\u00e9a"), QStringLiteral("\u00c9A")};
     const QString exts[] = {QString(), QStringLiteral(".txt"), QStringLiteral(".TXT")};
-    const QString folders[] = {QStringLiteral("/x"), QStringLiteral("/X"), QString()};
+    const QString folders[] = {QStringLiteral("/x"), QStringLiteral("/X"), QString(),
+                               QStringLiteral("/\u00e9"), QStringLiteral("/\u00c9")};
     std::mt19937 rng(20240611);
     for (int round = 0; round < 400; ++round) {
         const int n = int(rng() % 40);
@@ -410,8 +413,8 @@ TEST(DuplicateCheck, matchesThePairwiseCheckOnRandomLists)
         std::vector<char> takesPart(static_cast<size_t>(n));
         for (int i = 0; i < n; ++i) {
             Item item;
-            item.ItemPath = folders[rng() % 3];
-            item.NewName = names[rng() % 6];
+            item.ItemPath = folders[rng() % 5];
+            item.NewName = names[rng() % 8];
             item.NewExt = exts[rng() % 3];
             fast.append(item);
             slow.append(item);
