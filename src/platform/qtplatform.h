@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 #include "platform/posixfilesystem.h"
 
+#include <QElapsedTimer>
 #include <QMimeData>
 #include <QPointer>
 #include <QWidget>
@@ -40,7 +41,10 @@ public:
     PosixFileSystem& fileSystem() { return m_fileSystem; }
 
 private:
+    static constexpr qint64 EventInterval = 40; // ms between two rounds of pending events
+
     PosixFileSystem m_fileSystem;
     QPointer<QWidget> m_owner;
     std::function<void()> m_findReplace;
+    QElapsedTimer m_sinceEvents;
 };
