@@ -46,11 +46,6 @@ void MainWindow::buildControls()
 
     m_list = new FileListView(m_store, this);
     m_list->setGeometry(Twips::rect(this, 1440, 120, 5535, 4185));
-    QFont listFont(QStringLiteral("Lucida Console"));
-    listFont.setPointSizeF(8.25);
-    listFont.setStyleHint(QFont::TypeWriter);
-    listFont.setWeight(QFont::Normal);
-    m_list->setFont(listFont);
 
     const QString captions[9] = {QStringLiteral("Add &files..."), QStringLiteral("Add &directory"),
                                  QStringLiteral("&Modify"),       QStringLiteral("&Apply all"),

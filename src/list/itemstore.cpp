@@ -29,10 +29,10 @@ bool ItemStore::append(Item item)
         return false;
     m_items.push_back(std::move(item));
     m_marks.resize(ItemCount());
-    if (m_current < 0)
-        m_current = 0;
     if (m_batchDepth == 0)
         flush();
+    if (m_current < 0)
+        setCurrentLine(0);
     return true;
 }
 

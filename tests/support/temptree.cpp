@@ -16,6 +16,40 @@ TempTree::TempTree()
         throw std::runtime_error("cannot create a temporary folder");
 }
 
+namespace {
+
+// Removes a tree by the bytes of its names: QDir cannot remove names that are not UTF-8.
+void removeTree(const QByteArray& path)
+{
+    struct stat st;
+    if (::lstat(path.constData(), &st) != 0)
+        return;
+    if (S_ISDIR(st.st_mode)) {
+        ::chmod(path.constData(), 0700);
+        if (DIR* dir = ::opendir(path.constData())) {
+            std::vector<QByteArray> names;
+            while (const dirent* entry = ::readdir(dir)) {
+                const QByteArray name(entry->d_name);
+                if (name != "." && name != "..")
+                    names.push_back(name);
+            }
+            ::closedir(dir);
+            for (const QByteArray& name : names)
+                removeTree(path + '/' + name);
+        }
+        ::rmdir(path.constData());
+    } else {
+        ::unlink(path.constData());
+    }
+}
+
+} // namespace
+
+TempTree::~TempTree()
+{
+    removeTree(root());
+}
+
 QByteArray TempTree::root() const
 {
     return QFile::encodeName(m_dir.path());

@@ -10,6 +10,9 @@
 class TempTree {
 public:
     TempTree();
+    ~TempTree();
+    TempTree(const TempTree&) = delete;
+    TempTree& operator=(const TempTree&) = delete;
 
     QByteArray root() const; // native bytes, no trailing separator
     QByteArray path(const QByteArray& relative) const;
