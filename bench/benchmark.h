@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 #include <functional>
 
@@ -21,3 +22,11 @@ void printLine(const QString& text);
 struct BenchRegistrar {
     BenchRegistrar(const char* group, std::function<void()> run);
 };
+
+class ItemStore;
+
+// Times ModifyItems(op) over the store with a real list view shown offscreen (unless
+// withView is false), the prompt answered with answer. Each run starts from the names on
+// disk; the timing covers the operation and one repaint of the view.
+void benchModifyItems(ItemStore& store, quint8 op, const QString& answer, const QString& label,
+                      bool withView = true);

@@ -1,10 +1,6 @@
 #include "benchmark.h"
 
-#include "app/filelistview.h"
-#include "ops/operationengine.h"
-#include "scriptedplatform.h"
-
-#include <QApplication>
+#include "list/itemstore.h"
 
 namespace {
 
@@ -29,34 +25,7 @@ void benchCode(quint8 op, const QString& formation, const QString& label, bool w
     ItemStore store;
     fill(store);
     store.selectAll();
-    FileListView view(store);
-    view.resize(600, 800);
-    if (withView)
-        view.show();
-    QApplication::processEvents();
-
-    ScriptedPlatform platform;
-    EnumSwitches switches;
-    OperationEngine engine(store, platform, switches);
-    const BenchStats stats = timeRuns(
-        9,
-        [&] {
-            {
-                ItemStore::Batch batch(store);
-                for (int i = 0; i < store.ItemCount(); ++i)
-                    store.setNewName(i, store.item(i).OrigName);
-            }
-            view.viewport()->repaint();
-            QApplication::processEvents();
-            platform.inputAnswers = {formation};
-        },
-        [&] {
-            engine.ModifyItems(op);
-            QApplication::processEvents();
-            view.viewport()->repaint();
-        });
-    printFigure(label, stats);
-    printLine(QStringLiteral("  first line after the run: %1").arg(store.item(0).line()));
+    benchModifyItems(store, op, formation, label, withView);
 }
 
 BenchRegistrar reg("enumeration", [] {

@@ -1,19 +1,13 @@
 #include "benchmark.h"
 
-#include "app/filelistview.h"
+#include "list/itemstore.h"
 #include "ops/globals.h"
-#include "ops/operationengine.h"
-#include "scriptedplatform.h"
-
-#include <QApplication>
 
 namespace {
 
 constexpr int ItemTotal = 32767;
 
-// A full list with every other line selected, shown in a real list view offscreen. Each
-// run starts from the names on disk; the timing covers the operation and one repaint of
-// the view.
+// A full list with every other line selected.
 void benchCode(quint8 op, const QString& answer, const QString& label)
 {
     ItemStore store;
@@ -30,34 +24,7 @@ void benchCode(quint8 op, const QString& answer, const QString& label)
         for (int i = 0; i < ItemTotal; i += 2)
             store.setSelected(i, true);
     }
-    FileListView view(store);
-    view.resize(600, 800);
-    view.show();
-    QApplication::processEvents();
-
-    ScriptedPlatform platform;
-    EnumSwitches switches;
-    OperationEngine engine(store, platform, switches);
-    const BenchStats stats = timeRuns(
-        9,
-        [&] {
-            {
-                ItemStore::Batch batch(store);
-                for (int i = 0; i < store.ItemCount(); ++i)
-                    store.setNewName(i, store.item(i).OrigName);
-            }
-            view.viewport()->repaint();
-            QApplication::processEvents();
-            platform.inputAnswers = {answer};
-        },
-        [&] {
-            engine.ModifyItems(op);
-            QApplication::processEvents();
-            view.viewport()->repaint();
-        });
-    printFigure(label, stats);
-    printLine(QStringLiteral("  line 0 after the run: %1; line 1: %2")
-                  .arg(store.item(0).line(), store.item(1).line()));
+    benchModifyItems(store, op, answer, label);
 }
 
 const BenchRegistrar reg("operations", [] {

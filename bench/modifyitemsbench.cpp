@@ -1,0 +1,41 @@
+#include "benchmark.h"
+
+#include "app/filelistview.h"
+#include "ops/operationengine.h"
+#include "scriptedplatform.h"
+
+#include <QApplication>
+
+void benchModifyItems(ItemStore& store, quint8 op, const QString& answer, const QString& label,
+                      bool withView)
+{
+    FileListView view(store);
+    view.resize(600, 800);
+    if (withView)
+        view.show();
+    QApplication::processEvents();
+
+    ScriptedPlatform platform;
+    EnumSwitches switches;
+    OperationEngine engine(store, platform, switches);
+    const BenchStats stats = timeRuns(
+        9,
+        [&] {
+            {
+                ItemStore::Batch batch(store);
+                for (int i = 0; i < store.ItemCount(); ++i)
+                    store.setNewName(i, store.item(i).OrigName);
+            }
+            view.viewport()->repaint();
+            QApplication::processEvents();
+            platform.inputAnswers = {answer};
+        },
+        [&] {
+            engine.ModifyItems(op);
+            QApplication::processEvents();
+            view.viewport()->repaint();
+        });
+    printFigure(label, stats);
+    printLine(QStringLiteral("  line 0 after the run: %1; line 1: %2")
+                  .arg(store.item(0).line(), store.item(1).line()));
+}
