@@ -1,5 +1,6 @@
 #include "ops/globals.h"
 #include "opstesthelpers.h"
+#include "rowname.h"
 
 #include <gtest/gtest.h>
 
@@ -19,15 +20,28 @@ struct PromptCase {
 
 class OperationPrompts : public testing::TestWithParam<PromptCase> {};
 
-TEST_P(OperationPrompts, showTextTitleAndDefault)
+// Every answer that means "no" leaves every item unchanged, even a name that the common
+// finish alone would have trimmed; so does a count outside 16 bits.
+TEST_P(OperationPrompts, showTextAndTreatBlankAnswersAsNo)
 {
     const PromptCase& c = GetParam();
-    OpsBench bench({"Song"});
-    bench.engine.ModifyItems(quint8(c.op));
-    ASSERT_EQ(bench.platform.prompts.size(), 1u);
-    EXPECT_EQ(bench.platform.prompts[0].prompt, QString::fromUtf8(c.prompt));
-    EXPECT_EQ(bench.platform.prompts[0].title, QString::fromUtf8(c.title));
-    EXPECT_EQ(bench.platform.prompts[0].preset, QStringLiteral("1"));
+    std::vector<const char*> answers = {nullptr, "", "   "}; // nullptr: cancel
+    if (c.op >= 40)
+        answers.insert(answers.end(), {"32768", "-32769"});
+    for (const char* answer : answers) {
+        SCOPED_TRACE(answer ? answer : "cancel");
+        OpsBench bench({"abcdef", " padded "});
+        bench.select({0, 1});
+        if (answer)
+            bench.platform.inputAnswers.push_back(QString::fromUtf8(answer));
+        bench.engine.ModifyItems(quint8(c.op));
+        ASSERT_EQ(bench.platform.prompts.size(), 1u);
+        EXPECT_EQ(bench.platform.prompts[0].prompt, QString::fromUtf8(c.prompt));
+        EXPECT_EQ(bench.platform.prompts[0].title, QString::fromUtf8(c.title));
+        EXPECT_EQ(bench.platform.prompts[0].preset, QStringLiteral("1"));
+        EXPECT_EQ(bench.newNames(), (QStringList{"abcdef", " padded "}));
+        EXPECT_TRUE(bench.platform.messages.empty());
+    }
 }
 
 const PromptCase promptCases[] = {
@@ -40,52 +54,7 @@ const PromptCase promptCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Codes, OperationPrompts, testing::ValuesIn(promptCases),
-                         [](const testing::TestParamInfo<PromptCase>& row) {
-                             return std::string(row.param.name);
-                         });
-
-// Every code with a prompt, with every answer that means "no": nothing changes, even
-// on a name that the common finish alone would have trimmed.
-class BlankAnswers : public testing::TestWithParam<std::tuple<int, const char*>> {};
-
-TEST_P(BlankAnswers, leaveEveryItemUnchanged)
-{
-    const auto [op, answer] = GetParam();
-    OpsBench bench({"abcdef", " padded "});
-    bench.select({0, 1});
-    if (answer)
-        bench.platform.inputAnswers.push_back(QString::fromUtf8(answer));
-    bench.engine.ModifyItems(quint8(op));
-    EXPECT_EQ(bench.newNames(), (QStringList{"abcdef", " padded "}));
-    EXPECT_EQ(bench.platform.prompts.size(), 1u);
-    EXPECT_TRUE(bench.platform.messages.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Codes, BlankAnswers,
-                         testing::Combine(testing::Values(22, 23, 40, 41, 42, 43),
-                                          testing::Values(static_cast<const char*>(nullptr), "",
-                                                          "   ")),
-                         [](const testing::TestParamInfo<std::tuple<int, const char*>>& row) {
-                             const char* answer = std::get<1>(row.param);
-                             const char* kind =
-                                 !answer ? "cancel" : (*answer ? "three_spaces" : "empty");
-                             return "code_" + std::to_string(std::get<0>(row.param)) + "_" + kind;
-                         });
-
-TEST(ModifyItems, countOutsideSixteenBitsIsLikeAnEmptyAnswer)
-{
-    // Not even the common finish runs: the padded name keeps its spaces.
-    for (int op : {40, 41, 42, 43}) {
-        for (const char* answer : {"32768", "-32769", "-99999.5", "99999999999999999999"}) {
-            SCOPED_TRACE(std::to_string(op) + " " + answer);
-            OpsBench bench({"abcdef", " padded "});
-            bench.select({0, 1});
-            bench.platform.inputAnswers.push_back(QString::fromUtf8(answer));
-            bench.engine.ModifyItems(quint8(op));
-            EXPECT_EQ(bench.newNames(), (QStringList{"abcdef", " padded "}));
-        }
-    }
-}
+                         rowName<PromptCase>);
 
 TEST(ModifyItems, promptStillShownWithNothingSelected)
 {
@@ -197,10 +166,7 @@ struct FindModeCase {
     std::vector<bool> selected;
 };
 
-class FindModeCases : public testing::TestWithParam<FindModeCase> {
-protected:
-    void TearDown() override { findReplace() = FindReplaceValues(); }
-};
+class FindModeCases : public FindReplaceReset, public testing::WithParamInterface<FindModeCase> {};
 
 TEST_P(FindModeCases, selectionIsReplacedByTheMatchingLines)
 {
@@ -223,8 +189,6 @@ const FindModeCase findModeCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Texts, FindModeCases, testing::ValuesIn(findModeCases),
-                         [](const testing::TestParamInfo<FindModeCase>& row) {
-                             return std::string(row.param.name);
-                         });
+                         rowName<FindModeCase>);
 
 } // namespace

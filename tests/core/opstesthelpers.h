@@ -19,8 +19,8 @@ struct OpsBench {
     // Names may carry an extension after a '|': "Song|.mp3".
     explicit OpsBench(std::initializer_list<const char*> names)
     {
-        for (const char* spec : names) {
-            const QStringList parts = QString::fromUtf8(spec).split(QLatin1Char('|'));
+        for (const char* entry : names) {
+            const QStringList parts = QString::fromUtf8(entry).split(QLatin1Char('|'));
             Item item;
             item.OrigName = item.NewName = parts.value(0);
             item.OrigExt = item.NewExt = parts.value(1);

@@ -1,43 +1,23 @@
 #include "rename/duplicatecheck.h"
 #include "rename/renamerunner.h"
+#include "renamefiles.h"
 #include "resources/stringtable.h"
+#include "rowname.h"
 #include "scriptedplatform.h"
-#include "temptree.h"
-
-#include <QFile>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <random>
 
 namespace {
 
-// GoogleTest names take letters, digits and underscores only.
-std::string testName(const char* text)
-{
-    std::string name;
-    for (const char* c = text; *c; ++c)
-        name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
-    return name;
-}
-
-// An item as the loader would make it from folder/name on disk.
+// An item for the file at `relative` ("folder/name") in the tree.
 Item itemFor(const TempTree& tree, const QByteArray& relative)
 {
     const int slash = relative.lastIndexOf('/');
-    Item item;
-    item.diskFolder = slash < 0 ? tree.root() : tree.path(relative.left(slash));
-    item.diskName = slash < 0 ? relative : relative.mid(slash + 1);
-    item.ItemPath = QFile::decodeName(item.diskFolder);
-    const QString name = QFile::decodeName(item.diskName);
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    item.OrigName = dot < 0 ? name : name.left(dot);
-    item.OrigExt = dot < 0 ? QString() : name.mid(dot);
-    item.NewName = item.OrigName;
-    item.NewExt = item.OrigExt;
-    return item;
+    return slash < 0 ? diskItem(tree.root(), relative)
+                     : diskItem(tree.path(relative.left(slash)), relative.mid(slash + 1));
 }
 
 void propose(ItemStore& store, int i, const QString& full)
@@ -64,6 +44,9 @@ std::vector<int> selectedLines(const ItemStore& store)
     return out;
 }
 
+constexpr bool All = true, SelectedOnly = false; // Apply all / Apply
+constexpr bool Remove = true, Keep = false;      // remove renamed items from the list
+
 struct ApplyCase {
     const char* name;
     std::vector<const char*> files; // one item per file, content = its path
@@ -76,29 +59,10 @@ struct ApplyCase {
     std::vector<const char*> linesAfter;
     std::vector<int> selectedAfter;
     std::vector<int> messageIds;
+    const char* failing = nullptr; // the platform refuses to rename this file
 };
 
-void PrintTo(const ApplyCase& row, std::ostream* os)
-{
-    *os << row.name;
-}
-
 class RenameFilesTest : public ::testing::TestWithParam<ApplyCase> {};
-
-std::vector<std::string> allFiles(const TempTree& tree, const QByteArray& folder = {})
-{
-    std::vector<std::string> out;
-    for (const QByteArray& name : tree.list(folder)) {
-        const QByteArray relative = folder.isEmpty() ? name : folder + '/' + name;
-        if (PosixFileSystem().pathKind(tree.path(relative)) == PathKind::Folder) {
-            for (const std::string& inner : allFiles(tree, relative))
-                out.push_back(inner);
-        } else {
-            out.push_back((relative + '<' + tree.content(relative)).toStdString());
-        }
-    }
-    return out;
-}
 
 TEST_P(RenameFilesTest, renamesAsProposed)
 {
@@ -115,26 +79,27 @@ TEST_P(RenameFilesTest, renamesAsProposed)
     for (int i : row.selected)
         store.setSelected(i, true);
 
+    if (row.failing)
+        platform.failRenameOf[row.failing] = EACCES;
     RenameRunner runner(store, platform);
     runner.RemoveAfterRename = row.removeAfterRename;
     runner.RenameFiles(row.applyAll);
 
-    std::vector<std::string> expectedFiles;
-    for (const char* entry : row.filesAfter) {
-        const std::string text(entry);
-        expectedFiles.push_back(text.find('<') == std::string::npos ? text + '<' + text : text);
-    }
+    std::vector<std::string> expectedFiles, actualFiles;
+    for (const std::string entry : row.filesAfter)
+        expectedFiles.push_back(entry.find('<') == std::string::npos ? entry + '<' + entry : entry);
     std::sort(expectedFiles.begin(), expectedFiles.end());
-    std::vector<std::string> actualFiles = allFiles(tree);
-    std::sort(actualFiles.begin(), actualFiles.end());
+    for (const auto& [path, content] : filesUnder(tree))
+        actualFiles.push_back((path + '<' + content).toStdString());
     EXPECT_EQ(actualFiles, expectedFiles);
-
-    std::vector<QString> expectedLines;
-    for (const char* line : row.linesAfter)
-        expectedLines.push_back(QString::fromUtf8(line));
-    EXPECT_EQ(lines(store), expectedLines);
+    EXPECT_EQ(lines(store), std::vector<QString>(row.linesAfter.begin(), row.linesAfter.end()));
     EXPECT_EQ(selectedLines(store), row.selectedAfter);
-
+    for (int i = 0; i < store.ItemCount(); ++i) { // each item still names a file on disk
+        const Item& item = store.item(i);
+        EXPECT_TRUE(
+            platform.fileSystem.pathKind(PosixFileSystem::join(item.diskFolder, item.diskName)))
+            << item.diskName.data();
+    }
     ASSERT_EQ(platform.messages.size(), row.messageIds.size());
     for (size_t m = 0; m < row.messageIds.size(); ++m) {
         EXPECT_EQ(platform.messages[m].text, LoadResString(row.messageIds[m]));
@@ -142,144 +107,55 @@ TEST_P(RenameFilesTest, renamesAsProposed)
     }
 }
 
+// Columns: files, proposals, selected, which items, removal;
+//          files after, lines after, selected after, message ids[, refused file].
+// clang-format off
 const ApplyCase applyCases[] = {
-    {"empty list: nothing happens", {}, {}, {}, true, true, {}, {}, {}, {}},
+    {"empty list: nothing happens", {}, {}, {}, All, Remove, {}, {}, {}, {}},
     {"apply with nothing selected: no change, no message",
-     {"a.txt", "b.txt"},
-     {{0, "x.txt"}, {1, "y.txt"}},
-     {},
-     false,
-     true,
-     {"a.txt", "b.txt"},
-     {"x.txt", "y.txt"},
-     {},
-     {}},
+     {"a.txt", "b.txt"}, {{0, "x.txt"}, {1, "y.txt"}}, {}, SelectedOnly, Remove,
+     {"a.txt", "b.txt"}, {"x.txt", "y.txt"}, {}, {}},
     {"apply renames the selected items only",
-     {"a.txt", "b.txt", "c.txt"},
-     {{0, "x.txt"}, {1, "y.txt"}, {2, "z.txt"}},
-     {0, 2},
-     false,
-     true,
-     {"x.txt<a.txt", "b.txt", "z.txt<c.txt"},
-     {"y.txt"},
-     {},
-     {}},
+     {"a.txt", "b.txt", "c.txt"}, {{0, "x.txt"}, {1, "y.txt"}, {2, "z.txt"}}, {0, 2}, SelectedOnly, Remove,
+     {"x.txt<a.txt", "b.txt", "z.txt<c.txt"}, {"y.txt"}, {}, {}},
     {"apply all renames every item",
-     {"a.txt", "b.txt", "c"},
-     {{0, "x.txt"}, {1, "y"}, {2, "z.dat"}},
-     {1},
-     true,
-     true,
-     {"x.txt<a.txt", "y<b.txt", "z.dat<c"},
-     {},
-     {},
-     {}},
+     {"a.txt", "b.txt", "c"}, {{0, "x.txt"}, {1, "y"}, {2, "z.dat"}}, {1}, All, Remove,
+     {"x.txt<a.txt", "y<b.txt", "z.dat<c"}, {}, {}, {}},
     {"same new name in two folders is no duplicate",
-     {"d1/a.txt", "d2/b.txt"},
-     {{0, "same.txt"}, {1, "same.txt"}},
-     {},
-     true,
-     true,
-     {"d1/same.txt<d1/a.txt", "d2/same.txt<d2/b.txt"},
-     {},
-     {},
-     {}},
+     {"d1/a.txt", "d2/b.txt"}, {{0, "same.txt"}, {1, "same.txt"}}, {}, All, Remove,
+     {"d1/same.txt<d1/a.txt", "d2/same.txt<d2/b.txt"}, {}, {}, {}},
     {"names differing only in case are duplicates, nothing renamed",
-     {"a.txt", "b.txt", "c.txt"},
-     {{0, "Same.txt"}, {2, "SAME.TXT"}},
-     {},
-     true,
-     true,
-     {"a.txt", "b.txt", "c.txt"},
-     {"Same.txt", "b.txt", "SAME.TXT"},
-     {0, 2},
-     {401}},
+     {"a.txt", "b.txt", "c.txt"}, {{0, "Same.txt"}, {2, "SAME.TXT"}}, {}, All, Remove,
+     {"a.txt", "b.txt", "c.txt"}, {"Same.txt", "b.txt", "SAME.TXT"}, {0, 2}, {401}},
     {"a later unselected item counts as duplicate",
-     {"a.txt", "b.txt", "c.txt"},
-     {{0, "k.txt"}, {2, "k.txt"}},
-     {0},
-     false,
-     true,
-     {"a.txt", "b.txt", "c.txt"},
-     {"k.txt", "b.txt", "k.txt"},
-     {0, 2},
-     {401}},
-    {"an examined item without partner loses its mark",
-     {"a.txt", "b.txt", "c.txt", "d.txt"},
-     {{0, "k.txt"}, {2, "k.txt"}},
-     {1, 3},
-     true,
-     true,
-     {"a.txt", "b.txt", "c.txt", "d.txt"},
-     {"k.txt", "b.txt", "k.txt", "d.txt"},
-     {0, 2, 3},
-     {401}},
+     {"a.txt", "b.txt", "c.txt"}, {{0, "k.txt"}, {2, "k.txt"}}, {0}, SelectedOnly, Remove,
+     {"a.txt", "b.txt", "c.txt"}, {"k.txt", "b.txt", "k.txt"}, {0, 2}, {401}},
     {"an earlier unselected item is not found; the rename fails",
-     {"a.txt", "b.txt"},
-     {{1, "a.txt"}},
-     {1},
-     false,
-     true,
-     {"a.txt", "b.txt"},
-     {"a.txt", "a.txt"},
-     {1},
-     {402}},
+     {"a.txt", "b.txt"}, {{1, "a.txt"}}, {1}, SelectedOnly, Remove,
+     {"a.txt", "b.txt"}, {"a.txt", "a.txt"}, {1}, {402}},
     {"swapping two names fails both with one message",
-     {"a.txt", "b.txt"},
-     {{0, "b.txt"}, {1, "a.txt"}},
-     {},
-     true,
-     true,
-     {"a.txt", "b.txt"},
-     {"b.txt", "a.txt"},
-     {},
-     {402}},
+     {"a.txt", "b.txt"}, {{0, "b.txt"}, {1, "a.txt"}}, {}, All, Remove,
+     {"a.txt", "b.txt"}, {"b.txt", "a.txt"}, {}, {402}},
     {"removing items 2 and 5 of 7 keeps the rest in order",
-     {"f0", "f1", "f2", "f3", "f4", "f5", "f6"},
-     {{0, "n0"}, {2, "n2"}, {5, "n5"}, {6, "n6"}},
-     {2, 5},
-     false,
-     true,
-     {"n2<f2", "n5<f5", "f0", "f1", "f3", "f4", "f6"},
-     {"n0", "f1", "f3", "f4", "n6"},
-     {},
-     {}},
+     {"f0", "f1", "f2", "f3", "f4", "f5", "f6"}, {{0, "n0"}, {2, "n2"}, {5, "n5"}, {6, "n6"}}, {2, 5}, SelectedOnly, Remove,
+     {"n2<f2", "n5<f5", "f0", "f1", "f3", "f4", "f6"}, {"n0", "f1", "f3", "f4", "n6"}, {}, {}},
     {"without removal renamed lines are selected, failed ones not",
-     {"a.txt", "b.txt", "c.txt"},
-     {{1, "x.txt"}, {2, "b.txt"}},
-     {},
-     true,
-     false,
-     {"a.txt", "x.txt<b.txt", "c.txt"},
-     {"a.txt", "x.txt", "b.txt"},
-     {0, 1},
-     {402}},
+     {"a.txt", "b.txt", "c.txt"}, {{1, "x.txt"}, {2, "b.txt"}}, {}, All, Keep,
+     {"a.txt", "x.txt<b.txt", "c.txt"}, {"a.txt", "x.txt", "b.txt"}, {0, 1}, {402}},
     {"unchanged names under apply all are no failure",
-     {"a.txt", "b"},
-     {},
-     {},
-     true,
-     true,
-     {"a.txt", "b"},
-     {},
-     {},
-     {}},
+     {"a.txt", "b"}, {}, {}, All, Remove,
+     {"a.txt", "b"}, {}, {}, {}},
     {"an invalid proposed name fails that item only",
-     {"a.txt", "b.txt", "c.txt"},
-     {{0, "../up.txt"}, {1, ".."}, {2, "ok.txt"}},
-     {},
-     true,
-     true,
-     {"a.txt", "b.txt", "ok.txt<c.txt"},
-     {"../up.txt", ".."},
-     {},
-     {402}},
+     {"a.txt", "b.txt", "c.txt"}, {{0, "../up.txt"}, {1, ".."}, {2, "ok.txt"}}, {}, All, Remove,
+     {"a.txt", "b.txt", "ok.txt<c.txt"}, {"../up.txt", ".."}, {}, {402}},
+    {"a rename the system refuses leaves that item as it was",
+     {"a.txt", "b.txt"}, {{0, "x.txt"}, {1, "y.txt"}}, {0, 1}, SelectedOnly, Remove,
+     {"a.txt", "y.txt<b.txt"}, {"x.txt"}, {0}, {402}, "a.txt"},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Cases, RenameFilesTest, ::testing::ValuesIn(applyCases),
-                         [](const ::testing::TestParamInfo<ApplyCase>& row) {
-                             return testName(row.param.name);
-                         });
+                         rowName<ApplyCase>);
 
 TEST(RenameFiles, carriedOverNamesAreTheNextRunsSource)
 {
@@ -306,31 +182,6 @@ TEST(RenameFiles, carriedOverNamesAreTheNextRunsSource)
     EXPECT_EQ(tree.content("c.txt"), "A");
     EXPECT_EQ(store.item(0).OrigName, QStringLiteral("c"));
     EXPECT_EQ(store.item(0).OrigExt, QStringLiteral(".txt"));
-}
-
-TEST(RenameFiles, scriptedFailureLeavesItemAsItWas)
-{
-    TempTree tree;
-    tree.addFile("a.txt", "A");
-    tree.addFile("b.txt", "B");
-    ItemStore store;
-    ScriptedPlatform platform;
-    store.append(itemFor(tree, "a.txt"));
-    store.append(itemFor(tree, "b.txt"));
-    propose(store, 0, QStringLiteral("x.txt"));
-    propose(store, 1, QStringLiteral("y.txt"));
-    store.setSelected(0, true);
-    store.setSelected(1, true);
-    platform.failRenameOf["a.txt"] = EACCES;
-    RenameRunner runner(store, platform);
-    runner.RenameFiles(false);
-
-    EXPECT_EQ(lines(store), std::vector<QString>{QStringLiteral("x.txt")});
-    EXPECT_EQ(store.item(0).diskName, "a.txt");
-    EXPECT_TRUE(store.isSelected(0));
-    EXPECT_EQ(tree.list(), (std::vector<QByteArray>{"a.txt", "y.txt"}));
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, LoadResString(402));
 }
 
 TEST(RestoreAll, trimsNamesAndExtensionsKeepingMarks)
@@ -399,13 +250,9 @@ bool quadraticMarks(ItemStore& store, const std::vector<char>& takesPart)
 
 TEST(DuplicateCheck, matchesThePairwiseCheckOnRandomLists)
 {
-    const QString names[] = {QStringLiteral("a"),       QStringLiteral("A"),
-                             QStringLiteral("b"),       QStringLiteral("ß"),
-                             QStringLiteral("SS"),      QStringLiteral("c d"),
-                             QStringLiteral("\u00e9a"), QStringLiteral("\u00c9A")};
-    const QString exts[] = {QString(), QStringLiteral(".txt"), QStringLiteral(".TXT")};
-    const QString folders[] = {QStringLiteral("/x"), QStringLiteral("/X"), QString(),
-                               QStringLiteral("/\u00e9"), QStringLiteral("/\u00c9")};
+    const QString names[] = {"a", "A", "b", "ß", "SS", "c d", "\u00e9a", "\u00c9A"};
+    const QString exts[] = {QString(), ".txt", ".TXT"};
+    const QString folders[] = {"/x", "/X", QString(), "/\u00e9", "/\u00c9"};
     std::mt19937 rng(20240611);
     for (int round = 0; round < 400; ++round) {
         const int n = int(rng() % 40);

@@ -1,16 +1,14 @@
 #include "platform/posixfilesystem.h"
 #include "platform/saferename.h"
 #include "rename/renamerunner.h"
+#include "renamefiles.h"
 #include "resources/stringtable.h"
+#include "rowname.h"
 #include "scriptedplatform.h"
-#include "temptree.h"
-
-#include <QFile>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <map>
 #include <numeric>
@@ -22,31 +20,11 @@
 
 namespace {
 
-// GoogleTest names take letters, digits and underscores only.
-std::string testName(const char* text)
-{
-    std::string name;
-    for (const char* c = text; *c; ++c)
-        name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
-    return name;
-}
-
 // How the file system under test moves files: natively without replacing, by link and
 // unlink (no RENAME_NOREPLACE), or by a checked plain rename (no hard links either).
 enum class Mode { Native, LinkFallback, CheckedFallback };
-
-const char* modeName(Mode mode)
-{
-    switch (mode) {
-    case Mode::Native:
-        return "native";
-    case Mode::LinkFallback:
-        return "link fallback";
-    case Mode::CheckedFallback:
-        return "checked fallback";
-    }
-    return "";
-}
+const Mode allModes[] = {Mode::Native, Mode::LinkFallback, Mode::CheckedFallback};
+const char* const modeNames[] = {"native", "link fallback", "checked fallback"};
 
 saferename::Faults faultsFor(Mode mode)
 {
@@ -60,7 +38,7 @@ saferename::Faults faultsFor(Mode mode)
 
 RenameResult renameIn(Mode mode, const TempTree& tree, const QByteArray& oldName,
                       const QByteArray& newName,
-                      std::function<void(const QByteArray&, const QByteArray&)> hook = {})
+                      std::function<void(const QByteArray&, const QByteArray&)> hook)
 {
     if (mode == Mode::Native) {
         PosixFileSystem fs;
@@ -78,65 +56,38 @@ struct SafetyCase {
     QByteArray newName;
     int error;                     // 0 for success
     bool raceInTheWay;             // a target appears right before the move
-    std::vector<QByteArray> after; // names in the folder afterwards
+    std::vector<QByteArray> after; // names in the folder afterwards; empty: as before
 };
 
 // Every case starts from a.txt ("A") and a dangling link "dangling".
+// clang-format off
 const SafetyCase safetyCases[] = {
     {"free target is renamed", "a.txt", "b.txt", 0, false, {"b.txt", "dangling"}},
-    {"same name touches nothing", "a.txt", "a.txt", 0, false, {"a.txt", "dangling"}},
+    {"same name touches nothing", "a.txt", "a.txt", 0, false, {}},
     {"case change is an ordinary rename here", "a.txt", "A.TXT", 0, false, {"A.TXT", "dangling"}},
-    {"existing target is kept", "a.txt", "dangling", EEXIST, false, {"a.txt", "dangling"}},
-    {"target created before the move is kept",
-     "a.txt",
-     "late",
-     EEXIST,
-     true,
-     {"a.txt", "dangling", "late"}},
-    {"vanished source fails", "gone", "b.txt", ENOENT, false, {"a.txt", "dangling"}},
-    {"vanished source under its own name fails",
-     "gone",
-     "gone",
-     ENOENT,
-     false,
-     {"a.txt", "dangling"}},
-    {"empty name refused", "a.txt", "", EINVAL, false, {"a.txt", "dangling"}},
-    {"dot refused", "a.txt", ".", EINVAL, false, {"a.txt", "dangling"}},
-    {"dot dot refused", "a.txt", "..", EINVAL, false, {"a.txt", "dangling"}},
-    {"slash refused", "a.txt", "../a.txt", EINVAL, false, {"a.txt", "dangling"}},
-    {"NUL refused", "a.txt", QByteArray("b\0c", 3), EINVAL, false, {"a.txt", "dangling"}},
-    {"256 bytes refused",
-     "a.txt",
-     QByteArray(256, 'x'),
-     ENAMETOOLONG,
-     false,
-     {"a.txt", "dangling"}},
-    {"130 two-byte letters refused",
-     "a.txt",
-     QString(130, QChar(0xe9)).toUtf8(),
-     ENAMETOOLONG,
-     false,
-     {"a.txt", "dangling"}},
-    {"255 bytes accepted",
-     "a.txt",
-     QByteArray(255, 'y'),
-     0,
-     false,
-     {"dangling", QByteArray(255, 'y')}},
+    {"existing target is kept", "a.txt", "dangling", EEXIST, false, {}},
+    {"target created before the move is kept", "a.txt", "late", EEXIST, true, {"a.txt", "dangling", "late"}},
+    {"vanished source fails", "gone", "b.txt", ENOENT, false, {}},
+    {"vanished source under its own name fails", "gone", "gone", ENOENT, false, {}},
+    {"empty name refused", "a.txt", "", EINVAL, false, {}},
+    {"dot dot refused", "a.txt", "..", EINVAL, false, {}},
+    {"slash refused", "a.txt", "../a.txt", EINVAL, false, {}},
+    {"NUL refused", "a.txt", QByteArray("b\0c", 3), EINVAL, false, {}},
+    {"256 bytes refused", "a.txt", QByteArray(256, 'x'), ENAMETOOLONG, false, {}},
+    {"130 two-byte letters refused", "a.txt", QString(130, QChar(0xe9)).toUtf8(), ENAMETOOLONG, false, {}},
+    {"255 bytes accepted", "a.txt", QByteArray(255, 'y'), 0, false, {"dangling", QByteArray(255, 'y')}},
 };
-
-void PrintTo(const SafetyCase& row, std::ostream* os)
-{
-    *os << row.name;
-}
+// clang-format on
 
 class SafeRenameTest : public ::testing::TestWithParam<SafetyCase> {};
 
 TEST_P(SafeRenameTest, neverLosesAFile)
 {
     const SafetyCase& row = GetParam();
-    for (Mode mode : {Mode::Native, Mode::LinkFallback, Mode::CheckedFallback}) {
-        SCOPED_TRACE(modeName(mode));
+    const std::vector<QByteArray> after =
+        row.after.empty() ? std::vector<QByteArray>{"a.txt", "dangling"} : row.after;
+    for (Mode mode : allModes) {
+        SCOPED_TRACE(modeNames[int(mode)]);
         // Between an lstat and a plain rename nothing can stop a racing file.
         if (row.raceInTheWay && mode == Mode::CheckedFallback)
             continue;
@@ -150,10 +101,9 @@ TEST_P(SafeRenameTest, neverLosesAFile)
         const RenameResult result = renameIn(mode, tree, row.oldName, row.newName, hook);
 
         EXPECT_EQ(result.error, row.error);
-        EXPECT_EQ(tree.list(), row.after);
-        const QByteArray moved = row.error == 0 ? row.newName : row.oldName;
+        EXPECT_EQ(tree.list(), after);
         if (row.oldName == "a.txt") {
-            EXPECT_EQ(tree.content(moved), "A");
+            EXPECT_EQ(tree.content(row.error == 0 ? row.newName : row.oldName), "A");
         }
         if (row.raceInTheWay) {
             EXPECT_EQ(tree.content(row.newName), "late");
@@ -164,9 +114,7 @@ TEST_P(SafeRenameTest, neverLosesAFile)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SafeRenameTest, ::testing::ValuesIn(safetyCases),
-                         [](const ::testing::TestParamInfo<SafetyCase>& row) {
-                             return testName(row.param.name);
-                         });
+                         rowName<SafetyCase>);
 
 struct stat statOf(dev_t dev, ino_t ino, nlink_t links)
 {
@@ -203,33 +151,27 @@ TEST(SafeRename, sameEntryDecision)
 
 TEST(SafeRename, throughTemporaryMovesOrRollsBack)
 {
-    for (Mode mode : {Mode::Native, Mode::LinkFallback, Mode::CheckedFallback}) {
-        SCOPED_TRACE(modeName(mode));
-        {
-            TempTree tree;
-            tree.addFile("a.txt", "A");
-            const RenameResult result =
-                saferename::renameThroughTemporary(tree.root(), "a.txt", "A.txt", faultsFor(mode));
-            EXPECT_EQ(result.error, 0);
-            EXPECT_EQ(tree.list(), std::vector<QByteArray>{"A.txt"});
-            EXPECT_EQ(tree.content("A.txt"), "A");
-        }
-        {
-            // The second step finds its target taken: the file goes back to its name.
+    for (Mode mode : allModes) {
+        for (bool taken : {false, true}) {
+            SCOPED_TRACE(std::string(modeNames[int(mode)]) + (taken ? ", target taken" : ""));
             TempTree tree;
             tree.addFile("a.txt", "A");
             saferename::Faults faults = faultsFor(mode);
-            faults.beforeMove = [&](const QByteArray&, const QByteArray& name) {
-                // Taken while the file sits under its temporary name.
-                if (name != "A.txt" && name != "a.txt" && !tree.exists("A.txt"))
-                    tree.addFile("A.txt", "other");
-            };
+            if (taken) { // while the file sits under its temporary name
+                faults.beforeMove = [&](const QByteArray&, const QByteArray& name) {
+                    if (name != "A.txt" && name != "a.txt" && !tree.exists("A.txt"))
+                        tree.addFile("A.txt", "other");
+                };
+            }
             const RenameResult result =
                 saferename::renameThroughTemporary(tree.root(), "a.txt", "A.txt", faults);
-            EXPECT_EQ(result.error, EEXIST);
-            EXPECT_EQ(tree.list(), (std::vector<QByteArray>{"A.txt", "a.txt"}));
-            EXPECT_EQ(tree.content("a.txt"), "A");
-            EXPECT_EQ(tree.content("A.txt"), "other");
+            EXPECT_EQ(result.error, taken ? EEXIST : 0);
+            // A taken second step sends the file back to its old name.
+            const std::vector<QByteArray> after = taken ? std::vector<QByteArray>{"A.txt", "a.txt"}
+                                                        : std::vector<QByteArray>{"A.txt"};
+            EXPECT_EQ(tree.list(), after);
+            EXPECT_EQ(tree.content(taken ? "a.txt" : "A.txt"), "A");
+            EXPECT_EQ(tree.content("A.txt"), taken ? "other" : "A");
         }
     }
 }
@@ -263,80 +205,48 @@ TEST(SafeRename, readOnlyFolderFails)
     EXPECT_EQ(tree.list("ro"), std::vector<QByteArray>{"a.txt"});
 }
 
-Item loadedItem(const QByteArray& folder, const QByteArray& diskName)
-{
-    Item item;
-    item.diskFolder = folder;
-    item.diskName = diskName;
-    item.ItemPath = QFile::decodeName(folder);
-    const QString name = QFile::decodeName(diskName);
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    item.OrigName = dot < 0 ? name : name.left(dot);
-    item.OrigExt = dot < 0 ? QString() : name.mid(dot);
-    item.NewName = item.OrigName;
-    item.NewExt = item.OrigExt;
-    return item;
-}
-
 TEST(SafeRename, nameThatIsNotUtf8KeepsItsBytes)
 {
     // "\xff.txt" shows as U+FFFD; a decoy already carries that spelling.
     const QByteArray odd("\xff.txt");
     const QByteArray decoy("\xef\xbf\xbd.txt");
-    struct Row {
-        const char* name;
-        const char* proposal; // empty: the name stays
-        std::vector<QByteArray> after;
-        size_t messages;
-    };
-    const Row rows[] = {
-        {"untouched: nothing happens", "", {odd, decoy}, 0},
-        {"renamed: decoy stays", "new", {"new.txt", decoy}, 0},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const char* proposal : {"", "new"}) { // empty: the name stays
+        SCOPED_TRACE(proposal);
         TempTree tree;
         tree.addFile(odd, "odd");
         tree.addFile(decoy, "decoy");
         ItemStore store;
         ScriptedPlatform platform;
-        store.append(loadedItem(tree.root(), odd));
-        if (*row.proposal)
-            store.setNewName(0, QString::fromUtf8(row.proposal));
-        RenameRunner runner(store, platform);
-        runner.RenameFiles(true);
-        std::vector<QByteArray> expected = row.after;
+        store.append(diskItem(tree.root(), odd));
+        if (*proposal)
+            store.setNewName(0, QString::fromUtf8(proposal));
+        RenameRunner(store, platform).RenameFiles(true);
+        std::vector<QByteArray> expected{*proposal ? QByteArray("new.txt") : odd, decoy};
         std::sort(expected.begin(), expected.end());
         EXPECT_EQ(tree.list(), expected);
         EXPECT_EQ(tree.content(decoy), "decoy");
-        EXPECT_EQ(platform.messages.size(), row.messages);
+        EXPECT_TRUE(platform.messages.empty());
         // The temporary folder's own clean-up cannot reach a name that is not UTF-8.
         ::unlink(tree.path(odd).constData());
     }
 }
 
-// Walks the tree: folder -> content of every file directly in it.
-void collect(const TempTree& tree, const QByteArray& folder,
-             std::map<QByteArray, std::multiset<QByteArray>>& out, int& files)
+// Folder -> contents of the files directly in it.
+std::map<QByteArray, std::multiset<QByteArray>> contentsByFolder(const TempTree& tree)
 {
-    PosixFileSystem fs;
-    for (const QByteArray& name : tree.list(folder)) {
-        const QByteArray relative = folder.isEmpty() ? name : folder + '/' + name;
-        if (fs.pathKind(tree.path(relative)) == PathKind::Folder) {
-            collect(tree, relative, out, files);
-        } else {
-            out[folder].insert(tree.content(relative));
-            ++files;
-        }
+    std::map<QByteArray, std::multiset<QByteArray>> out;
+    for (const auto& [path, content] : filesUnder(tree)) {
+        const qsizetype slash = path.lastIndexOf('/');
+        out[slash < 0 ? QByteArray() : path.left(slash)].insert(content);
     }
+    return out;
 }
 
 TEST(SafeRename, applyAllConservesEveryFile)
 {
     const QByteArray folders[] = {"", "d", "d/e", "f"};
     const QByteArray pool[] = {"a", "A", "a.txt", "A.TXT", "b.txt", "b", "c d", "x.y.z"};
-    const QString invalid[] = {QStringLiteral(".."), QStringLiteral("q/r"), QString(QChar(0)),
-                               QString(300, QLatin1Char('l'))};
+    const QString invalid[] = {"..", "q/r", QString(QChar(0)), QString(300, QLatin1Char('l'))};
     for (unsigned seed = 1; seed <= 40; ++seed) {
         SCOPED_TRACE(seed);
         std::mt19937 rng(seed);
@@ -348,10 +258,9 @@ TEST(SafeRename, applyAllConservesEveryFile)
             for (const QByteArray& name : pool) {
                 if (rng() % 2)
                     continue;
-                const QByteArray relative = folder.isEmpty() ? name : folder + '/' + name;
-                const QByteArray content = "file " + QByteArray::number(serial++);
-                tree.addFile(relative, content);
-                store.append(loadedItem(tree.path(folder), name));
+                tree.addFile(folder.isEmpty() ? name : folder + '/' + name,
+                             "file " + QByteArray::number(serial++));
+                store.append(diskItem(tree.path(folder), name));
             }
         }
         std::vector<int> order(size_t(store.ItemCount()));
@@ -359,17 +268,17 @@ TEST(SafeRename, applyAllConservesEveryFile)
         std::shuffle(order.begin(), order.end(), rng);
         store.permute(order);
 
+        const auto relativeOf = [&tree](const Item& item) {
+            return PosixFileSystem::join(item.diskFolder, item.diskName)
+                .mid(tree.root().size() + 1);
+        };
         std::vector<QByteArray> contentBefore;
         std::map<QByteArray, QByteArray> contentAt;
         for (int i = 0; i < store.ItemCount(); ++i) {
-            const Item& item = store.item(i);
-            const QByteArray relative =
-                PosixFileSystem::join(item.diskFolder, item.diskName).mid(tree.root().size() + 1);
+            const QByteArray relative = relativeOf(store.item(i));
             contentBefore.push_back(tree.content(relative));
             contentAt[relative] = contentBefore.back();
             switch (rng() % 5) {
-            case 0:
-                break;
             case 1:
             case 2:
                 store.setNewName(i, QFile::decodeName(pool[rng() % 8]));
@@ -384,20 +293,17 @@ TEST(SafeRename, applyAllConservesEveryFile)
             }
             store.setSelected(i, rng() % 2);
         }
-        std::map<QByteArray, std::multiset<QByteArray>> before, after;
-        int filesBefore = 0, filesAfter = 0;
-        collect(tree, {}, before, filesBefore);
+        const auto before = contentsByFolder(tree);
+        const size_t filesBefore = filesUnder(tree).size();
         const int itemsBefore = store.ItemCount();
         const int taking = int(rng() % 2) ? itemsBefore : store.selectedCount();
-        const bool applyAll = taking == itemsBefore;
 
         RenameRunner runner(store, platform);
         runner.RemoveAfterRename = rng() % 2;
-        runner.RenameFiles(applyAll);
+        runner.RenameFiles(taking == itemsBefore);
 
-        collect(tree, {}, after, filesAfter);
-        EXPECT_EQ(filesAfter, filesBefore);
-        EXPECT_EQ(after, before); // each content still in its own folder
+        EXPECT_EQ(filesUnder(tree).size(), filesBefore);
+        EXPECT_EQ(contentsByFolder(tree), before); // each content still in its own folder
         ASSERT_LE(platform.messages.size(), 1u);
         const bool duplicate =
             !platform.messages.empty() && platform.messages[0].text == LoadResString(401);
@@ -408,9 +314,7 @@ TEST(SafeRename, applyAllConservesEveryFile)
         }
         // Every item still in the list reaches the file it stood for.
         for (int i = 0; i < store.ItemCount(); ++i) {
-            const Item& item = store.item(i);
-            const QByteArray relative =
-                PosixFileSystem::join(item.diskFolder, item.diskName).mid(tree.root().size() + 1);
+            const QByteArray relative = relativeOf(store.item(i));
             const QByteArray expected = !runner.RemoveAfterRename || duplicate
                                             ? contentBefore[size_t(i)]
                                             : contentAt[relative];

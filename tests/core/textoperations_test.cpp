@@ -1,5 +1,6 @@
 #include "ops/textoperations.h"
 #include "opstesthelpers.h"
+#include "rowname.h"
 
 #include <gtest/gtest.h>
 
@@ -35,53 +36,36 @@ const TextCase textCases[] = {
     {"cut_last_word", 21, nullptr, "The Best Of", "The Best"},
     {"cut_first_word_single_word_unchanged", 20, nullptr, "Single", "Single"},
     {"cut_last_word_single_word_unchanged", 21, nullptr, "Single", "Single"},
-    {"cut_first_word_hyphen_is_a_word", 20, nullptr, "A - B", "- B"},
     {"cut_first_word_double_space", 20, nullptr, "A  B", "B"},
     {"cut_last_word_double_space", 21, nullptr, "A  B", "A"},
     {"cut_first_word_tab_is_no_separator", 20, nullptr, "A\tB C", "C"},
-    {"cut_last_word_underscore_is_no_separator", 21, nullptr, "a_b", "a_b"},
     // The text parameter as typed.
     {"insert_with_trailing_space", 22, "01 ", "Song", "01 Song"},
     {"insert_with_leading_space_trimmed", 22, " X", "Song", "XSong"},
     {"add_with_leading_space", 23, " (live)", "Song", "Song (live)"},
-    {"add_with_trailing_space_trimmed", 23, "X ", "Song", "SongX"},
-    {"insert_adds_no_separator", 22, "A", "Song", "ASong"},
     {"add_tab_is_kept", 23, "\t", "Song", "Song\t"},
-    {"add_invalid_char_rejected", 23, "?", "Song", "Song"},
     {"insert_grave_accent_rejected", 22, "`", "Song", "Song"},
     // Cut and crop x characters.
     {"cut_first_3", 40, "3", "abcdef", "def"},
     {"cut_first_len_keeps_name", 40, "6", "abcdef", "abcdef"},
-    {"cut_first_more_than_len_keeps_name", 40, "9", "abcdef", "abcdef"},
-    {"cut_first_0_unchanged", 40, "0", "abcdef", "abcdef"},
     {"cut_first_2_trims_space", 40, "2", "ab cd", "cd"},
     {"cut_first_answer_2_9_cuts_2", 40, "2.9", "abcdef", "cdef"},
-    {"cut_first_answer_x_cuts_none", 40, "x", "abcdef", "abcdef"},
     {"cut_first_negative_unchanged", 40, "-2", "abcdef", "abcdef"},
-    {"cut_first_out_of_range_unchanged", 40, "40000", "abcdef", "abcdef"},
     {"cut_last_2", 41, "2", "abcdef", "abcd"},
     {"cut_last_len_keeps_name", 41, "6", "abcdef", "abcdef"},
     {"cut_last_more_than_len_unchanged", 41, "7", "abcdef", "abcdef"},
-    {"cut_last_0_unchanged", 41, "0", "abcdef", "abcdef"},
     {"cut_last_negative_unchanged", 41, "-1", "abcdef", "abcdef"},
-    {"cut_last_fraction_below_zero_unchanged", 41, "-0.5", "abcdef", "abcdef"},
     {"crop_first_2", 42, "2", "abcdef", "ab"},
     {"crop_first_10_unchanged", 42, "10", "abcdef", "abcdef"},
-    {"crop_first_len_unchanged", 42, "6", "abcdef", "abcdef"},
     {"crop_first_0_keeps_name", 42, "0", "abcdef", "abcdef"},
     {"crop_first_negative_unchanged", 42, "-3", "abcdef", "abcdef"},
-    {"crop_first_3_trims_space", 42, "3", "ab cd", "ab"},
     {"crop_last_2", 43, "2", "abcdef", "ef"},
     {"crop_last_10_unchanged", 43, "10", "abcdef", "abcdef"},
-    {"crop_last_0_keeps_name", 43, "0", "abcdef", "abcdef"},
     {"crop_last_negative_unchanged", 43, "-3", "abcdef", "abcdef"},
-    {"crop_last_3_trims_space", 43, "3", "ab cd", "cd"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Names, TextOperationCases, testing::ValuesIn(textCases),
-                         [](const testing::TestParamInfo<TextCase>& row) {
-                             return std::string(row.param.name);
-                         });
+                         rowName<TextCase>);
 
 // The replace operation with the find and replace values as the dialog leaves them.
 struct ReplaceRun {
@@ -125,9 +109,7 @@ const ReplaceRun replaceRuns[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Names, ReplaceOperationCases, testing::ValuesIn(replaceRuns),
-                         [](const testing::TestParamInfo<ReplaceRun>& row) {
-                             return std::string(row.param.name);
-                         });
+                         rowName<ReplaceRun>);
 
 TEST(TextOperations, parameterIsReadOnceForAllItems)
 {
