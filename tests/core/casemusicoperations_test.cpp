@@ -28,13 +28,11 @@ TEST(MusicTitles, rearrangesTheFields)
         {"cut artist drops the first field", cutArtist, "Artist - Album - Title", "Album - Title"},
         {"cut title drops the last field", cutTitle, "Artist - Album - Title", "Artist - Album"},
         {"cut title without separator", cutTitle, "Artist -Title", "Artist -Title"},
-        {"extra info 1", cutExtra(1), extra, "01 - Extra - Title"},
         {"extra info 2", cutExtra(2), extra, "01 - Artist - Title"},
         {"extra info 3 is the last field", cutExtra(3), extra, "01 - Artist - Extra"},
         {"extra info 5 is beyond the separators", cutExtra(5), extra, extra},
         {"extra info negative", cutExtra(-1), extra, extra},
         {"last to front, two fields", toFront, "One - Two", "Two - One"},
-        {"last to front, three fields", toFront, "One - Two - Three", "Three - One - Two"},
         {"last to front, four fields", toFront, "One - Two - Three - Four", "Four - One - Two - Three"},
         {"last to front, overlapping separators", toFront, "a - - b", "- b - a"},
         {"swap first two, two fields", swapTwo, "One - Two", "Two - One"},
@@ -84,6 +82,7 @@ struct Entry {
 struct Outcome {
     QStringList lines;
     std::vector<ScriptedPlatform::Prompt> prompts;
+    std::vector<int> repainted; // rows of the list told to repaint
 };
 
 Outcome runOps(const std::vector<quint8>& ops, const std::vector<Entry>& entries,
@@ -99,13 +98,18 @@ Outcome runOps(const std::vector<quint8>& ops, const std::vector<Entry>& entries
         store.setSelected(store.ItemCount() - 1, entry.selected);
     }
     store.setCurrentLine(currentLine);
+    Outcome outcome;
+    QObject::connect(&store, &QAbstractItemModel::dataChanged,
+                     [&](const QModelIndex& first, const QModelIndex& last) {
+                         for (int r = first.row(); r <= last.row(); ++r)
+                             outcome.repainted.push_back(r);
+                     });
     ScriptedPlatform platform;
     platform.inputAnswers.assign(answers.begin(), answers.end());
     EnumSwitches switches;
     OperationEngine engine(store, platform, switches);
     for (quint8 op : ops)
         engine.ModifyItems(op);
-    Outcome outcome;
     for (int i = 0; i < store.ItemCount(); ++i)
         outcome.lines << store.data(store.index(i)).toString();
     outcome.prompts = platform.prompts;
@@ -138,7 +142,6 @@ const EngineCase engineCases[] = {
     {"extra info not a number", {72}, extraInfo, {"x"}, extraKept},
     {"extra info beyond 16 bits", {72}, extraInfo, {"65537"}, extraKept},
     {"smart case both", {77}, {{"ac  dc - HIGHWAY", ".mp3"}}, {}, {"Ac  Dc - Highway.mp3"}},
-    {"change extension on three items", {99}, three, {"mp3"}, {"a.mp3", "b.mp3", "c.mp3"}},
     {"change extension to blanks removes it", {99}, three, {"   "}, {"a", "b", "c"}},
     {"change extension trims blanks", {99}, three, {" mp3 "}, {"a.mp3", "b.mp3", "c.mp3"}},
     {"change extension keeps a typed dot", {99}, three, {".mp3"}, {"a..mp3", "b..mp3", "c..mp3"}},
@@ -168,7 +171,8 @@ TEST(CaseMusicPrompts, askOnceWithTheirPresets)
     EXPECT_EQ(cut.prompts[0].title, QStringLiteral("Cut mp3 extra information"));
     EXPECT_EQ(cut.prompts[0].preset, QStringLiteral("2"));
 
-    // The preset is the extension of the focused line, which need not be selected.
+    // The preset is the extension of the focused line, which need not be
+    // selected.
     const Outcome ext = runOps({99}, {{"a", ".wav"}, {"b", ".flac", false}}, {"ogg"}, 1);
     ASSERT_EQ(ext.prompts.size(), 1u);
     EXPECT_EQ(ext.prompts[0].prompt, QStringLiteral("Enter new extension"));
@@ -187,8 +191,8 @@ TEST(CaseMusicPrompts, onlyChangeExtensionSkipsItsPromptWithNothingSelected)
     EXPECT_EQ(cut.lines, QStringList({"01 - a - b"}));
 }
 
-// A name read from disk may hold a character that no operation may produce: the name
-// stays, but the line must show the extension the file would get on Apply.
+// A name read from disk may hold a character that no operation may produce: the
+// name stays, but the line must show the extension the file would get on Apply.
 TEST(CaseMusicExtension, rejectedNameStillShowsTheNewExtension)
 {
     struct Row {
@@ -204,25 +208,9 @@ TEST(CaseMusicExtension, rejectedNameStillShowsTheNewExtension)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        ItemStore store;
-        Item item;
-        item.OrigName = item.NewName = QStringLiteral("it`s");
-        item.OrigExt = item.NewExt = QStringLiteral(".txt");
-        store.append(item);
-        store.selectAll();
-        std::vector<int> repainted;
-        QObject::connect(&store, &QAbstractItemModel::dataChanged,
-                         [&](const QModelIndex& first, const QModelIndex& last) {
-                             for (int r = first.row(); r <= last.row(); ++r)
-                                 repainted.push_back(r);
-                         });
-        ScriptedPlatform platform;
-        platform.inputAnswers.assign(row.answers.begin(), row.answers.end());
-        EnumSwitches switches;
-        OperationEngine(store, platform, switches).ModifyItems(row.op);
-        EXPECT_EQ(store.item(0).NewName, QStringLiteral("it`s"));
-        EXPECT_EQ(store.data(store.index(0)).toString(), row.line);
-        EXPECT_EQ(repainted, std::vector<int>{0});
+        const Outcome outcome = runOps({row.op}, {{"it`s", ".txt"}}, row.answers);
+        EXPECT_EQ(outcome.lines, QStringList{row.line});
+        EXPECT_EQ(outcome.repainted, std::vector<int>{0});
     }
 }
 

@@ -51,7 +51,8 @@ std::vector<File> inFolders(const QStringList& folders, int count)
     return files;
 }
 
-// The names pattern.arg(n) for n = first..last, padded to width, with the extension.
+// The names pattern.arg(n) for n = first..last, padded to width, with the
+// extension.
 QStringList numbered(const QString& pattern, int first, int last, int width)
 {
     QStringList out;
@@ -76,67 +77,93 @@ const auto holiday = inFolders({"/photos/Holiday"}, 3);
 const auto twoEach = inFolders({"/a", "/b", "/c"}, 2);
 const auto twelveFolders = inFolders(
     {"/f1", "/f2", "/f3", "/f4", "/f5", "/f6", "/f7", "/f8", "/f9", "/f10", "/f11", "/f12"}, 1);
+const auto unselected = [] {
+    auto files = holiday;
+    for (File& file : files)
+        file.selected = false;
+    return files;
+}();
+
+const auto unchanged = jpg({"img0", "img1", "img2"});
 
 struct EnumCase {
     const char* name;
     quint8 op;
     std::vector<File> files;
-    QString answer;
+    QStringList answers; // to the prompts in turn; a prompt beyond them is cancelled
     EnumSwitches switches;
     QStringList lines;
+    QStringList presets = {""}; // one per prompt shown
 };
 
 // clang-format off
 const EnumCase enumCases[] = {
-    {"path: holiday - 01 from the top", 35, holiday, "$ - %%", {},
+    {"path: holiday - 01 from the top", 35, holiday, {"$ - %%"}, {},
      jpg({"holiday - 01", "holiday - 02", "holiday - 03"})},
-    {"path: start 5 counts 05 06 07", 35, holiday, "5|$ - %%", {},
+    {"path: start 5 counts 05 06 07", 35, holiday, {"5|$ - %%"}, {},
      jpg({"holiday - 05", "holiday - 06", "holiday - 07"})},
-    {"path: inverse gives the bottom file the start", 35, holiday, "5|$ - %%", inverse,
+    {"path: inverse gives the bottom file the start", 35, holiday, {"5|$ - %%"}, inverse,
      jpg({"holiday - 07", "holiday - 06", "holiday - 05"})},
-    {"path: start part not a number starts at 0", 35, holiday, "x|$ %", {},
+    {"path: start part not a number starts at 0", 35, holiday, {"x|$ %"}, {},
      jpg({"holiday 0", "holiday 1", "holiday 2"})},
-    {"path: start 2.5 rounds to 2", 35, holiday, "2.5|$ %", {},
+    {"path: start 2.5 rounds to 2", 35, holiday, {"2.5|$ %"}, {},
      jpg({"holiday 2", "holiday 3", "holiday 4"})},
-    {"path: start 3.5 rounds to 4 and F is ignored", 35, holiday, "3.5,9|$ %", {},
+    {"path: start 3.5 rounds to 4 and F is ignored", 35, holiday, {"3.5,9|$ %"}, {},
      jpg({"holiday 4", "holiday 5", "holiday 6"})},
-    {"path: every $ becomes the key", 35, inFolders({"/x/Tour"}, 2), "$-$ %", {},
+    {"path: every $ becomes the key", 35, inFolders({"/x/Tour"}, 2), {"$-$ %"}, {},
      jpg({"tour-tour 1", "tour-tour 2"})},
     {"path: same final name in two folders is one run", 35,
-     {{"/d/A/Music", "a"}, {"/e/B/music", "b"}, {"/d/A/Music", "c"}}, "$ %", {},
+     {{"/d/A/Music", "a"}, {"/e/B/music", "b"}, {"/d/A/Music", "c"}}, {"$ %"}, {},
      jpg({"music 1", "music 2", "music 3"})},
-    {"path: fixed width across 12 items", 35, inFolders({"/f"}, 12), "$ %", {},
+    {"path: fixed width across 12 items", 35, inFolders({"/f"}, 12), {"$ %"}, {},
      numbered("f %1", 1, 12, 2)},
-    {"path: free width across 12 items", 35, inFolders({"/f"}, 12), "$ %", freeWidth,
+    {"path: free width across 12 items", 35, inFolders({"/f"}, 12), {"$ %"}, freeWidth,
      numbered("f %1", 1, 12, 1)},
-    {"path: 9 items stay one digit", 35, inFolders({"/f"}, 9), "$ %", {},
+    {"path: 9 items stay one digit", 35, inFolders({"/f"}, 9), {"$ %"}, {},
      numbered("f %1", 1, 9, 1)},
-    {"path: a number wider than %%% is not cut", 35, inFolders({"/f"}, 2), "998|$ %%%",
+    {"path: a number wider than %%% is not cut", 35, inFolders({"/f"}, 2), {"998|$ %%%"},
      freeWidth, jpg({"f 998", "f 999"})},
-    {"path: % in the folder name becomes the number", 35, inFolders({"/d/50% off"}, 2), "$ %",
+    {"path: % in the folder name becomes the number", 35, inFolders({"/d/50% off"}, 2), {"$ %"},
      {}, jpg({"501 off 1", "502 off 2"})},
     {"path: unselected items keep names and take no number", 35,
-     {{"/p", "a"}, {"/p", "b", false}, {"/p", "c"}}, "$ %", {}, jpg({"p 1", "b", "p 2"})},
+     {{"/p", "a"}, {"/p", "b", false}, {"/p", "c"}}, {"$ %"}, {}, jpg({"p 1", "b", "p 2"})},
     {"path: folder order follows the first selected item", 35,
-     {{"/b", "x"}, {"/a", "y"}, {"/b", "z"}}, "$ %", {}, jpg({"b 1", "a 1", "b 2"})},
-    {"path: root folder files have an empty key", 35, {{"", "a"}, {"", "b"}}, "$ - %%", {},
+     {{"/b", "x"}, {"/a", "y"}, {"/b", "z"}}, {"$ %"}, {}, jpg({"b 1", "a 1", "b 2"})},
+    {"path: root folder files have an empty key", 35, {{"", "a"}, {"", "b"}}, {"$ - %%"}, {},
      jpg({"- 01", "- 02"})},
     {"path: a colon in the folder name keeps the names", 35,
-     {{"/mnt/c:", "a"}, {"/mnt/d", "b"}}, "$ %", {}, jpg({"a", "d 1"})},
-    {"path and file: three folders of two", 36, twoEach, "$$ - %%", {},
+     {{"/mnt/c:", "a"}, {"/mnt/d", "b"}}, {"$ %"}, {}, jpg({"a", "d 1"})},
+    {"path and file: three folders of two", 36, twoEach, {"$$ - %%"}, {},
      jpg({"01 - 01", "01 - 02", "02 - 01", "02 - 02", "03 - 01", "03 - 02"})},
-    {"path and file: path start 4", 36, twoEach, "4|$$ - %%", {},
+    {"path and file: path start 4", 36, twoEach, {"4|$$ - %%"}, {},
      jpg({"04 - 01", "04 - 02", "05 - 01", "05 - 02", "06 - 01", "06 - 02"})},
-    {"path and file: file start 5", 36, twoEach, ",5|$$ - %%", {},
+    {"path and file: file start 5", 36, twoEach, {",5|$$ - %%"}, {},
      jpg({"01 - 05", "01 - 06", "02 - 05", "02 - 06", "03 - 05", "03 - 06"})},
-    {"path and file: inverse reverses files only", 36, twoEach, "$$ - %%", inverse,
+    {"path and file: inverse reverses files only", 36, twoEach, {"$$ - %%"}, inverse,
      jpg({"01 - 02", "01 - 01", "02 - 02", "02 - 01", "03 - 02", "03 - 01"})},
-    {"path and file: include zero starts both at 0", 36, twoEach, "$-%", zero,
+    {"path and file: include zero starts both at 0", 36, twoEach, {"$-%"}, zero,
      jpg({"0-0", "0-1", "1-0", "1-1", "2-0", "2-1"})},
-    {"path and file: 12 folders fixed width", 36, twelveFolders, "$ - %", {},
+    {"path and file: 12 folders fixed width", 36, twelveFolders, {"$ - %"}, {},
      numbered("%1 - 1", 1, 12, 2)},
-    {"path and file: 12 folders free width", 36, twelveFolders, "$ - %", freeWidth,
+    {"path and file: 12 folders free width", 36, twelveFolders, {"$ - %"}, freeWidth,
      numbered("%1 - 1", 1, 12, 1)},
+    // A rejected entry is shown again in the next prompt; cancelling that changes nothing.
+    {"rejected: two bars", 35, holiday, {"1|2|%"}, {}, unchanged, {"", "1|2|%"}},
+    {"rejected: two runs of %", 35, holiday, {"%% %%"}, {}, unchanged, {"", "%% %%"}},
+    {"rejected: no %", 35, holiday, {"$ - x"}, {}, unchanged, {"", "$ - x"}},
+    {"rejected: % only in the start part", 35, holiday, {"%|$ x"}, {}, unchanged, {"", "%|$ x"}},
+    {"rejected: start beyond 16 bits", 35, holiday, {"40000|$ %"}, {}, unchanged,
+     {"", "40000|$ %"}},
+    {"rejected path numbers: no $", 36, holiday, {"%"}, {}, unchanged, {"", "%"}},
+    {"rejected path numbers: two runs of $", 36, holiday, {"$ %% $"}, {}, unchanged,
+     {"", "$ %% $"}},
+    {"rejected path numbers: F beyond 16 bits", 36, holiday, {",-40000|$ %"}, {}, unchanged,
+     {"", ",-40000|$ %"}},
+    {"accepted after two rejected entries", 35, holiday, {"1|2|%", "%% %%", "$ %"}, {},
+     jpg({"holiday 1", "holiday 2", "holiday 3"}), {"", "1|2|%", "%% %%"}},
+    {"cancel changes nothing", 35, holiday, {"", "$ %"}, {}, unchanged},
+    {"spaces are a cancel", 35, holiday, {"   ", "$ %"}, {}, unchanged},
+    {"nothing selected changes nothing", 36, unselected, {"$ %"}, {}, unchanged},
 };
 // clang-format on
 
@@ -145,48 +172,15 @@ class EnumerationRun : public testing::TestWithParam<EnumCase> {};
 TEST_P(EnumerationRun, givesTheseLines)
 {
     const EnumCase& c = GetParam();
-    const Outcome outcome = enumerate(c.op, c.files, {c.answer}, c.switches);
+    const Outcome outcome = enumerate(c.op, c.files, c.answers, c.switches);
     EXPECT_EQ(outcome.lines, c.lines);
-    EXPECT_EQ(outcome.prompts.size(), 1u);
+    QStringList presets;
+    for (const ScriptedPlatform::Prompt& prompt : outcome.prompts)
+        presets << prompt.preset;
+    EXPECT_EQ(presets, c.presets);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, EnumerationRun, testing::ValuesIn(enumCases), rowName<EnumCase>);
-
-TEST(EnumerationPrompt, rejectedEntryIsShownAgainAndNothingChanges)
-{
-    struct Row {
-        const char* name;
-        quint8 op;
-        QString entry;
-    };
-    const Row rows[] = {
-        {"two bars", 35, "1|2|%"},
-        {"two runs of %", 35, "%% %%"},
-        {"no %", 35, "$ - x"},
-        {"% only in the start part", 35, "%|$ x"},
-        {"start beyond 16 bits", 35, "40000|$ %"},
-        {"path numbers: no $", 36, "%"},
-        {"path numbers: two runs of $", 36, "$ %% $"},
-        {"path numbers: F beyond 16 bits", 36, ",-40000|$ %"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        // The second prompt is cancelled: it must come back with the rejected entry.
-        const Outcome outcome = enumerate(row.op, holiday, {row.entry});
-        ASSERT_EQ(outcome.prompts.size(), 2u);
-        EXPECT_EQ(outcome.prompts[0].preset, QString());
-        EXPECT_EQ(outcome.prompts[1].preset, row.entry);
-        EXPECT_EQ(outcome.lines, jpg({"img0", "img1", "img2"}));
-    }
-}
-
-TEST(EnumerationPrompt, acceptsAnEntryAfterRejectedOnes)
-{
-    const Outcome outcome = enumerate(35, holiday, {"1|2|%", "%% %%", "$ %"});
-    ASSERT_EQ(outcome.prompts.size(), 3u);
-    EXPECT_EQ(outcome.prompts[2].preset, QStringLiteral("%% %%"));
-    EXPECT_EQ(outcome.lines, jpg({"holiday 1", "holiday 2", "holiday 3"}));
-}
 
 TEST(EnumerationPrompt, showsTheHintLinesAndTitle)
 {
@@ -197,18 +191,6 @@ TEST(EnumerationPrompt, showsTheHintLinesAndTitle)
     const Outcome pathFile = enumerate(36, holiday, {});
     ASSERT_EQ(pathFile.prompts.size(), 1u);
     EXPECT_EQ(pathFile.prompts[0].prompt, joinLines({312, 640, 641, 608, 642, 643}));
-}
-
-TEST(EnumerationPrompt, cancelSpacesOrNoSelectionChangeNothing)
-{
-    auto unselected = holiday;
-    for (File& file : unselected)
-        file.selected = false;
-    EXPECT_EQ(enumerate(35, holiday, {"", "$ %"}).prompts.size(), 1u);
-    EXPECT_EQ(enumerate(35, holiday, {"   ", "$ %"}).lines, jpg({"img0", "img1", "img2"}));
-    const Outcome none = enumerate(36, unselected, {"$ %"});
-    EXPECT_EQ(none.prompts.size(), 1u);
-    EXPECT_EQ(none.lines, jpg({"img0", "img1", "img2"}));
 }
 
 TEST(EnumerationSwitches, toggleFlipsOneSwitchAndReportsIt)

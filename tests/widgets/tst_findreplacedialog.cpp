@@ -1,17 +1,15 @@
-// The find and replace dialog: its two modes, what OK and Cancel store, the disabled
-// main window, and the Containing search it serves.
+// The find and replace dialog: its two modes, what OK and Cancel store, the
+// disabled main window, and the Containing search it serves.
 
 #include "app/mainwindow.h"
 #include "dialogs/findreplacedialog.h"
 #include "scriptedplatform.h"
 #include "windowtesthelpers.h"
 
-#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
 
 namespace {
 
@@ -22,6 +20,19 @@ void typeInto(QLineEdit* box, const QString& text)
     QTest::keyClicks(box, text);
 }
 
+// Fills the shown window with names.txt and opens the dialog by a menu entry.
+FindReplaceDialog* openBy(ScriptedPlatform& platform, MainWindow& window, const char* entry,
+                          int index, const QStringList& names)
+{
+    platform.onShowFindReplace = [&window] { window.openFindReplace(); };
+    fill(window, names, ".txt");
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return nullptr;
+    window.menus().action(entry, index)->trigger();
+    return window.findReplaceDialog();
+}
+
 } // namespace
 
 class TestFindReplaceDialog : public QObject {
@@ -30,8 +41,7 @@ private Q_SLOTS:
     void init() { findReplace() = FindReplaceValues(); }
     void modes_data();
     void modes();
-    void showsValuesOfLastUse();
-    void cancelKeepsChangedOption();
+    void showsLastValuesAndCancelKeepsOptions();
     void okStoresTexts_data();
     void okStoresTexts();
     void mainWindowDisabledUntilClosed_data();
@@ -69,46 +79,36 @@ void TestFindReplaceDialog::modes()
     QCOMPARE(dialog.button(0)->text(), QStringLiteral("&Ok"));
     QCOMPARE(dialog.button(1)->text(), QStringLiteral("&Cancel"));
     QVERIFY(dialog.button(0)->isDefault());
-    QVERIFY(dialog.findChildren<QLabel*>().size() == 2);
     // A fixed size: not resizable.
     QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
 }
 
-void TestFindReplaceDialog::showsValuesOfLastUse()
+void TestFindReplaceDialog::showsLastValuesAndCancelKeepsOptions()
 {
-    FindReplaceValues& values = findReplace();
-    values = {true, QStringLiteral(" ab "), QStringLiteral("cd"), true, false, true};
-    QWidget main;
-    FindReplaceDialog dialog(&main, [] {});
-    QCOMPARE(dialog.findBox()->text(), QStringLiteral(" ab "));
-    QCOMPARE(dialog.replaceBox()->text(), QStringLiteral("cd"));
-    QVERIFY(dialog.check(0)->isChecked());
-    QVERIFY(!dialog.check(1)->isChecked());
-    QVERIFY(dialog.check(2)->isChecked());
-}
-
-void TestFindReplaceDialog::cancelKeepsChangedOption()
-{
-    findReplace().ReplaceMode = true;
-    findReplace().FindText = QStringLiteral("old");
+    findReplace() = {true, QStringLiteral(" ab "), QStringLiteral("cd"), false, true, true};
     QWidget main;
     {
         FindReplaceDialog dialog(&main, [] { QFAIL("Cancel must not confirm"); });
+        QCOMPARE(dialog.findBox()->text(), QStringLiteral(" ab "));
+        QCOMPARE(dialog.replaceBox()->text(), QStringLiteral("cd"));
+        QVERIFY(!dialog.check(0)->isChecked());
+        QVERIFY(dialog.check(1)->isChecked());
+        QVERIFY(dialog.check(2)->isChecked());
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QTest::mouseClick(dialog.check(0), Qt::LeftButton, {},
-                          QPoint(6, dialog.check(0)->height() / 2));
-        QTest::mouseClick(dialog.check(2), Qt::LeftButton, {},
-                          QPoint(6, dialog.check(2)->height() / 2));
+        clickBox(dialog.check(0));
+        clickBox(dialog.check(2));
         typeInto(dialog.findBox(), QStringLiteral("new"));
         QTest::mouseClick(dialog.button(1), Qt::LeftButton);
         QVERIFY(!dialog.isVisible());
     }
+    // The options are stored at once, the texts only by OK.
     QVERIFY(findReplace().MatchCase);
-    QVERIFY(findReplace().RepeatReplace);
-    QCOMPARE(findReplace().FindText, QStringLiteral("old")); // texts are stored only by OK
+    QVERIFY(!findReplace().RepeatReplace);
+    QCOMPARE(findReplace().FindText, QStringLiteral(" ab "));
     FindReplaceDialog again(&main, [] {});
     QVERIFY(again.check(0)->isChecked());
+    QVERIFY(!again.check(2)->isChecked());
 }
 
 void TestFindReplaceDialog::okStoresTexts_data()
@@ -118,30 +118,23 @@ void TestFindReplaceDialog::okStoresTexts_data()
     QTest::addColumn<QString>("findText");
     QTest::addColumn<QString>("replaceWith");
     QTest::addColumn<bool>("confirmed");
-    QTest::newRow("both typed") << "ab"
-                                << "xy"
-                                << "ab"
-                                << "xy" << true;
-    QTest::newRow("empty replace box keeps the earlier text") << "ab"
-                                                              << ""
-                                                              << "ab"
-                                                              << "earlier" << true;
-    QTest::newRow("spaces-only replace box keeps the earlier text") << "ab"
-                                                                    << "   "
-                                                                    << "ab"
-                                                                    << "earlier" << true;
-    QTest::newRow("spaces around the find word are kept") << " ab "
-                                                          << "x"
-                                                          << " ab "
-                                                          << "x" << true;
-    QTest::newRow("blank find box stores nothing and confirms nothing") << "   "
-                                                                        << ""
-                                                                        << "before"
-                                                                        << "earlier" << false;
-    QTest::newRow("blank find box still stores a typed replacement") << ""
-                                                                     << "xy"
-                                                                     << "before"
-                                                                     << "xy" << false;
+    struct Row {
+        const char *name, *typedFind, *typedReplace, *findText, *replaceWith;
+        bool confirmed;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"both typed", "ab", "xy", "ab", "xy", true},
+        {"empty replace box keeps the earlier text", "ab", "", "ab", "earlier", true},
+        {"spaces-only replace box keeps the earlier text", "ab", "   ", "ab", "earlier", true},
+        {"spaces around the find word are kept", " ab ", "x", " ab ", "x", true},
+        {"blank find box stores nothing and confirms nothing", "   ", "", "before", "earlier", false},
+        {"blank find box still stores a typed replacement", "", "xy", "before", "xy", false},
+    };
+    // clang-format on
+    for (const Row& r : rows)
+        QTest::newRow(r.name) << r.typedFind << r.typedReplace << r.findText << r.replaceWith
+                              << r.confirmed;
 }
 
 void TestFindReplaceDialog::okStoresTexts()
@@ -151,13 +144,10 @@ void TestFindReplaceDialog::okStoresTexts()
     QFETCH(QString, findText);
     QFETCH(QString, replaceWith);
     QFETCH(bool, confirmed);
-    findReplace().ReplaceMode = true;
-    findReplace().FindText = QStringLiteral("before");
-    findReplace().ReplaceWith = QStringLiteral("earlier");
+    findReplace() = {true, QStringLiteral("before"), QStringLiteral("earlier")};
     QWidget main;
     int calls = 0;
-    auto* dialog = new FindReplaceDialog(&main, [&calls] { ++calls; });
-    QPointer<FindReplaceDialog> guard(dialog);
+    QPointer<FindReplaceDialog> dialog = new FindReplaceDialog(&main, [&calls] { ++calls; });
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
     typeInto(dialog->findBox(), typedFind);
@@ -166,7 +156,7 @@ void TestFindReplaceDialog::okStoresTexts()
     QCOMPARE(calls, confirmed ? 1 : 0);
     QCOMPARE(findReplace().FindText, findText);
     QCOMPARE(findReplace().ReplaceWith, replaceWith);
-    QTRY_VERIFY(!guard); // closed and unloaded
+    QTRY_VERIFY(!dialog); // closed and unloaded
     QVERIFY(main.isEnabled());
 }
 
@@ -186,7 +176,6 @@ void TestFindReplaceDialog::mainWindowDisabledUntilClosed()
     MainWindow window(platform);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    findReplace().ReplaceMode = false;
     window.openFindReplace();
     FindReplaceDialog* dialog = window.findReplaceDialog();
     QVERIFY(dialog);
@@ -243,18 +232,10 @@ void TestFindReplaceDialog::containingSelects()
     QFETCH(QList<int>, selected);
     ScriptedPlatform platform;
     MainWindow window(platform);
-    platform.onShowFindReplace = [&window] { window.openFindReplace(); };
-    window.store().append(makeItem("/d", QStringLiteral("Abc"), QStringLiteral(".txt")));
-    window.store().append(makeItem("/d", QStringLiteral("cab"), QStringLiteral(".txt")));
-    window.store().append(makeItem("/d", QStringLiteral("xyz"), QStringLiteral(".txt")));
-    window.store().setSelected(2, true); // replaced entirely by the search
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-
-    window.menus().action(QStringLiteral("mSSel"), 1)->trigger();
-    FindReplaceDialog* dialog = window.findReplaceDialog();
+    FindReplaceDialog* dialog = openBy(platform, window, "mSSel", 1, {"Abc", "cab", "xyz"});
     QVERIFY(dialog);
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Find..."));
+    window.store().setSelected(2, true); // replaced entirely by the search
     dialog->check(0)->setChecked(matchCase);
     typeInto(dialog->findBox(), find);
     QTest::mouseClick(dialog->button(0), Qt::LeftButton);
@@ -266,19 +247,12 @@ void TestFindReplaceDialog::replaceThroughMenu()
 {
     ScriptedPlatform platform;
     MainWindow window(platform);
-    platform.onShowFindReplace = [&window] { window.openFindReplace(); };
-    window.store().append(makeItem("/d", QStringLiteral("a-b"), QStringLiteral(".txt")));
-    window.store().append(makeItem("/d", QStringLiteral("c-d"), QStringLiteral(".txt")));
-    window.store().setSelected(0, true);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
     QSignalSpy operations(&window, &MainWindow::operationRequested);
-
-    window.menus().action(QStringLiteral("mFDef"), 4)->trigger();
-    FindReplaceDialog* dialog = window.findReplaceDialog();
+    FindReplaceDialog* dialog = openBy(platform, window, "mFDef", 4, {"a-b", "c-d"});
     QVERIFY(dialog);
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Replace..."));
     QVERIFY(!window.isEnabled());
+    window.store().setSelected(0, true);
     typeInto(dialog->findBox(), QStringLiteral("-"));
     typeInto(dialog->replaceBox(), QStringLiteral("_"));
     QTest::mouseClick(dialog->button(0), Qt::LeftButton);

@@ -1,5 +1,6 @@
-// The popup menus: every entry reaches its handler with its index and operation code,
-// disabled entries stay dead, shortcuts work without a menu, and the list's own events.
+// The popup menus: every entry reaches its handler with its index and operation
+// code, disabled entries stay dead, shortcuts work without a menu, and the
+// list's own events.
 
 #include "app/filelistview.h"
 #include "app/mainwindow.h"
@@ -7,26 +8,17 @@
 #include "windowtesthelpers.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
-#include <QTimer>
 
 namespace {
 
-void fill(MainWindow& window, const QStringList& names)
+QStringList captions(const QMenu* menu)
 {
-    for (const QString& name : names)
-        window.store().append(makeItem("/music", name, QStringLiteral(".mp3")));
-}
-
-// A shown and active window, so that window shortcuts apply.
-bool showActive(MainWindow& window)
-{
-    window.show();
-    window.activateWindow();
-    return QTest::qWaitForWindowActive(&window);
+    QStringList result;
+    for (const QAction* action : menu->actions())
+        result << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return result;
 }
 
 } // namespace
@@ -34,123 +26,79 @@ bool showActive(MainWindow& window)
 class TestPopupMenus : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void entryReachesHandler_data();
-    void entryReachesHandler();
-    void disabledEntries_data();
-    void disabledEntries();
+    void entries_data();
+    void entries();
     void disabledEntryIgnoresClickInOpenMenu();
-    void defaultEntryIsManualEdit();
-    void captionsOfBothMenus();
+    void captionsAndDefaultEntry();
     void enumSettingsToggle();
     void shortcuts_data();
     void shortcuts();
-    void deadShortcuts_data();
-    void deadShortcuts();
     void nothingReachableWhileDialogOpen();
-    void listEventsOpenItemMenu_data();
-    void listEventsOpenItemMenu();
+    void menuOpeners_data();
+    void menuOpeners();
     void doubleClickEditsByHand();
     void deleteRemovesSelected();
 };
 
-void TestPopupMenus::entryReachesHandler_data()
+void TestPopupMenus::entries_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("handler");
+    QTest::addColumn<bool>("enabled");
     QTest::addColumn<int>("op"); // -1: no ModifyItems
-
-    QTest::newRow("Enter manual...") << "mFManual" << -1 << "mFManual_Click" << -1;
-    QTest::newRow("Apply") << "mFApply" << -1 << "mFApply_Click" << -1;
-    QTest::newRow("Select All") << "mSAll" << -1 << "mSAll_Click" << -1;
-    QTest::newRow("Select None") << "mSNone" << -1 << "mSNone_Click" << -1;
-    for (int i = 0; i < 4; ++i)
-        QTest::addRow("mSSel(%d)", i) << "mSSel" << i << "mSSel_Click" << -1;
-    for (int i = 0; i < 7; ++i)
-        QTest::addRow("mSortSel(%d)", i) << "mSortSel" << i << "mSortSel_Click" << -1;
-    QTest::newRow("Sort > Inverse") << "mInvertSel" << -1 << "mInvertSel_Click" << -1;
-    for (int i = 0; i < 5; ++i)
-        QTest::addRow("mFDef(%d) is code %d", i, 20 + i) << "mFDef" << i << "mFDef_Click" << 20 + i;
-    for (int i = 5; i < 7; ++i)
-        QTest::addRow("mNumbers(%d) is code %d", i, 30 + i)
-            << "mNumbers" << i << "mNumbers_Click" << 30 + i;
-    for (int i = 0; i < 3; ++i)
-        QTest::addRow("mEnumSettings(%d)", i)
-            << "mEnumSettings" << i << "mEnumSettings_Click" << -1;
-    for (int i = 0; i < 4; ++i)
-        QTest::addRow("mFCutX(%d) is code %d", i, 40 + i)
-            << "mFCutX" << i << "mFCutX_Click" << 40 + i;
-    for (int i = 2; i < 4; ++i)
-        QTest::addRow("mFCase(%d) is code %d", i, 60 + i)
-            << "mFCase" << i << "mFCase_Click" << 60 + i;
-    for (int i : {0, 1, 2, 3, 4, 7, 8, 9})
-        QTest::addRow("mFMP3(%d) is code %d", i, 70 + i) << "mFMP3" << i << "mFMP3_Click" << 70 + i;
-    for (int i = 0; i < 2; ++i)
-        QTest::addRow("mEExt(%d) is code %d", i, 90 + i) << "mEExt" << i << "mEExt_Click" << 90 + i;
-    QTest::newRow("Extension > Change... is code 99")
-        << "mFChangeExt" << -1 << "mFChangeExt_Click" << 99;
-    QTest::newRow("Restore name is code 100") << "mFRestore" << -1 << "mFRestore_Click" << 100;
-    QTest::newRow("Remove from list") << "mRemove" << -1 << "mRemove_Click" << -1;
-    for (int i = 0; i < 7; ++i)
-        QTest::addRow("mSort(%d)", i) << "mSort" << i << "mSort_Click" << -1;
-    QTest::newRow("list Inverse") << "mInvertList" << -1 << "mInvertList_Click" << -1;
+    struct Row {
+        const char* entry;
+        QList<int> indexes; // {-1}: an entry outside an array
+        int op;             // the operation code of index 0 (or of the lone entry), or -1
+        bool enabled = true;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"mFManual", {-1}, -1}, {"mFApply", {-1}, -1}, {"mSAll", {-1}, -1}, {"mSNone", {-1}, -1},
+        {"mSSel", {0, 1, 2, 3}, -1}, {"mSortSel", {0, 1, 2, 3, 4, 5, 6}, -1},
+        {"mInvertSel", {-1}, -1}, {"mFDef", {0, 1, 2, 3, 4}, 20}, {"mNumbers", {5, 6}, 30},
+        {"mEnumSettings", {0, 1, 2}, -1}, {"mFCutX", {0, 1, 2, 3}, 40}, {"mFCase", {2, 3}, 60},
+        {"mFMP3", {0, 1, 2, 3, 4, 7, 8, 9}, 70}, {"mEExt", {0, 1}, 90},
+        {"mFChangeExt", {-1}, 99}, {"mFRestore", {-1}, 100}, {"mRemove", {-1}, -1},
+        {"mSort", {0, 1, 2, 3, 4, 5, 6}, -1}, {"mInvertList", {-1}, -1},
+        // Entries shown but disabled.
+        {"mSSelExt", {-1}, -1, false}, {"mMove", {0, 1}, -1, false},
+        {"mNumbers", {0, 1, 2, 3, 4}, -1, false}, {"mFCropx", {0, 1, 2, 3}, -1, false},
+        {"mFCase", {0, 1}, -1, false}, {"mFMP3", {5}, -1, false}, {"mFCustom", {-1}, -1, false},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        for (int index : row.indexes) {
+            const int op = row.op < 0 ? -1 : row.op + qMax(index, 0);
+            QTest::addRow("%s(%d)%s code %d", row.entry, index, row.enabled ? "" : " disabled", op)
+                << row.entry << index << row.enabled << op;
+        }
+    }
 }
 
-void TestPopupMenus::entryReachesHandler()
+void TestPopupMenus::entries()
 {
     QFETCH(QString, entry);
     QFETCH(int, index);
-    QFETCH(QString, handler);
+    QFETCH(bool, enabled);
     QFETCH(int, op);
     ScriptedPlatform platform; // every prompt is cancelled
     MainWindow window(platform);
     fill(window, {"b", "a"});
     QAction* action = window.menus().action(entry, index);
     QVERIFY(action);
-    QVERIFY(action->isEnabled());
+    QCOMPARE(action->isEnabled(), enabled);
     QSignalSpy dispatched(&window, &MainWindow::commandDispatched);
     QSignalSpy operations(&window, &MainWindow::operationRequested);
     action->trigger();
-    QCOMPARE(dispatched.count(), 1);
-    QCOMPARE(dispatched[0][0].toString(), handler);
-    QCOMPARE(dispatched[0][1].toInt(), index);
-    if (op < 0) {
-        QCOMPARE(operations.count(), 0);
-    } else {
-        QCOMPARE(operations.count(), 1);
-        QCOMPARE(operations[0][0].toInt(), op);
+    QCOMPARE(dispatched.count(), enabled ? 1 : 0);
+    if (enabled) {
+        QCOMPARE(dispatched[0][0].toString(), entry + "_Click");
+        QCOMPARE(dispatched[0][1].toInt(), index);
     }
-}
-
-void TestPopupMenus::disabledEntries_data()
-{
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<int>("index");
-    QTest::newRow("With extension") << "mSSelExt" << -1;
-    QTest::newRow("Move up") << "mMove" << 0;
-    QTest::newRow("Move down") << "mMove" << 1;
-    for (int i = 0; i < 5; ++i)
-        QTest::addRow("mNumbers(%d)", i) << "mNumbers" << i;
-    for (int i = 0; i < 4; ++i)
-        QTest::addRow("mFCropx(%d)", i) << "mFCropx" << i;
-    QTest::newRow("Smart case") << "mFCase" << 0;
-    QTest::newRow("Upper-Lower-Case") << "mFCase" << 1;
-    QTest::newRow("Swap infos (any)") << "mFMP3" << 5;
-    QTest::newRow("Custom generation...") << "mFCustom" << -1;
-}
-
-void TestPopupMenus::disabledEntries()
-{
-    QFETCH(QString, entry);
-    QFETCH(int, index);
-    ScriptedPlatform platform;
-    MainWindow window(platform);
-    QAction* action = window.menus().action(entry, index);
-    QVERIFY(action);
-    QVERIFY(!action->isEnabled());
-    QSignalSpy dispatched(&window, &MainWindow::commandDispatched);
-    action->trigger();
-    QCOMPARE(dispatched.count(), 0);
+    QCOMPARE(operations.count(), op < 0 ? 0 : 1);
+    if (op >= 0)
+        QCOMPARE(operations[0][0].toInt(), op);
 }
 
 void TestPopupMenus::disabledEntryIgnoresClickInOpenMenu()
@@ -172,63 +120,28 @@ void TestPopupMenus::disabledEntryIgnoresClickInOpenMenu()
     QCOMPARE(dispatched.count(), 0);
 }
 
-void TestPopupMenus::defaultEntryIsManualEdit()
+void TestPopupMenus::captionsAndDefaultEntry()
 {
     ScriptedPlatform platform;
     MainWindow window(platform);
-    QAction* manual = window.menus().itemMenu()->defaultAction();
-    QVERIFY(manual);
-    QCOMPARE(manual->text(), QStringLiteral("Enter manual..."));
-    QCOMPARE(window.menus().itemMenu()->actions().first(), manual);
+    const QMenu* item = window.menus().itemMenu();
+    QCOMPARE(captions(item).join('|'),
+             "Enter manual...|-|Apply|-|Select|Move up|Move down|Sort|-|Cut first "
+             "word|"
+             "Cut last word|Insert at beginning...|Add to end...|Replace...|More|Case|"
+             "Music related|-|Custom generation...|-|Extension|-|Restore "
+             "name|-|Remove from list");
+    QCOMPARE(item->defaultAction(), item->actions().first());
+    QCOMPARE(captions(window.menus().listMenu()).join('|'),
+             "Sort by full name|Sort by path/filename|Sort by filename/extension|Sort "
+             "by path|"
+             "Sort by filename|Sort by extension|Sort by path/extension|-|Inverse");
     QCOMPARE(window.menus().listMenu()->defaultAction(), nullptr);
-}
-
-void TestPopupMenus::captionsOfBothMenus()
-{
-    ScriptedPlatform platform;
-    MainWindow window(platform);
-    auto captions = [](const QMenu* menu) {
-        QStringList result;
-        for (const QAction* action : menu->actions())
-            result << (action->isSeparator() ? QStringLiteral("-") : action->text());
-        return result;
-    };
-    QCOMPARE(captions(window.menus().itemMenu()), (QStringList{"Enter manual...",
-                                                               "-",
-                                                               "Apply",
-                                                               "-",
-                                                               "Select",
-                                                               "Move up",
-                                                               "Move down",
-                                                               "Sort",
-                                                               "-",
-                                                               "Cut first word",
-                                                               "Cut last word",
-                                                               "Insert at beginning...",
-                                                               "Add to end...",
-                                                               "Replace...",
-                                                               "More",
-                                                               "Case",
-                                                               "Music related",
-                                                               "-",
-                                                               "Custom generation...",
-                                                               "-",
-                                                               "Extension",
-                                                               "-",
-                                                               "Restore name",
-                                                               "-",
-                                                               "Remove from list"}));
-    QCOMPARE(captions(window.menus().listMenu()),
-             (QStringList{"Sort by full name", "Sort by path/filename",
-                          "Sort by filename/extension", "Sort by path", "Sort by filename",
-                          "Sort by extension", "Sort by path/extension", "-", "Inverse"}));
-    const auto* select = window.menus().itemMenu()->findChild<QMenu*>(QStringLiteral("mS"));
+    const auto* select = item->findChild<QMenu*>(QStringLiteral("mS"));
     QVERIFY(select);
-    QCOMPARE(captions(select),
-             (QStringList{"&All", "-", "&Invert", "&Containing...", "&Min. length", "Ma&x. lenght",
-                          "-", "With extension", "-", "&None"}));
-    QCOMPARE(window.menus().action("mSortSel", 6)->text(),
-             QStringLiteral("Sort by path / extension"));
+    QCOMPARE(captions(select).join('|'), "&All|-|&Invert|&Containing...|&Min. length|"
+                                         "Ma&x. lenght|-|With extension|-|&None");
+    QCOMPARE(window.menus().action("mSortSel", 6)->text(), "Sort by path / extension");
 }
 
 void TestPopupMenus::enumSettingsToggle()
@@ -241,11 +154,9 @@ void TestPopupMenus::enumSettingsToggle()
     QVERIFY(!window.switches().FixedWidthNumbers);
     QVERIFY(!fixed->isChecked());
     fixed->trigger();
-    QVERIFY(window.switches().FixedWidthNumbers);
-    QVERIFY(fixed->isChecked());
     zero->trigger();
-    QVERIFY(window.switches().IncludeZero);
-    QVERIFY(zero->isChecked());
+    QVERIFY(window.switches().FixedWidthNumbers && fixed->isChecked());
+    QVERIFY(window.switches().IncludeZero && zero->isChecked());
     QVERIFY(!window.switches().InverseEnumeration);
 }
 
@@ -257,6 +168,10 @@ void TestPopupMenus::shortcuts_data()
     QTest::newRow("Ctrl+A selects all") << int(Qt::Key_A) << QList<int>{1} << QList<int>{0, 1, 2};
     QTest::newRow("Ctrl+I inverts") << int(Qt::Key_I) << QList<int>{1} << QList<int>{0, 2};
     QTest::newRow("Ctrl+N selects none") << int(Qt::Key_N) << QList<int>{0, 2} << QList<int>{};
+    // The shortcuts of disabled entries do nothing.
+    QTest::newRow("Ctrl+E (With extension)") << int(Qt::Key_E) << QList<int>{1} << QList<int>{1};
+    QTest::newRow("Ctrl+U (Move up)") << int(Qt::Key_U) << QList<int>{1} << QList<int>{1};
+    QTest::newRow("Ctrl+D (Move down)") << int(Qt::Key_D) << QList<int>{1} << QList<int>{1};
 }
 
 void TestPopupMenus::shortcuts()
@@ -269,35 +184,13 @@ void TestPopupMenus::shortcuts()
     fill(window, {"one", "two", "three"});
     for (int line : selectedBefore)
         window.store().setSelected(line, true);
+    window.store().setCurrentLine(1);
     QVERIFY(showActive(window));
     window.list()->setFocus();
     QTest::keyClick(window.list(), Qt::Key(key), Qt::ControlModifier);
     QCOMPARE(selectedLines(window.store()), selectedAfter);
-    QVERIFY(!QApplication::activePopupWidget());
-}
-
-void TestPopupMenus::deadShortcuts_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::newRow("Ctrl+E (With extension)") << int(Qt::Key_E);
-    QTest::newRow("Ctrl+U (Move up)") << int(Qt::Key_U);
-    QTest::newRow("Ctrl+D (Move down)") << int(Qt::Key_D);
-}
-
-void TestPopupMenus::deadShortcuts()
-{
-    QFETCH(int, key);
-    ScriptedPlatform platform;
-    MainWindow window(platform);
-    fill(window, {"one", "two", "three"});
-    window.store().setSelected(1, true);
-    window.store().setCurrentLine(1);
-    QVERIFY(showActive(window));
-    QSignalSpy dispatched(&window, &MainWindow::commandDispatched);
-    QTest::keyClick(window.list(), Qt::Key(key), Qt::ControlModifier);
-    QCOMPARE(dispatched.count(), 0);
     QCOMPARE(lines(window.store()), (QStringList{"one.mp3", "two.mp3", "three.mp3"}));
-    QCOMPARE(selectedLines(window.store()), QList<int>{1});
+    QVERIFY(!QApplication::activePopupWidget());
 }
 
 void TestPopupMenus::nothingReachableWhileDialogOpen()
@@ -327,37 +220,35 @@ void TestPopupMenus::nothingReachableWhileDialogOpen()
     QVERIFY(window.isEnabled());
 }
 
-void TestPopupMenus::listEventsOpenItemMenu_data()
+void TestPopupMenus::menuOpeners_data()
 {
     QTest::addColumn<QString>("how");
-    QTest::newRow("right click on the list") << "right click";
-    QTest::newRow("context-menu key in the list") << "menu key";
-    QTest::newRow("Modify button") << "button";
+    QTest::addColumn<bool>("itemMenu"); // else the list order menu
+    QTest::newRow("right click on the list opens the item menu") << "right click" << true;
+    QTest::newRow("context-menu key in the list opens the item menu") << "menu key" << true;
+    QTest::newRow("Modify button opens the item menu") << "Modify" << true;
+    QTest::newRow("Sort list button opens the list order menu") << "Sort list" << false;
 }
 
-void TestPopupMenus::listEventsOpenItemMenu()
+void TestPopupMenus::menuOpeners()
 {
     QFETCH(QString, how);
+    QFETCH(bool, itemMenu);
     ScriptedPlatform platform;
     MainWindow window(platform);
     fill(window, {"one", "two"});
     QVERIFY(showActive(window));
     QSignalSpy opening(&window, &MainWindow::menuOpening);
-    QMenu* shown = nullptr;
-    QTimer::singleShot(0, [&shown] {
-        shown = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (shown)
-            shown->close();
+    QMenu* shown = popupOpenedBy([&] {
+        if (how == "right click")
+            QTest::mouseClick(window.list()->viewport(), Qt::RightButton, {}, QPoint(20, 5));
+        else if (how == "menu key")
+            QTest::keyClick(window.list(), Qt::Key_Menu);
+        else
+            QTest::mouseClick(window.button(how == "Modify" ? 2 : 4), Qt::LeftButton);
     });
-    if (how == "right click")
-        QTest::mouseClick(window.list()->viewport(), Qt::RightButton, {}, QPoint(20, 5));
-    else if (how == "menu key")
-        QTest::keyClick(window.list(), Qt::Key_Menu);
-    else
-        QTest::mouseClick(window.button(2), Qt::LeftButton);
     QCOMPARE(opening.count(), 1);
-    QCOMPARE(shown, window.menus().itemMenu());
-    QCOMPARE(shown->defaultAction()->text(), QStringLiteral("Enter manual..."));
+    QCOMPARE(shown, itemMenu ? window.menus().itemMenu() : window.menus().listMenu());
 }
 
 void TestPopupMenus::doubleClickEditsByHand()
@@ -367,9 +258,12 @@ void TestPopupMenus::doubleClickEditsByHand()
     MainWindow window(platform);
     fill(window, {"one", "two"});
     QVERIFY(showActive(window));
+    QWidget* viewport = window.list()->viewport();
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, QPoint(10, viewport->height() - 3));
+    QVERIFY(platform.prompts.empty()); // below the lines
     const QPoint second = window.list()->visualRect(window.store().index(1, 0)).center();
-    QTest::mouseClick(window.list()->viewport(), Qt::LeftButton, {}, second);
-    QTest::mouseDClick(window.list()->viewport(), Qt::LeftButton, {}, second);
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, second);
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, second);
     QCOMPARE(platform.prompts.size(), size_t(1));
     QCOMPARE(platform.prompts[0].preset, QStringLiteral("two"));
     QCOMPARE(lines(window.store()), (QStringList{"one.mp3", "typed.mp3"}));

@@ -1,12 +1,22 @@
 #pragma once
 
+#include "app/mainwindow.h"
 #include "list/itemstore.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QList>
+#include <QMenu>
+#include <QPointer>
 #include <QStringList>
+#include <QTest>
+#include <QTimer>
 
-// Small helpers shared by the window tests: items made in memory and readable views of
-// the store.
+#include <functional>
+#include <memory>
+
+// Small helpers shared by the window tests: items made in memory, readable
+// views of the store, and the user's ways to reach widgets.
 inline Item makeItem(const QByteArray& folder, const QString& name, const QString& ext)
 {
     Item item;
@@ -16,6 +26,12 @@ inline Item makeItem(const QByteArray& folder, const QString& name, const QStrin
     item.diskFolder = folder;
     item.diskName = (name + ext).toUtf8();
     return item;
+}
+
+inline void fill(MainWindow& window, const QStringList& names, const QString& ext = ".mp3")
+{
+    for (const QString& name : names)
+        window.store().append(makeItem("/music", name, ext));
 }
 
 inline QStringList lines(const ItemStore& store)
@@ -34,4 +50,32 @@ inline QList<int> selectedLines(const ItemStore& store)
             result << i;
     }
     return result;
+}
+
+// A shown and active window, so that window shortcuts apply.
+inline bool showActive(QWidget& window)
+{
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+// Clicks a check box where a user does: on its box, not right of the caption.
+inline void clickBox(QCheckBox* box)
+{
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+}
+
+// Runs `act` and returns the popup menu it opened, closed again; null if none
+// opened.
+inline QMenu* popupOpenedBy(const std::function<void()>& act)
+{
+    auto shown = std::make_shared<QPointer<QMenu>>();
+    QTimer::singleShot(0, [shown] {
+        *shown = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (*shown)
+            (*shown)->close();
+    });
+    act();
+    return *shown;
 }
