@@ -1,5 +1,6 @@
 #include "ops/numberparse.h"
 
+#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -55,9 +56,16 @@ double NumberParse::leadingNumber(const QString& text)
     }
     if (!anyDigit)
         return 0;
-    // strtod reads exactly the sign, digits and fraction collected above; a run of digits
-    // too long for a double reads as infinity, which the range checks reject.
-    const double value = std::strtod(number.c_str(), nullptr);
+    // from_chars, unlike strtod, ignores the user's locale: QApplication adopts it, and a
+    // locale with a decimal comma would read "2.5" as 2. A run of digits too long for a
+    // double is out of range; it reads as infinity, which the range checks reject.
+    if (number.front() == '+')
+        number.erase(0, 1);
+    double value = 0;
+    const std::from_chars_result read =
+        std::from_chars(number.data(), number.data() + number.size(), value);
+    if (read.ec == std::errc::result_out_of_range)
+        return number.front() == '-' ? -HUGE_VAL : HUGE_VAL;
     return value == 0 ? 0 : value; // no negative zero
 }
 
