@@ -12,6 +12,7 @@
 #include <QStyledItemDelegate>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -48,9 +49,38 @@ bool hasLocalUrls(const QMimeData* data)
     return std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); });
 }
 
+ListModifiers listModifiers(Qt::KeyboardModifiers modifiers)
+{
+    return {modifiers.testFlag(Qt::ShiftModifier), modifiers.testFlag(Qt::ControlModifier)};
+}
+
+std::optional<ListKey> listKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Up:
+        return ListKey::Up;
+    case Qt::Key_Down:
+        return ListKey::Down;
+    case Qt::Key_PageUp:
+        return ListKey::PageUp;
+    case Qt::Key_PageDown:
+        return ListKey::PageDown;
+    case Qt::Key_Home:
+        return ListKey::Home;
+    case Qt::Key_End:
+        return ListKey::End;
+    case Qt::Key_Space:
+    case Qt::Key_Select:
+        return ListKey::Space;
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
-FileListView::FileListView(ItemStore& store, QWidget* parent) : QListView(parent), m_store(store)
+FileListView::FileListView(ItemStore& store, QWidget* parent)
+    : QListView(parent), m_store(store), m_selection(store)
 {
     setModel(&store);
     setSelectionMode(QAbstractItemView::NoSelection);
@@ -73,10 +103,6 @@ FileListView::FileListView(ItemStore& store, QWidget* parent) : QListView(parent
 
     connect(&store, &ItemStore::marksChanged, viewport(), qOverload<>(&QWidget::update));
     connect(&store, &ItemStore::currentLineChanged, this, &FileListView::onCurrentLineChanged);
-    connect(&store, &QAbstractItemModel::modelReset, this, [this] {
-        m_anchor = -1;
-        m_dragging = false;
-    });
 }
 
 int FileListView::lineAt(const QPoint& pos) const
@@ -110,86 +136,21 @@ int FileListView::pageStep() const
     return std::max(1, viewport()->height() / rowHeight - 1);
 }
 
-int FileListView::validAnchor() const
-{
-    if (m_anchor >= 0 && m_anchor < m_store.ItemCount())
-        return m_anchor;
-    return std::max(m_store.currentLine(), 0);
-}
-
-void FileListView::selectOnly(int line)
-{
-    ItemStore::Batch batch(m_store);
-    m_store.selectNone();
-    m_store.setSelected(line, true);
-}
-
-void FileListView::markRange(int a, int b, bool on)
-{
-    ItemStore::Batch batch(m_store);
-    for (int i = std::min(a, b); i <= std::max(a, b); ++i)
-        m_store.setSelected(i, on);
-}
-
-void FileListView::beginDrag()
-{
-    m_dragging = true;
-    m_dragBase = m_store.marks();
-    m_dragState = m_store.isSelected(m_anchor);
-    m_dragLast = m_anchor;
-}
-
-void FileListView::dragTo(int line)
-{
-    if (line < 0 || line == m_dragLast)
-        return;
-    ItemStore::Batch batch(m_store);
-    // Give the lines of the previous range back their marks, then mark the new range.
-    for (int i = std::min(m_anchor, m_dragLast); i <= std::max(m_anchor, m_dragLast); ++i)
-        m_store.setSelected(i, m_dragBase.isSet(i));
-    markRange(m_anchor, line, m_dragState);
-    m_dragLast = line;
-    m_store.setCurrentLine(line);
-}
-
 void FileListView::mousePressEvent(QMouseEvent* event)
 {
-    m_dragging = false;
-    if (event->button() != Qt::LeftButton)
+    if (event->button() != Qt::LeftButton) {
+        m_selection.endDrag();
         return;
-    const int line = lineAt(event->position().toPoint());
-    if (line < 0 || line >= m_store.ItemCount())
-        return;
-    const Qt::KeyboardModifiers mods = event->modifiers();
-    const bool ctrl = mods & Qt::ControlModifier;
-    ItemStore::Batch batch(m_store);
-    if (mods & Qt::ShiftModifier) {
-        m_anchor = validAnchor();
-        if (!ctrl)
-            m_store.selectNone();
-        // The drag keeps extending from the anchor with the marks as they were before.
-        m_dragBase = m_store.marks();
-        markRange(m_anchor, line, true);
-        m_dragging = true;
-        m_dragState = true;
-        m_dragLast = line;
-    } else {
-        if (ctrl)
-            m_store.setSelected(line, !m_store.isSelected(line));
-        else
-            selectOnly(line);
-        m_anchor = line;
-        beginDrag();
     }
-    m_store.setCurrentLine(line);
+    m_selection.press(lineAt(event->position().toPoint()), listModifiers(event->modifiers()));
 }
 
 void FileListView::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!m_dragging || !(event->buttons() & Qt::LeftButton) || m_anchor >= m_store.ItemCount())
+    if (!(event->buttons() & Qt::LeftButton) || !m_selection.isDragging())
         return;
     const int line = dragLineAt(event->position().toPoint());
-    dragTo(line);
+    m_selection.dragTo(line);
     if (line >= 0)
         scrollTo(model()->index(line, 0));
 }
@@ -197,7 +158,7 @@ void FileListView::mouseMoveEvent(QMouseEvent* event)
 void FileListView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
-        m_dragging = false;
+        m_selection.endDrag();
     else if (event->button() == Qt::RightButton)
         Q_EMIT menuRequested();
 }
@@ -210,12 +171,6 @@ void FileListView::mouseDoubleClickEvent(QMouseEvent* event)
 
 void FileListView::keyPressEvent(QKeyEvent* event)
 {
-    const int count = m_store.ItemCount();
-    const int current = m_store.currentLine();
-    const Qt::KeyboardModifiers mods = event->modifiers();
-    const bool ctrl = mods & Qt::ControlModifier;
-    const bool shift = mods & Qt::ShiftModifier;
-
     switch (event->key()) {
     case Qt::Key_Delete:
         Q_EMIT removeRequested();
@@ -223,77 +178,33 @@ void FileListView::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Menu:
         Q_EMIT menuRequested();
         return;
-    case Qt::Key_Space:
-    case Qt::Key_Select:
-        if (current >= 0) {
-            ItemStore::Batch batch(m_store);
-            if (shift) {
-                if (!ctrl)
-                    m_store.selectNone();
-                markRange(validAnchor(), current, true);
-            } else {
-                m_store.setSelected(current, ctrl ? !m_store.isSelected(current) : true);
-                m_anchor = current;
-            }
-        }
-        return;
     default:
         break;
     }
+    const std::optional<ListKey> key = listKey(event->key());
+    if (!key) {
+        typeAhead(event);
+        return;
+    }
+    const int shown = m_selection.key(*key, listModifiers(event->modifiers()), pageStep());
+    if (shown >= 0)
+        scrollTo(model()->index(shown, 0));
+}
 
-    int target = -1;
-    switch (event->key()) {
-    case Qt::Key_Up:
-        target = current - 1;
-        break;
-    case Qt::Key_Down:
-        target = current + 1;
-        break;
-    case Qt::Key_PageUp:
-        target = current - pageStep();
-        break;
-    case Qt::Key_PageDown:
-        target = current + pageStep();
-        break;
-    case Qt::Key_Home:
-        target = 0;
-        break;
-    case Qt::Key_End:
-        target = count - 1;
-        break;
-    default: {
-        // Typing a name's first letters jumps to it, as in any list.
-        const QString text = event->text();
-        if (!ctrl && !text.isEmpty() && text.at(0).isPrint() && count > 0) {
-            keyboardSearch(text);
-            const QModelIndex found = currentIndex();
-            if (found.isValid() && found.row() != current) {
-                selectOnly(found.row());
-                m_anchor = found.row();
-                m_store.setCurrentLine(found.row());
-            }
-            return;
-        }
+// Typing a name's first letters jumps to it, as in any list.
+void FileListView::typeAhead(QKeyEvent* event)
+{
+    const QString text = event->text();
+    if ((event->modifiers() & Qt::ControlModifier) || text.isEmpty() || !text.at(0).isPrint() ||
+        m_store.ItemCount() == 0) {
         event->ignore();
         return;
     }
-    }
-    if (count == 0)
-        return;
-    target = current < 0 ? 0 : std::clamp(target, 0, count - 1);
-    ItemStore::Batch batch(m_store);
-    if (shift) {
-        const int anchor = validAnchor();
-        m_anchor = anchor;
-        if (!ctrl)
-            m_store.selectNone();
-        markRange(anchor, target, true);
-    } else if (!ctrl) {
-        selectOnly(target);
-        m_anchor = target;
-    }
-    m_store.setCurrentLine(target);
-    scrollTo(model()->index(target, 0));
+    const int current = m_store.currentLine();
+    keyboardSearch(text);
+    const QModelIndex found = currentIndex();
+    if (found.isValid() && found.row() != current)
+        m_selection.jumpTo(found.row());
 }
 
 void FileListView::onCurrentLineChanged(int line)

@@ -1,0 +1,156 @@
+#include "list/listselectioncontroller.h"
+
+#include "listmarks.h"
+#include "rowname.h"
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+constexpr int LineCount = 40;
+constexpr int PageLines = 5;
+
+// "2,5-7" -> {2, 5, 6, 7}
+std::vector<int> parseLines(const QString& text)
+{
+    std::vector<int> lines;
+    for (const QString& part : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QStringList range = part.split(QLatin1Char('-'));
+        for (int i = range.first().toInt(); i <= range.last().toInt(); ++i)
+            lines.push_back(i);
+    }
+    return lines;
+}
+
+void fill(ItemStore& store, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        const QString name = QStringLiteral("line%1").arg(i);
+        store.append(Item{"/f", name, ".txt", name, ".txt", "/f", name.toUtf8() + ".txt"});
+    }
+}
+
+// Plays one token of a row's input. Prefixes c and s hold Ctrl and Shift. A number clicks
+// that line; "2>6>4" presses on 2, drags to 6 and then 4 and lets go; a word presses that
+// key; "-0" removes line 0 from the list.
+void play(ListSelectionController& controller, ItemStore& store, QString token)
+{
+    static const std::map<QString, ListKey> keys = {
+        {"Up", ListKey::Up},         {"Down", ListKey::Down}, {"PgUp", ListKey::PageUp},
+        {"PgDn", ListKey::PageDown}, {"Home", ListKey::Home}, {"End", ListKey::End},
+        {"Space", ListKey::Space},
+    };
+    if (token.startsWith(QLatin1Char('-'))) {
+        const int removed = token.mid(1).toInt();
+        store.removeWhere([removed](int i) { return i == removed; });
+        return;
+    }
+    ListModifiers modifiers;
+    for (; token.startsWith('c') || token.startsWith('s'); token.remove(0, 1))
+        (token.startsWith('c') ? modifiers.ctrl : modifiers.shift) = true;
+    if (keys.count(token)) {
+        controller.key(keys.at(token), modifiers, PageLines);
+        return;
+    }
+    const QStringList lines = token.split(QLatin1Char('>'));
+    controller.press(lines.first().toInt(), modifiers);
+    for (const QString& line : lines.mid(1))
+        controller.dragTo(line.toInt());
+    controller.endDrag();
+}
+
+struct RuleCase {
+    const char* name;
+    const char* before; // lines selected first
+    const char* input;  // tokens as play() reads them
+    const char* selected;
+    int current;
+    int anchor;
+};
+
+class SelectionRuleTest : public testing::TestWithParam<RuleCase> {};
+
+} // namespace
+
+TEST_P(SelectionRuleTest, leavesTheMarksCurrentLineAndAnchor)
+{
+    const RuleCase& c = GetParam();
+    ItemStore store;
+    fill(store, LineCount);
+    selectLines(store, parseLines(c.before));
+    ListSelectionController controller(store);
+    for (const QString& token : QString::fromUtf8(c.input).split(QLatin1Char(' ')))
+        play(controller, store, token);
+    EXPECT_EQ(markedLines(store), parseLines(c.selected));
+    EXPECT_EQ(store.currentLine(), c.current);
+    EXPECT_EQ(controller.anchorLine(), c.anchor);
+}
+
+// A list of 40 lines, a page of 5 lines; the current line starts at 0 and no anchor is set.
+// clang-format off
+const RuleCase ruleCases[] = {
+    {"click selects only that line", "1,2", "3", "3", 3, 3},
+    {"click below the last line changes nothing", "1", "40", "1", 0, -1},
+    {"ctrl click toggles on and off", "", "2 c5 c2", "5", 2, 2},
+    {"shift click selects range from anchor", "", "2 s5", "2-5", 5, 2},
+    {"shift click upwards", "", "6 s3", "3-6", 3, 6},
+    {"second shift click replaces the range", "", "2 s6 s4", "2-4", 4, 2},
+    {"shift click clears other marks", "9", "2 c9 s4", "4-9", 4, 9},
+    {"ctrl shift click adds the range", "", "0 c5 cs7", "0,5-7", 7, 5},
+    {"shift click before any click starts at current line", "", "s2", "0-2", 2, 0},
+    {"removing a line forgets the anchor", "", "5 cDown cDown -0 s10", "7-10", 10, 7},
+    {"drag extends from the anchor and shrinks back", "", "2>6>4", "2-4", 4, 2},
+    {"drag upwards", "", "5>1", "1-5", 1, 5},
+    {"ctrl drag gives the range the first line's new state", "2-4,8", "c3>9>5", "2,8", 5, 3},
+    {"shift drag extends the shift range", "", "2 s5>8>3", "2-3", 3, 2},
+    {"down moves and selects just it", "0,7", "Down", "1", 1, 1},
+    {"up moves and selects just it", "", "3 Up", "2", 2, 2},
+    {"up at the top stays", "", "Up", "0", 0, 0},
+    {"shift up shrinks the range shift down made", "", "Down sDown sDown sUp", "1-2", 2, 1},
+    {"ctrl moves the focus only", "0", "cDown cDown cUp", "0", 1, -1},
+    {"page down moves a page", "", "PgDn", "5", 5, 5},
+    {"page up moves a page up", "", "End PgUp", "34", 34, 34},
+    {"page up near the top stops at the first line", "", "3 PgUp", "0", 0, 0},
+    {"page down near the bottom stops at the last line", "", "36 PgDn", "39", 39, 39},
+    {"shift page down selects a page", "", "2 sPgDn", "2-7", 7, 2},
+    {"shift page up selects a page up", "", "20 sPgUp", "15-20", 15, 20},
+    {"ctrl page keys move the focus only", "3", "cPgDn cPgDn cPgUp", "3", 5, -1},
+    {"home from the end", "", "End Home", "0", 0, 0},
+    {"down at the bottom stays", "", "End Down", "39", 39, 39},
+    {"shift end selects to the last line", "", "Down sEnd", "1-39", 39, 1},
+    {"shift home selects to the first line", "", "5 sHome", "0-5", 0, 5},
+    {"ctrl end moves the focus only", "4", "cEnd", "4", 39, -1},
+    {"space adds the current line", "0", "cDown Space", "0-1", 1, 1},
+    {"ctrl space toggles on and off", "0", "cDown cSpace cSpace cDown cSpace", "0,2", 2, 2},
+    {"shift space selects the range from the anchor", "0", "3 cDown cDown sSpace", "3-5", 5, 3},
+    {"ctrl shift space adds the range", "", "3 c0 cDown cDown csSpace", "0-3", 2, 0},
+    {"ctrl shift down adds a range", "0", "cDown cDown cSpace csDown csDown", "0,2-4", 4, 2},
+};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(Rules, SelectionRuleTest, testing::ValuesIn(ruleCases), rowName<RuleCase>);
+
+TEST(ListSelectionControllerTest, anEmptyListIgnoresKeysAndClicks)
+{
+    ItemStore store;
+    ListSelectionController controller(store);
+    for (ListKey key : {ListKey::Up, ListKey::PageDown, ListKey::End, ListKey::Space})
+        EXPECT_EQ(controller.key(key, {true, false}, PageLines), -1);
+    controller.press(0, {});
+    controller.dragTo(0);
+    EXPECT_EQ(store.currentLine(), -1);
+    EXPECT_EQ(controller.anchorLine(), -1);
+}
+
+TEST(ListSelectionControllerTest, keysReportTheLineToShow)
+{
+    ItemStore store;
+    fill(store, LineCount);
+    ListSelectionController controller(store);
+    EXPECT_EQ(controller.key(ListKey::PageDown, {}, PageLines), 5);
+    EXPECT_EQ(controller.key(ListKey::End, {false, true}, PageLines), 39);
+    EXPECT_EQ(controller.key(ListKey::Space, {}, PageLines), -1);
+}
