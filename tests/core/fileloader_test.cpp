@@ -42,7 +42,7 @@ protected:
     TempTree tree;
     ItemStore store;
     ListingPlatform platform;
-    FileLoader loader{store, platform};
+    FileLoader loader{store, platform, platform};
 
     QString root() const { return q(tree.root()); }
     void addFiles(std::initializer_list<const char*> paths)
@@ -254,7 +254,7 @@ TEST_F(AddDirectory, StopRequestEndsAtNextFolderAndKeepsWhatWasFound)
 TEST_F(AddDirectory, LoaderDestroyedWhileEventsRunIsNotTouchedAgain)
 {
     addFiles({"a/1.txt", "b/2.txt", "c/3.txt"});
-    auto doomed = std::make_unique<FileLoader>(store, platform);
+    auto doomed = std::make_unique<FileLoader>(store, platform, platform);
     platform.onPendingEvents = [&] { doomed.reset(); };
     doomed->dropPaths({tree.root(), tree.path("a/1.txt")});
     EXPECT_EQ(platform.pendingEventCalls, 1);

@@ -81,7 +81,7 @@ TEST_P(RenameFilesTest, renamesAsProposed)
 
     if (row.failing)
         platform.failRenameOf[row.failing] = EACCES;
-    RenameRunner runner(store, platform);
+    RenameRunner runner(store, platform, platform);
     runner.RemoveAfterRename = row.removeAfterRename;
     runner.RenameFiles(row.applyAll);
 
@@ -166,7 +166,7 @@ TEST(RenameFiles, carriedOverNamesAreTheNextRunsSource)
     ItemStore store;
     ScriptedPlatform platform;
     store.append(itemFor(tree, "a.txt"));
-    RenameRunner runner(store, platform);
+    RenameRunner runner(store, platform, platform);
     runner.RemoveAfterRename = false;
 
     propose(store, 0, QStringLiteral("b.TXT"));
@@ -199,7 +199,7 @@ TEST(RestoreAll, trimsNamesAndExtensionsKeepingMarks)
     };
     ItemStore store;
     ScriptedPlatform platform;
-    RenameRunner runner(store, platform);
+    RenameRunner runner(store, platform, platform);
     runner.restoreAll(); // an empty list is fine
     for (const Row& row : rows) {
         Item item;
