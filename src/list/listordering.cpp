@@ -121,7 +121,7 @@ void ListOrdering::editManual()
         return;
     const QString answer = trimSpaces(
         m_interaction.inputBox(QStringLiteral("Enter new text (without extension)"),
-                            QStringLiteral("Edit manual..."), m_store.item(line).NewName));
+                               QStringLiteral("Edit manual..."), m_store.item(line).NewName));
     if (answer.isEmpty())
         return;
     m_store.setNewName(line, answer);

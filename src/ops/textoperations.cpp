@@ -36,7 +36,7 @@ std::optional<QString> askParameter(quint8 op, UserInteraction& interaction)
 {
     const PromptTexts texts = promptFor(op);
     const QString answer = interaction.inputBox(LoadResString(texts.prompt),
-                                             LoadResString(texts.title), QStringLiteral("1"));
+                                                LoadResString(texts.title), QStringLiteral("1"));
     if (trimSpaces(answer).isEmpty())
         return std::nullopt;
     return answer;

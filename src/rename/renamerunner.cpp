@@ -72,8 +72,8 @@ std::vector<ItemRenameResult> RenameRunner::RenameFiles(bool applyAll)
             const Item& item = m_store.item(i);
             QByteArray target = targetBytes(item);
             const int error = m_fileSystem.renameFile(item.diskFolder, item.diskName, target).error;
-            results.push_back({i, item.diskFolder, item.diskName, target,
-                               outcomeOf(target, error), error});
+            results.push_back(
+                {i, item.diskFolder, item.diskName, target, outcomeOf(target, error), error});
             if (error != 0) {
                 failed = true;
                 continue;
