@@ -1,7 +1,8 @@
 #include "app/filelistview.h"
 #include "benchmark.h"
 #include "list/fileloader.h"
-#include "platform/qtplatform.h"
+#include "platform/posixfilesystem.h"
+#include "platform/qtuserinteraction.h"
 #include "temptree.h"
 
 #include <QCoreApplication>
@@ -114,13 +115,14 @@ void run()
     printFigure(QStringLiteral("raw readdir walk, classify every entry (%1 files)").arg(walked),
                 raw);
 
-    QtPlatform platform;
+    PosixFileSystem fileSystem;
+    QtUserInteraction interaction(nullptr, {});
     ItemStore store;
     FileListView view(store);
     view.resize(500, 600);
     view.show();
     settle();
-    FileLoader loader(store, platform);
+    FileLoader loader(store, fileSystem, interaction);
     const BenchStats load = timeRuns(
         Runs,
         [&] {

@@ -93,7 +93,7 @@ void applyAllAgainstRawLoop()
             ItemStore store;
             ScriptedPlatform platform;
             fillStore(store, tree, prefixes[current], prefixes[(current + 1) % 3]);
-            RenameRunner runner(store, platform);
+            RenameRunner runner(store, platform, platform);
             QElapsedTimer timer;
             timer.start();
             runner.RenameFiles(true);

@@ -57,13 +57,13 @@ void run()
                         startPlatform = std::make_unique<ScriptedPlatform>();
                     },
                     [&] {
-                        started = std::make_unique<MainWindow>(*startPlatform);
+                        started = std::make_unique<MainWindow>(*startPlatform, *startPlatform);
                         showAndWait(*started);
                     }));
     started.reset();
 
     ScriptedPlatform platform;
-    MainWindow window(platform);
+    MainWindow window(platform, platform);
     platform.onShowFindReplace = [&window] { window.openFindReplace(); };
     fill(window.store());
     showAndWait(window);

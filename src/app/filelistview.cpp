@@ -1,6 +1,6 @@
 #include "app/filelistview.h"
 
-#include "platform/qtplatform.h"
+#include "platform/qtuserinteraction.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -237,7 +237,7 @@ void FileListView::dragMoveEvent(QDragMoveEvent* event)
 
 void FileListView::dropEvent(QDropEvent* event)
 {
-    const std::vector<QByteArray> paths = QtPlatform::droppedPaths(event->mimeData());
+    const std::vector<QByteArray> paths = QtUserInteraction::droppedPaths(event->mimeData());
     if (paths.empty()) {
         event->ignore();
         return;

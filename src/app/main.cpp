@@ -1,5 +1,4 @@
 #include "app/mainwindow.h"
-#include "platform/qtplatform.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -17,10 +16,7 @@ int main(int argc, char* argv[])
         QIcon(QCoreApplication::applicationDirPath() +
               QStringLiteral("/../share/icons/hicolor/scalable/apps/filevane.svg"))));
 
-    QtPlatform platform;
-    MainWindow window(platform);
-    platform.setOwner(&window);
-    platform.setFindReplaceHandler([&window] { window.openFindReplace(); });
+    MainWindow window;
     window.show();
     return app.exec();
 }

@@ -5,6 +5,8 @@
 #include "app/twips.h"
 #include "dialogs/findreplacedialog.h"
 #include "ops/enumeration.h"
+#include "platform/posixfilesystem.h"
+#include "platform/qtuserinteraction.h"
 #include "resources/stringtable.h"
 
 #include <QAction>
@@ -25,10 +27,17 @@ constexpr int StartClientHeight = 4995;
 
 } // namespace
 
-MainWindow::MainWindow(Platform& platform, QWidget* parent)
-    : QWidget(parent), m_platform(platform), m_loader(m_store, platform),
-      m_ordering(m_store, platform), m_selection(m_store, platform),
-      m_engine(m_store, platform, m_switches), m_renamer(m_store, platform), m_menus(*this)
+MainWindow::MainWindow(QWidget* parent)
+    : QWidget(parent), m_ownFileSystem(std::make_unique<PosixFileSystem>()),
+      m_ownInteraction(std::make_unique<QtUserInteraction>(this, [this] { openFindReplace(); })),
+      m_fileSystem(*m_ownFileSystem), m_interaction(*m_ownInteraction)
+{
+    buildControls();
+    Form_Load();
+}
+
+MainWindow::MainWindow(FileSystem& fileSystem, UserInteraction& interaction, QWidget* parent)
+    : QWidget(parent), m_fileSystem(fileSystem), m_interaction(interaction)
 {
     buildControls();
     Form_Load();
@@ -265,7 +274,7 @@ void MainWindow::setAlwaysOnTop(bool on)
 
 void MainWindow::showInfo()
 {
-    m_platform.messageBox(
+    m_interaction.messageBox(
         InfoBox::message(FILEVANE_VERSION_MAJOR, FILEVANE_VERSION_MINOR, FILEVANE_VERSION_PATCH),
         InfoBox::title());
 }

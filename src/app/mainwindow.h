@@ -8,12 +8,14 @@
 #include "list/selectioncommands.h"
 #include "ops/globals.h"
 #include "ops/operationengine.h"
-#include "platform/platform.h"
+#include "platform/filesystem.h"
+#include "platform/userinteraction.h"
 #include "rename/renamerunner.h"
 
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
 #include <vector>
 
 class FileListView;
@@ -30,7 +32,11 @@ class QPushButton;
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit MainWindow(Platform& platform, QWidget* parent = nullptr);
+    // The application's window, complete as it stands: it owns the real file system and
+    // the Qt dialogs, whose find and replace dialog is this window's own.
+    explicit MainWindow(QWidget* parent = nullptr);
+    // A window on the given seams (tests, benchmarks), which must outlive it.
+    MainWindow(FileSystem& fileSystem, UserInteraction& interaction, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     ItemStore& store() { return m_store; }
@@ -111,20 +117,23 @@ private:
     void showInfo();
     void setAlwaysOnTop(bool on);
 
-    Platform& m_platform;
+    std::unique_ptr<FileSystem> m_ownFileSystem; // set when the window made its own
+    std::unique_ptr<UserInteraction> m_ownInteraction;
+    FileSystem& m_fileSystem;
+    UserInteraction& m_interaction;
     ItemStore m_store;
     EnumSwitches m_switches;
-    FileLoader m_loader;
-    ListOrdering m_ordering;
-    SelectionCommands m_selection;
-    OperationEngine m_engine;
-    RenameRunner m_renamer;
+    FileLoader m_loader{m_store, m_fileSystem, m_interaction};
+    ListOrdering m_ordering{m_store, m_interaction};
+    SelectionCommands m_selection{m_store, m_interaction};
+    OperationEngine m_engine{m_store, m_interaction, m_switches};
+    RenameRunner m_renamer{m_store, m_fileSystem, m_interaction};
 
     FileListView* m_list = nullptr;
     QWidget* m_strip = nullptr;
     QPushButton* m_button[9] = {};
     QCheckBox* m_check[2] = {};
-    PopupMenus m_menus;
+    PopupMenus m_menus{*this};
     QPointer<FindReplaceDialog> m_findReplace;
     bool m_closeAfterScan = false;
 };

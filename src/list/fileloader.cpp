@@ -2,14 +2,14 @@
 
 #include "list/namesplit.h"
 #include "list/spacetrim.h"
-#include "platform/posixfilesystem.h"
 
 #include <QFile>
 
 #include <deque>
 
-FileLoader::FileLoader(ItemStore& store, Platform& platform)
-    : m_store(store), m_platform(platform), m_alive(std::make_shared<bool>(true))
+FileLoader::FileLoader(ItemStore& store, FileSystem& fileSystem, UserInteraction& interaction)
+    : m_store(store), m_fileSystem(fileSystem), m_interaction(interaction),
+      m_alive(std::make_shared<bool>(true))
 {
 }
 
@@ -20,7 +20,7 @@ FileLoader::~FileLoader()
 
 QString FileLoader::ClassifyPath(const QByteArray& path)
 {
-    const std::optional<PathKind> kind = m_platform.pathKind(path);
+    const std::optional<PathKind> kind = m_fileSystem.pathKind(path);
     if (!kind)
         return QString(failureMarker());
     if (*kind == PathKind::Folder)
@@ -35,7 +35,7 @@ void FileLoader::addDirectoryCommand()
         return;
     // The browser gives an exact path: spaces at its ends belong to the folder's name,
     // so only an answer of nothing but spaces counts as no choice.
-    const QString answer = m_platform.browseForFolder(QStringLiteral("#Add directory"));
+    const QString answer = m_interaction.browseForFolder(QStringLiteral("#Add directory"));
     if (trimSpaces(answer).isEmpty())
         return;
     beginCommand();
@@ -69,7 +69,7 @@ void FileLoader::dropPaths(const std::vector<QByteArray>& paths)
         if (path.isEmpty())
             continue;
         // A path that vanished or cannot be read is skipped; the rest of the drop goes on.
-        const std::optional<PathKind> kind = m_platform.pathKind(path);
+        const std::optional<PathKind> kind = m_fileSystem.pathKind(path);
         if (!kind)
             continue;
         if (*kind == PathKind::Folder) {
@@ -84,11 +84,28 @@ void FileLoader::dropPaths(const std::vector<QByteArray>& paths)
                 m_store.beginBatch();
                 batchOpen = true;
             }
-            addDroppedFile(path);
+            addFilePath(path);
         }
     }
     if (batchOpen)
         m_store.endBatch();
+    if (allSelected)
+        m_store.selectAll();
+    endCommand();
+}
+
+void FileLoader::addFiles(const std::vector<QByteArray>& paths)
+{
+    if (!beginCommand())
+        return;
+    const bool allSelected = m_store.allSelected();
+    {
+        ItemStore::Batch batch(m_store);
+        for (const QByteArray& path : paths) {
+            if (!path.isEmpty())
+                addFilePath(path);
+        }
+    }
     if (allSelected)
         m_store.selectAll();
     endCommand();
@@ -126,7 +143,7 @@ bool FileLoader::scanTree(QByteArray path)
     for (;;) {
         entries.clear();
         // A folder that cannot be read is skipped; the scan goes on with the others.
-        if (m_platform.listFolder(folder, entries)) {
+        if (m_fileSystem.listFolder(folder, entries)) {
             const QString itemPath = QFile::decodeName(folder);
             m_store.beginBatch();
             for (const FolderEntry& entry : entries) {
@@ -134,19 +151,19 @@ bool FileLoader::scanTree(QByteArray path)
                     continue;
                 std::optional<PathKind> kind = entry.kind;
                 if (!kind)
-                    kind = m_platform.pathKind(PosixFileSystem::join(folder, entry.name));
+                    kind = m_fileSystem.pathKind(FileSystem::join(folder, entry.name));
                 if (!kind)
                     continue; // vanished, or its attributes cannot be read
                 if (*kind == PathKind::Folder)
-                    queue.push_back(PosixFileSystem::join(folder, entry.name));
+                    queue.push_back(FileSystem::join(folder, entry.name));
                 else if (!m_store.isFull())
-                    addFile(folder, itemPath, entry.name);
+                    appendFile(folder, itemPath, entry.name);
             }
             m_store.endBatch(); // the lines found so far appear before events run
         }
         if (queue.empty())
             return true;
-        m_platform.processPendingEvents();
+        m_interaction.processPendingEvents();
         if (!*alive)
             return false;
         if (m_stopRequested)
@@ -156,7 +173,14 @@ bool FileLoader::scanTree(QByteArray path)
     }
 }
 
-void FileLoader::addFile(const QByteArray& folder, const QString& itemPath, const QByteArray& name)
+void FileLoader::addFile(const QByteArray& folder, const QByteArray& name)
+{
+    if (!m_store.isFull())
+        appendFile(folder, QFile::decodeName(folder), name);
+}
+
+void FileLoader::appendFile(const QByteArray& folder, const QString& itemPath,
+                            const QByteArray& name)
 {
     Item item;
     item.ItemPath = itemPath;
@@ -166,11 +190,8 @@ void FileLoader::addFile(const QByteArray& folder, const QString& itemPath, cons
     m_store.append(std::move(item));
 }
 
-void FileLoader::addDroppedFile(const QByteArray& path)
+void FileLoader::addFilePath(const QByteArray& path)
 {
-    if (m_store.isFull())
-        return;
     const qsizetype slash = path.lastIndexOf('/');
-    const QByteArray folder = slash < 0 ? QByteArray() : path.left(slash);
-    addFile(folder, QFile::decodeName(folder), path.mid(slash + 1));
+    addFile(slash < 0 ? QByteArray() : path.left(slash), path.mid(slash + 1));
 }

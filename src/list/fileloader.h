@@ -1,13 +1,14 @@
 #pragma once
 
 #include "list/itemstore.h"
-#include "platform/platform.h"
+#include "platform/filesystem.h"
+#include "platform/userinteraction.h"
 
 #include <memory>
 #include <vector>
 
 // Fills the list: the Add directory command (a whole folder tree, breadth-first), drops
-// of files and folders, and Clear list.
+// of files and folders, lists of files known beforehand, and Clear list.
 //
 // A folder scan runs on the caller's thread and lets pending window events run each time
 // it moves on to the next folder, so the lines appear while a large tree is read. While
@@ -17,7 +18,7 @@
 // events run (its window closed): the scan then returns at once without touching anything.
 class FileLoader {
 public:
-    FileLoader(ItemStore& store, Platform& platform);
+    FileLoader(ItemStore& store, FileSystem& fileSystem, UserInteraction& interaction);
     ~FileLoader();
     FileLoader(const FileLoader&) = delete;
     FileLoader& operator=(const FileLoader&) = delete;
@@ -39,6 +40,13 @@ public:
     void AddDirectory(QByteArray path);
     // A drop of files and folders (native byte paths, in drop order).
     void dropPaths(const std::vector<QByteArray>& paths);
+    // Appends one item per path as a drop of those files would, but takes every path to be
+    // a file without asking the file system: for lists known to hold files only. Paths are
+    // absolute, in native bytes. Refused while a scan runs.
+    void addFiles(const std::vector<QByteArray>& paths);
+    // Appends the file name (on-disk bytes) of folder ("" is the root folder) as one item,
+    // unless the list is full.
+    void addFile(const QByteArray& folder, const QByteArray& name);
     void clearList();
 
     // A scan in progress stops at the next folder and keeps what it found.
@@ -51,11 +59,13 @@ private:
     // Scans one tree; false when the loader was destroyed meanwhile, in which case the
     // caller must return without touching any member.
     bool scanTree(QByteArray path);
-    void addFile(const QByteArray& folder, const QString& itemPath, const QByteArray& name);
-    void addDroppedFile(const QByteArray& path);
+    // addFile with the folder's display text decoded once by the caller.
+    void appendFile(const QByteArray& folder, const QString& itemPath, const QByteArray& name);
+    void addFilePath(const QByteArray& path);
 
     ItemStore& m_store;
-    Platform& m_platform;
+    FileSystem& m_fileSystem;
+    UserInteraction& m_interaction;
     bool m_scanning = false;
     bool m_stopRequested = false;
     std::shared_ptr<bool> m_alive;

@@ -5,8 +5,8 @@
 
 #include <numeric>
 
-ListOrdering::ListOrdering(ItemStore& store, Platform& platform)
-    : m_store(store), m_platform(platform)
+ListOrdering::ListOrdering(ItemStore& store, UserInteraction& interaction)
+    : m_store(store), m_interaction(interaction)
 {
 }
 
@@ -120,8 +120,8 @@ void ListOrdering::editManual()
     if (line < 0 || line >= m_store.ItemCount())
         return;
     const QString answer = trimSpaces(
-        m_platform.inputBox(QStringLiteral("Enter new text (without extension)"),
-                            QStringLiteral("Edit manual..."), m_store.item(line).NewName));
+        m_interaction.inputBox(QStringLiteral("Enter new text (without extension)"),
+                               QStringLiteral("Edit manual..."), m_store.item(line).NewName));
     if (answer.isEmpty())
         return;
     m_store.setNewName(line, answer);

@@ -2,7 +2,7 @@
 
 #include "list/itemstore.h"
 #include "list/selectionsortreplay.h"
-#include "platform/platform.h"
+#include "platform/userinteraction.h"
 
 #include <vector>
 
@@ -25,7 +25,7 @@ public:
     };
     static constexpr int KeyCount = 7;
 
-    ListOrdering(ItemStore& store, Platform& platform);
+    ListOrdering(ItemStore& store, UserInteraction& interaction);
 
     // Sorts the whole list, or only the selected items over the lines they hold, in
     // ascending key order. Keys outside 0 to 6 do nothing.
@@ -54,5 +54,5 @@ private:
     void placeAmong(const std::vector<int>& lines, const std::vector<int>& slotOrder);
 
     ItemStore& m_store;
-    Platform& m_platform;
+    UserInteraction& m_interaction;
 };

@@ -3,8 +3,8 @@
 #include "ops/globals.h"
 #include "ops/numberparse.h"
 
-SelectionCommands::SelectionCommands(ItemStore& store, Platform& platform)
-    : m_store(store), m_platform(platform)
+SelectionCommands::SelectionCommands(ItemStore& store, UserInteraction& interaction)
+    : m_store(store), m_interaction(interaction)
 {
 }
 
@@ -26,7 +26,7 @@ void SelectionCommands::invert()
 void SelectionCommands::containing()
 {
     findReplace().ReplaceMode = false;
-    m_platform.showFindReplace();
+    m_interaction.showFindReplace();
 }
 
 void SelectionCommands::minLength()
@@ -45,7 +45,7 @@ void SelectionCommands::selectByLength(Bound bound)
                                ? QStringLiteral("Select all with at least x characters")
                                : QStringLiteral("Select all with at most x characters");
     const std::optional<int> x =
-        NumberParse::floorToInt16(m_platform.inputBox(prompt, QStringLiteral("Select..."), {}));
+        NumberParse::floorToInt16(m_interaction.inputBox(prompt, QStringLiteral("Select..."), {}));
     // A number that does not fit a 16-bit length is refused like no number at all.
     if (!x || *x == 0)
         return;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "list/itemstore.h"
-#include "platform/platform.h"
+#include "platform/userinteraction.h"
 
 #include <QString>
 
@@ -9,7 +9,7 @@
 // change selection marks only, never names, order or count.
 class SelectionCommands {
 public:
-    SelectionCommands(ItemStore& store, Platform& platform);
+    SelectionCommands(ItemStore& store, UserInteraction& interaction);
 
     void SelectAll();
     void selectNone();
@@ -28,5 +28,5 @@ private:
     void selectByLength(Bound bound);
 
     ItemStore& m_store;
-    Platform& m_platform;
+    UserInteraction& m_interaction;
 };

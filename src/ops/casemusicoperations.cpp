@@ -13,7 +13,7 @@ namespace {
 PreparedOperation prepareCutExtraInfo(OperationContext& context)
 {
     const QString entry =
-        context.platform.inputBox(LoadResString(350), LoadResString(308), QStringLiteral("2"));
+        context.interaction.inputBox(LoadResString(350), LoadResString(308), QStringLiteral("2"));
     const int k = NumberParse::floorToInt16(entry).value_or(0);
     if (k == 0)
         return std::nullopt;
@@ -28,7 +28,8 @@ PreparedOperation prepareChangeExtension(OperationContext& context)
         return std::nullopt;
     const int current = store.currentLine();
     const QString preset = current >= 0 ? store.item(current).NewExt.mid(1) : QString();
-    const QString entry = context.platform.inputBox(LoadResString(360), LoadResString(303), preset);
+    const QString entry =
+        context.interaction.inputBox(LoadResString(360), LoadResString(303), preset);
     if (entry.isEmpty() || OperationEngine::ContainsAnyChar(entry, InvalidChars))
         return std::nullopt;
     const QString trimmed = trimSpaces(entry);

@@ -150,7 +150,7 @@ PreparedOperation Enumeration::prepare(quint8 op, OperationContext& context)
     Formation formation;
     QString preset;
     for (;;) {
-        const QString entry = context.platform.inputBox(prompt, title, preset);
+        const QString entry = context.interaction.inputBox(prompt, title, preset);
         if (trimSpaces(entry).isEmpty())
             return std::nullopt;
         if (auto accepted = parseFormation(op, entry, context.switches.IncludeZero)) {

@@ -2,7 +2,7 @@
 
 #include "list/itemstore.h"
 #include "ops/globals.h"
-#include "platform/platform.h"
+#include "platform/userinteraction.h"
 
 #include <functional>
 #include <optional>
@@ -10,7 +10,7 @@
 // What an operation works with during one call of ModifyItems.
 struct OperationContext {
     ItemStore& store;
-    Platform& platform;
+    UserInteraction& interaction;
     EnumSwitches& switches;
 };
 

@@ -6,8 +6,9 @@
 #include "ops/findreplace.h"
 #include "ops/textoperations.h"
 
-OperationEngine::OperationEngine(ItemStore& store, Platform& platform, EnumSwitches& switches)
-    : m_context{store, platform, switches}
+OperationEngine::OperationEngine(ItemStore& store, UserInteraction& interaction,
+                                 EnumSwitches& switches)
+    : m_context{store, interaction, switches}
 {
 }
 
@@ -35,7 +36,7 @@ PreparedOperation OperationEngine::prepare(quint8 op)
         return TextOperations::prepare(op, m_context);
     case 24:
         findReplace().ReplaceMode = true;
-        m_context.platform.showFindReplace();
+        m_context.interaction.showFindReplace();
         return std::nullopt;
     case 35:
     case 36:

@@ -8,7 +8,7 @@
 // items, from the last item to the first, ending each item with the common finish.
 class OperationEngine {
 public:
-    OperationEngine(ItemStore& store, Platform& platform, EnumSwitches& switches);
+    OperationEngine(ItemStore& store, UserInteraction& interaction, EnumSwitches& switches);
 
     void ModifyItems(quint8 op);
 

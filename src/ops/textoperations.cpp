@@ -32,11 +32,11 @@ PromptTexts promptFor(quint8 op)
 
 // Shows the operation's prompt with the default "1". Empty when the user cancelled or
 // answered only spaces: the operation then ends without a change.
-std::optional<QString> askParameter(quint8 op, Platform& platform)
+std::optional<QString> askParameter(quint8 op, UserInteraction& interaction)
 {
     const PromptTexts texts = promptFor(op);
-    const QString answer = platform.inputBox(LoadResString(texts.prompt),
-                                             LoadResString(texts.title), QStringLiteral("1"));
+    const QString answer = interaction.inputBox(LoadResString(texts.prompt),
+                                                LoadResString(texts.title), QStringLiteral("1"));
     if (trimSpaces(answer).isEmpty())
         return std::nullopt;
     return answer;
@@ -53,7 +53,7 @@ PreparedOperation TextOperations::prepare(quint8 op, OperationContext& context)
         return ItemTransform([](int, QString& s) { s = cutLastWord(s); });
     case 22:
     case 23: {
-        const std::optional<QString> text = askParameter(op, context.platform);
+        const std::optional<QString> text = askParameter(op, context.interaction);
         if (!text)
             return std::nullopt;
         if (op == 22)
@@ -64,7 +64,7 @@ PreparedOperation TextOperations::prepare(quint8 op, OperationContext& context)
     case 41:
     case 42:
     case 43: {
-        const std::optional<QString> answer = askParameter(op, context.platform);
+        const std::optional<QString> answer = askParameter(op, context.interaction);
         if (!answer)
             return std::nullopt;
         // A count beyond the 16-bit range is treated like an empty answer.

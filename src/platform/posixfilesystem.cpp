@@ -8,12 +8,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-QByteArray PosixFileSystem::join(const QByteArray& folder, const QByteArray& name)
-{
-    return folder + '/' + name;
-}
-
-std::optional<PathKind> PosixFileSystem::pathKind(const QByteArray& path) const
+std::optional<PathKind> PosixFileSystem::pathKind(const QByteArray& path)
 {
     struct stat st;
     if (::lstat(path.constData(), &st) != 0)
@@ -21,7 +16,7 @@ std::optional<PathKind> PosixFileSystem::pathKind(const QByteArray& path) const
     return S_ISDIR(st.st_mode) ? PathKind::Folder : PathKind::File;
 }
 
-bool PosixFileSystem::listFolder(const QByteArray& folder, std::vector<FolderEntry>& entries) const
+bool PosixFileSystem::listFolder(const QByteArray& folder, std::vector<FolderEntry>& entries)
 {
     const QByteArray path = folder.isEmpty() ? QByteArray("/") : folder;
     DIR* dir = ::opendir(path.constData());
@@ -50,7 +45,7 @@ bool PosixFileSystem::listFolder(const QByteArray& folder, std::vector<FolderEnt
 }
 
 RenameResult PosixFileSystem::renameFile(const QByteArray& folder, const QByteArray& oldName,
-                                         const QByteArray& newName) const
+                                         const QByteArray& newName)
 {
     saferename::Faults faults;
     faults.beforeMove = beforeRename;

@@ -72,14 +72,15 @@ std::vector<int> DuplicateCheck::firstLaterEqual(const std::vector<QString>& key
     return partner;
 }
 
-bool DuplicateCheck::markDuplicates(ItemStore& store, const std::vector<char>& takesPart)
+std::vector<int> DuplicateCheck::findDuplicates(const ItemStore& store,
+                                                const std::vector<char>& takesPart)
 {
     const int count = store.ItemCount();
     int firstExamined = 0;
     while (firstExamined < count - 1 && !takesPart[size_t(firstExamined)])
         ++firstExamined;
     if (firstExamined >= count - 1)
-        return false;
+        return {};
 
     // Items above the first examined one never meet a comparison.
     std::vector<QString> keys;
@@ -89,21 +90,42 @@ bool DuplicateCheck::markDuplicates(ItemStore& store, const std::vector<char>& t
         keys.push_back(maker.key(store.item(i)));
     const std::vector<int> partner = firstLaterEqual(keys);
 
-    bool found = false;
-    for (int i = firstExamined; i < count - 1 && !found; ++i)
-        found = takesPart[size_t(i)] && partner[size_t(i - firstExamined)] >= 0;
-    if (!found)
-        return false;
+    // Positions relative to firstExamined from here on.
+    std::vector<char> inPair(keys.size(), 0);
+    for (size_t k = 0; k + 1 < keys.size(); ++k) {
+        if (takesPart[k + size_t(firstExamined)] && partner[k] >= 0)
+            inPair[k] = inPair[size_t(partner[k])] = 1;
+    }
+    std::vector<int> clashing;
+    for (size_t k = 0; k < keys.size(); ++k) {
+        if (inPair[k])
+            clashing.push_back(int(k) + firstExamined);
+    }
+    return clashing;
+}
 
+void DuplicateCheck::selectClashes(ItemStore& store, const std::vector<char>& takesPart,
+                                   const std::vector<int>& clashing)
+{
+    const int count = store.ItemCount();
+    std::vector<char> inPair(size_t(count), 0);
+    for (int i : clashing)
+        inPair[size_t(i)] = 1;
     ItemStore::Batch batch(store);
-    for (int i = firstExamined; i < count - 1; ++i) {
-        if (takesPart[size_t(i)])
-            store.setSelected(i, partner[size_t(i - firstExamined)] >= 0);
+    for (int i = 0; i < count; ++i) {
+        const bool examined = takesPart[size_t(i)] && i < count - 1;
+        if (examined)
+            store.setSelected(i, inPair[size_t(i)] != 0);
+        else if (inPair[size_t(i)])
+            store.setSelected(i, true);
     }
-    for (int i = firstExamined; i < count - 1; ++i) {
-        const int p = partner[size_t(i - firstExamined)];
-        if (takesPart[size_t(i)] && p >= 0)
-            store.setSelected(p + firstExamined, true);
-    }
+}
+
+bool DuplicateCheck::markDuplicates(ItemStore& store, const std::vector<char>& takesPart)
+{
+    const std::vector<int> clashing = findDuplicates(store, takesPart);
+    if (clashing.empty())
+        return false;
+    selectClashes(store, takesPart, clashing);
     return true;
 }

@@ -20,9 +20,18 @@ public:
     // For every position, the first later position with an equal key, or -1.
     static std::vector<int> firstLaterEqual(const std::vector<QString>& keys);
 
-    // Runs the check over the store. takesPart(i) says whether item i is to be renamed.
-    // When a pair is found, marks the duplicates in the store and returns true: every
-    // examined item is selected exactly when it found a partner, every partner is
-    // selected, other marks stay. Without a pair nothing changes.
+    // Runs the check over the store without changing it. takesPart(i) says whether item i
+    // is to be renamed. Answers, in increasing order, every position that is part of a
+    // pair: each examined item that found a partner, and each partner. Empty when there
+    // is no pair. Linear in the number of items.
+    static std::vector<int> findDuplicates(const ItemStore& store,
+                                           const std::vector<char>& takesPart);
+    // Shows the pairs that findDuplicates answered (non-empty) as the selection: every
+    // examined item is selected exactly when it is part of a pair, every partner is
+    // selected, other marks stay.
+    static void selectClashes(ItemStore& store, const std::vector<char>& takesPart,
+                              const std::vector<int>& clashing);
+    // findDuplicates, then selectClashes when a pair was found; true when one was.
+    // Without a pair nothing changes.
     static bool markDuplicates(ItemStore& store, const std::vector<char>& takesPart);
 };

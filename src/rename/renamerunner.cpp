@@ -6,10 +6,12 @@
 
 #include <QFile>
 
+#include <algorithm>
+#include <cerrno>
 #include <vector>
 
-RenameRunner::RenameRunner(ItemStore& store, Platform& platform)
-    : m_store(store), m_platform(platform)
+RenameRunner::RenameRunner(ItemStore& store, FileSystem& fileSystem, UserInteraction& interaction)
+    : m_store(store), m_fileSystem(fileSystem), m_interaction(interaction)
 {
 }
 
@@ -21,11 +23,25 @@ QByteArray RenameRunner::targetBytes(const Item& item)
     return QFile::encodeName(target);
 }
 
-void RenameRunner::RenameFiles(bool applyAll)
+RenameOutcome RenameRunner::outcomeOf(const QByteArray& newName, int error)
 {
+    if (error == 0)
+        return RenameOutcome::Renamed;
+    if (newName.isEmpty())
+        return RenameOutcome::EmptyName;
+    if (newName == "." || newName == ".." || newName.contains('/') || newName.contains('\0'))
+        return RenameOutcome::InvalidName;
+    if (error == ENAMETOOLONG)
+        return RenameOutcome::TooLong;
+    return RenameOutcome::Failed;
+}
+
+std::vector<ItemRenameResult> RenameRunner::RenameFiles(bool applyAll)
+{
+    std::vector<ItemRenameResult> results;
     const int count = m_store.ItemCount();
     if (count == 0)
-        return;
+        return results;
 
     std::vector<char> takesPart(size_t(count), 1);
     if (!applyAll) {
@@ -33,21 +49,32 @@ void RenameRunner::RenameFiles(bool applyAll)
             takesPart[size_t(i)] = m_store.isSelected(i);
     }
 
-    if (DuplicateCheck::markDuplicates(m_store, takesPart)) {
-        m_platform.messageBox(LoadResString(401), LoadResString(400));
-        return;
+    const std::vector<int> clashing = DuplicateCheck::findDuplicates(m_store, takesPart);
+    if (!clashing.empty()) {
+        for (int i : clashing) {
+            const Item& item = m_store.item(i);
+            results.push_back({i, item.diskFolder, item.diskName, targetBytes(item),
+                               RenameOutcome::Duplicate, 0});
+        }
+        DuplicateCheck::selectClashes(m_store, takesPart, clashing);
+        m_interaction.messageBox(LoadResString(401), LoadResString(400));
+        return results;
     }
 
     bool failed = false;
     std::vector<char> renamed(size_t(count), 0);
+    results.reserve(size_t(std::count(takesPart.begin(), takesPart.end(), 1)));
     {
         ItemStore::Batch batch(m_store);
         for (int i = count - 1; i >= 0; --i) {
             if (!takesPart[size_t(i)])
                 continue;
             const Item& item = m_store.item(i);
-            const QByteArray target = targetBytes(item);
-            if (!m_platform.renameFile(item.diskFolder, item.diskName, target).ok()) {
+            QByteArray target = targetBytes(item);
+            const int error = m_fileSystem.renameFile(item.diskFolder, item.diskName, target).error;
+            results.push_back(
+                {i, item.diskFolder, item.diskName, target, outcomeOf(target, error), error});
+            if (error != 0) {
                 failed = true;
                 continue;
             }
@@ -57,7 +84,7 @@ void RenameRunner::RenameFiles(bool applyAll)
             Item& kept = m_store.editItem(i);
             kept.OrigName = kept.NewName;
             kept.OrigExt = kept.NewExt;
-            kept.diskName = target;
+            kept.diskName = std::move(target);
             m_store.setSelected(i, true);
         }
         if (RemoveAfterRename)
@@ -65,7 +92,8 @@ void RenameRunner::RenameFiles(bool applyAll)
     }
 
     if (failed)
-        m_platform.messageBox(LoadResString(402), LoadResString(400));
+        m_interaction.messageBox(LoadResString(402), LoadResString(400));
+    return results;
 }
 
 void RenameRunner::restoreAll()

@@ -42,7 +42,7 @@ protected:
     TempTree tree;
     ItemStore store;
     ListingPlatform platform;
-    FileLoader loader{store, platform};
+    FileLoader loader{store, platform, platform};
 
     QString root() const { return q(tree.root()); }
     void addFiles(std::initializer_list<const char*> paths)
@@ -254,7 +254,7 @@ TEST_F(AddDirectory, StopRequestEndsAtNextFolderAndKeepsWhatWasFound)
 TEST_F(AddDirectory, LoaderDestroyedWhileEventsRunIsNotTouchedAgain)
 {
     addFiles({"a/1.txt", "b/2.txt", "c/3.txt"});
-    auto doomed = std::make_unique<FileLoader>(store, platform);
+    auto doomed = std::make_unique<FileLoader>(store, platform, platform);
     platform.onPendingEvents = [&] { doomed.reset(); };
     doomed->dropPaths({tree.root(), tree.path("a/1.txt")});
     EXPECT_EQ(platform.pendingEventCalls, 1);
@@ -298,17 +298,26 @@ TEST_F(AddDirectory, CommandAsksWithInstructionAndRemembersTheFolder)
 TEST_F(LoaderTest, AddingSelectsAllOnlyWhenAllWereSelectedBefore)
 {
     addFiles({"new/x.txt", "new/y.txt"});
+    enum How { Drop, Browse, KnownFiles };
     const struct {
         const char* name;
         std::vector<bool> before; // marks of the items already in the list
-        bool viaBrowser;
+        How how;
         std::vector<bool> after; // marks of old items followed by the two new ones
     } rows[] = {
-        {"drop on empty list selects new", {}, false, {true, true}},
-        {"drop when all selected selects all", {true, true}, false, {true, true, true, true}},
-        {"browse when all selected selects all", {true, true}, true, {true, true, true, true}},
-        {"drop when some selected keeps marks", {true, false}, false, {true, false, false, false}},
-        {"browse when some selected keeps marks", {false, true}, true, {false, true, false, false}},
+        {"drop on empty list selects new", {}, Drop, {true, true}},
+        {"drop when all selected selects all", {true, true}, Drop, {true, true, true, true}},
+        {"browse when all selected selects all", {true, true}, Browse, {true, true, true, true}},
+        {"known files when all selected select all", {true}, KnownFiles, {true, true, true}},
+        {"drop when some selected keeps marks", {true, false}, Drop, {true, false, false, false}},
+        {"browse when some selected keeps marks",
+         {false, true},
+         Browse,
+         {false, true, false, false}},
+        {"known files when some selected keep marks",
+         {false, true},
+         KnownFiles,
+         {false, true, false, false}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -317,11 +326,13 @@ TEST_F(LoaderTest, AddingSelectsAllOnlyWhenAllWereSelectedBefore)
             store.append(Item{"/old", "o", "", "o", "", "/old", "o"});
             store.setSelected(int(i), row.before[i]);
         }
-        if (row.viaBrowser) {
+        if (row.how == Browse) {
             platform.folderAnswers.push_back(q(tree.path("new")));
             loader.addDirectoryCommand();
-        } else {
+        } else if (row.how == Drop) {
             loader.dropPaths({tree.path("new/x.txt"), tree.path("new/y.txt")});
+        } else {
+            loader.addFiles({tree.path("new/x.txt"), tree.path("new/y.txt")});
         }
         std::vector<bool> marks;
         for (int i = 0; i < store.ItemCount(); ++i)
@@ -338,4 +349,17 @@ TEST_F(DropPaths, FilesAndFoldersInDropOrderSkippingUnreadablePaths)
     EXPECT_EQ(lines(), (std::vector<QString>{"~|one.txt", "~/folder|inside.txt", "~|.dotfile",
                                              "~|two.txt"}));
     EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(LoaderTest, KnownFilesAreAddedWithoutAskingTheFileSystem)
+{
+    // None of these exists, so a drop would skip them all; a name that is not UTF-8 keeps
+    // its bytes, a file of the root folder gets the empty folder.
+    loader.addFiles({"/no/such/a.b.txt", "", "/no/such/\xff x", "/top"});
+    EXPECT_EQ(lines(),
+              (std::vector<QString>{"/no/such|a.b.txt", "/no/such|" + q("\xff x"), "|top"}));
+    EXPECT_EQ(store.item(1).diskFolder, "/no/such");
+    EXPECT_EQ(store.item(1).diskName, "\xff x");
+    EXPECT_EQ(store.item(2).diskFolder, "");
+    EXPECT_TRUE(platform.listed.empty());
 }

@@ -81,7 +81,7 @@ TEST_P(RenameFilesTest, renamesAsProposed)
 
     if (row.failing)
         platform.failRenameOf[row.failing] = EACCES;
-    RenameRunner runner(store, platform);
+    RenameRunner runner(store, platform, platform);
     runner.RemoveAfterRename = row.removeAfterRename;
     runner.RenameFiles(row.applyAll);
 
@@ -166,7 +166,7 @@ TEST(RenameFiles, carriedOverNamesAreTheNextRunsSource)
     ItemStore store;
     ScriptedPlatform platform;
     store.append(itemFor(tree, "a.txt"));
-    RenameRunner runner(store, platform);
+    RenameRunner runner(store, platform, platform);
     runner.RemoveAfterRename = false;
 
     propose(store, 0, QStringLiteral("b.TXT"));
@@ -184,6 +184,77 @@ TEST(RenameFiles, carriedOverNamesAreTheNextRunsSource)
     EXPECT_EQ(store.item(0).OrigExt, QStringLiteral(".txt"));
 }
 
+std::string describe(const ItemRenameResult& r)
+{
+    static const char* const outcomes[] = {"renamed",      "failed",   "empty name",
+                                           "invalid name", "too long", "duplicate"};
+    return std::to_string(r.item) + ' ' + r.oldName.toStdString() + '>' + r.newName.toStdString() +
+           ' ' + outcomes[int(r.outcome)] + ' ' + std::to_string(r.error);
+}
+
+TEST(RenameFiles, answersEachItemWithItsReason)
+{
+    // A failure report and an undo journal are built from these results: each tried item
+    // with its folder, both names and why it failed, in the order tried.
+    TempTree tree;
+    ItemStore store;
+    ScriptedPlatform platform;
+    const char* files[] = {"a.txt", "b", "c.txt", "d.txt", "e.txt", "f.txt", "g.txt"};
+    const QString proposals[] = {"x.txt", "",      "../up.txt", QString(300, 'n'),
+                                 "a.txt", "y.txt", "g.txt"};
+    for (int i = 0; i < 7; ++i) {
+        tree.addFile(files[i]);
+        store.append(itemFor(tree, files[i]));
+        propose(store, i, proposals[i]);
+    }
+    store.setSelected(6, true);
+    platform.failRenameOf["f.txt"] = EACCES;
+    RenameRunner runner(store, platform, platform);
+    const std::vector<ItemRenameResult> results = runner.RenameFiles(true);
+
+    std::vector<std::string> described;
+    for (const ItemRenameResult& r : results) {
+        EXPECT_EQ(r.folder, tree.root());
+        described.push_back(describe(r));
+    }
+    const std::string tooLong =
+        "3 d.txt>" + std::string(300, 'n') + " too long " + std::to_string(ENAMETOOLONG);
+    EXPECT_EQ(described, (std::vector<std::string>{
+                             "6 g.txt>g.txt renamed 0",
+                             "5 f.txt>y.txt failed " + std::to_string(EACCES),
+                             "4 e.txt>a.txt failed " + std::to_string(EEXIST),
+                             tooLong,
+                             "2 c.txt>../up.txt invalid name " + std::to_string(EINVAL),
+                             "1 b> empty name " + std::to_string(EINVAL),
+                             "0 a.txt>x.txt renamed 0",
+                         }));
+    ASSERT_EQ(platform.messages.size(), 1u); // one message for the whole run
+    EXPECT_EQ(platform.messages[0].text, LoadResString(402));
+}
+
+TEST(RenameFiles, clashingItemsAreItsResultsAndNothingIsTried)
+{
+    TempTree tree;
+    ItemStore store;
+    ScriptedPlatform platform;
+    for (const char* file : {"a.txt", "b.txt", "c.txt", "d.txt"}) {
+        tree.addFile(file);
+        store.append(itemFor(tree, file));
+    }
+    propose(store, 1, QStringLiteral("D.TXT"));
+    store.setSelected(1, true);
+    const std::vector<ItemRenameResult> results =
+        RenameRunner(store, platform, platform).RenameFiles(false);
+
+    std::vector<std::string> described;
+    for (const ItemRenameResult& r : results)
+        described.push_back(describe(r));
+    EXPECT_EQ(described,
+              (std::vector<std::string>{"1 b.txt>D.TXT duplicate 0", "3 d.txt>d.txt duplicate 0"}));
+    EXPECT_EQ(platform.renameCalls, 0);
+    EXPECT_EQ(selectedLines(store), (std::vector<int>{1, 3}));
+}
+
 TEST(RestoreAll, trimsNamesAndExtensionsKeepingMarks)
 {
     struct Row {
@@ -199,7 +270,7 @@ TEST(RestoreAll, trimsNamesAndExtensionsKeepingMarks)
     };
     ItemStore store;
     ScriptedPlatform platform;
-    RenameRunner runner(store, platform);
+    RenameRunner runner(store, platform, platform);
     runner.restoreAll(); // an empty list is fine
     for (const Row& row : rows) {
         Item item;
@@ -220,8 +291,9 @@ TEST(RestoreAll, trimsNamesAndExtensionsKeepingMarks)
 }
 
 // The check as first described: every taking-part item below the last against every
-// later item, the first equal one only, marks applied afterwards.
-bool quadraticMarks(ItemStore& store, const std::vector<char>& takesPart)
+// later item, the first equal one only, marks applied afterwards. Answers the positions
+// that are part of a pair.
+std::vector<int> quadraticMarks(ItemStore& store, const std::vector<char>& takesPart)
 {
     const int n = store.ItemCount();
     std::vector<std::pair<int, int>> pairs;
@@ -239,13 +311,18 @@ bool quadraticMarks(ItemStore& store, const std::vector<char>& takesPart)
         }
     }
     if (pairs.empty())
-        return false;
+        return {};
     for (int i : examined)
         store.setSelected(i, std::any_of(pairs.begin(), pairs.end(),
                                          [i](const auto& p) { return p.first == i; }));
-    for (const auto& p : pairs)
+    std::vector<int> inPairs;
+    for (const auto& p : pairs) {
         store.setSelected(p.second, true);
-    return true;
+        inPairs.insert(inPairs.end(), {p.first, p.second});
+    }
+    std::sort(inPairs.begin(), inPairs.end());
+    inPairs.erase(std::unique(inPairs.begin(), inPairs.end()), inPairs.end());
+    return inPairs;
 }
 
 TEST(DuplicateCheck, matchesThePairwiseCheckOnRandomLists)
@@ -271,7 +348,11 @@ TEST(DuplicateCheck, matchesThePairwiseCheckOnRandomLists)
             takesPart[size_t(i)] = round % 3 == 0 || rng() % 2;
         }
         SCOPED_TRACE(round);
-        EXPECT_EQ(DuplicateCheck::markDuplicates(fast, takesPart), quadraticMarks(slow, takesPart));
+        const std::vector<int> marksBefore = selectedLines(fast);
+        const std::vector<int> clashing = quadraticMarks(slow, takesPart);
+        EXPECT_EQ(DuplicateCheck::findDuplicates(fast, takesPart), clashing);
+        EXPECT_EQ(selectedLines(fast), marksBefore); // the query leaves the marks alone
+        EXPECT_EQ(DuplicateCheck::markDuplicates(fast, takesPart), !clashing.empty());
         EXPECT_EQ(selectedLines(fast), selectedLines(slow));
     }
 }

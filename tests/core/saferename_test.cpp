@@ -220,7 +220,7 @@ TEST(SafeRename, nameThatIsNotUtf8KeepsItsBytes)
         store.append(diskItem(tree.root(), odd));
         if (*proposal)
             store.setNewName(0, QString::fromUtf8(proposal));
-        RenameRunner(store, platform).RenameFiles(true);
+        RenameRunner(store, platform, platform).RenameFiles(true);
         std::vector<QByteArray> expected{*proposal ? QByteArray("new.txt") : odd, decoy};
         std::sort(expected.begin(), expected.end());
         EXPECT_EQ(tree.list(), expected);
@@ -298,7 +298,7 @@ TEST(SafeRename, applyAllConservesEveryFile)
         const int itemsBefore = store.ItemCount();
         const int taking = int(rng() % 2) ? itemsBefore : store.selectedCount();
 
-        RenameRunner runner(store, platform);
+        RenameRunner runner(store, platform, platform);
         runner.RemoveAfterRename = rng() % 2;
         runner.RenameFiles(taking == itemsBefore);
 

@@ -136,7 +136,7 @@ void TestFileListView::dropOfUrlsAddsTheFiles()
 
     ItemStore store;
     ScriptedPlatform platform;
-    FileLoader loader(store, platform);
+    FileLoader loader(store, platform, platform);
     FileListView view(store);
     view.resize(300, 200);
     view.show();

@@ -173,7 +173,7 @@ void TestFindReplaceDialog::mainWindowDisabledUntilClosed()
 {
     QFETCH(QString, how);
     ScriptedPlatform platform;
-    MainWindow window(platform);
+    MainWindow window(platform, platform);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.openFindReplace();
@@ -231,7 +231,7 @@ void TestFindReplaceDialog::containingSelects()
     QFETCH(bool, matchCase);
     QFETCH(QList<int>, selected);
     ScriptedPlatform platform;
-    MainWindow window(platform);
+    MainWindow window(platform, platform);
     FindReplaceDialog* dialog = openBy(platform, window, "mSSel", 1, {"Abc", "cab", "xyz"});
     QVERIFY(dialog);
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Find..."));
@@ -246,7 +246,7 @@ void TestFindReplaceDialog::containingSelects()
 void TestFindReplaceDialog::replaceThroughMenu()
 {
     ScriptedPlatform platform;
-    MainWindow window(platform);
+    MainWindow window(platform, platform);
     QSignalSpy operations(&window, &MainWindow::operationRequested);
     FindReplaceDialog* dialog = openBy(platform, window, "mFDef", 4, {"a-b", "c-d"});
     QVERIFY(dialog);

@@ -75,7 +75,7 @@ void TestMainWindow::layoutFollowsWindowSize()
     QFETCH(int, listWidth);
     QFETCH(int, listHeight);
     ScriptedPlatform platform;
-    MainWindow window(platform);
+    MainWindow window(platform, platform);
     auto twips = [&window](int x, int y) {
         return QSize(Twips::x(&window, x), Twips::y(&window, y));
     };
@@ -97,7 +97,7 @@ void TestMainWindow::layoutFollowsWindowSize()
 void TestMainWindow::startState()
 {
     ScriptedPlatform platform;
-    MainWindow window(platform);
+    MainWindow window(platform, platform);
     QCOMPARE(window.windowTitle(), QStringLiteral("Filevane"));
     const QStringList captions = {"Add &files...", "Add &directory", "&Modify",
                                   "&Apply all",    "&Sort list",     "&Restore all",
@@ -160,7 +160,7 @@ void TestMainWindow::infoText()
 void TestMainWindow::infoButtonShowsAbout()
 {
     ScriptedPlatform platform;
-    MainWindow window(platform);
+    MainWindow window(platform, platform);
     QTest::mouseClick(window.button(7), Qt::LeftButton);
     QCOMPARE(platform.messages.size(), size_t(1));
     QCOMPARE(platform.messages[0].title, QStringLiteral("About..."));
@@ -175,7 +175,7 @@ void TestMainWindow::addDirectoryLoadsTree()
     tree.addFile("sub/b.mp3");
     ScriptedPlatform platform;
     platform.folderAnswers.push_back(QString::fromUtf8(tree.root()));
-    MainWindow window(platform);
+    MainWindow window(platform, platform);
     QTest::mouseClick(window.button(1), Qt::LeftButton);
     QCOMPARE(platform.browseInstructions.size(), 1);
     QCOMPARE(lines(window.store()), (QStringList{"a.txt", "b.mp3"}));
@@ -189,7 +189,7 @@ void TestMainWindow::applyAllRenamesOnDisk()
     TempTree tree;
     tree.addFile("old.txt", "x");
     ScriptedPlatform platform;
-    MainWindow window(platform);
+    MainWindow window(platform, platform);
     window.store().append(makeItem(tree.root(), "old", ".txt"));
     window.store().setNewName(0, "new");
     QTest::mouseClick(window.button(3), Qt::LeftButton);
@@ -202,7 +202,7 @@ void TestMainWindow::applyAllRenamesOnDisk()
 void TestMainWindow::restoreAllAndClearList()
 {
     ScriptedPlatform platform;
-    MainWindow window(platform);
+    MainWindow window(platform, platform);
     fill(window, {"one", "two"}, ".txt");
     window.store().setNewName(0, "changed");
     window.store().setNewName(1, "also");
@@ -215,7 +215,7 @@ void TestMainWindow::restoreAllAndClearList()
 void TestMainWindow::checkBoxes()
 {
     ScriptedPlatform platform;
-    MainWindow window(platform);
+    MainWindow window(platform, platform);
     window.resize(Twips::x(&window, 8000), Twips::y(&window, 6000));
     window.move(40, 50);
     window.show();
@@ -239,7 +239,7 @@ void TestMainWindow::checkBoxes()
 void TestMainWindow::quitClosesWindow()
 {
     ScriptedPlatform platform;
-    MainWindow window(platform);
+    MainWindow window(platform, platform);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTest::mouseClick(window.button(8), Qt::LeftButton);
@@ -264,7 +264,7 @@ void TestMainWindow::scanBlocksListCommands()
         tree.addFile(file);
     ScriptedPlatform platform;
     platform.folderAnswers.push_back(QString::fromUtf8(tree.root()));
-    MainWindow window(platform);
+    MainWindow window(platform, platform);
     fill(window, {"pre"}, ".txt"); // unselected, so Ctrl+A would show
     QVERIFY(showActive(window));
 

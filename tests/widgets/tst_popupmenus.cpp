@@ -83,7 +83,7 @@ void TestPopupMenus::entries()
     QFETCH(bool, enabled);
     QFETCH(int, op);
     ScriptedPlatform platform; // every prompt is cancelled
-    MainWindow window(platform);
+    MainWindow window(platform, platform);
     fill(window, {"b", "a"});
     QAction* action = window.menus().action(entry, index);
     QVERIFY(action);
@@ -104,7 +104,7 @@ void TestPopupMenus::entries()
 void TestPopupMenus::disabledEntryIgnoresClickInOpenMenu()
 {
     ScriptedPlatform platform;
-    MainWindow window(platform);
+    MainWindow window(platform, platform);
     QVERIFY(showActive(window));
     QSignalSpy dispatched(&window, &MainWindow::commandDispatched);
     QMenu* menu = window.menus().itemMenu();
@@ -123,7 +123,7 @@ void TestPopupMenus::disabledEntryIgnoresClickInOpenMenu()
 void TestPopupMenus::captionsAndDefaultEntry()
 {
     ScriptedPlatform platform;
-    MainWindow window(platform);
+    MainWindow window(platform, platform);
     const QMenu* item = window.menus().itemMenu();
     QCOMPARE(captions(item).join('|'),
              "Enter manual...|-|Apply|-|Select|Move up|Move down|Sort|-|Cut first "
@@ -147,7 +147,7 @@ void TestPopupMenus::captionsAndDefaultEntry()
 void TestPopupMenus::enumSettingsToggle()
 {
     ScriptedPlatform platform;
-    MainWindow window(platform);
+    MainWindow window(platform, platform);
     QAction* fixed = window.menus().action("mEnumSettings", 0);
     QAction* zero = window.menus().action("mEnumSettings", 1);
     fixed->trigger();
@@ -180,7 +180,7 @@ void TestPopupMenus::shortcuts()
     QFETCH(QList<int>, selectedBefore);
     QFETCH(QList<int>, selectedAfter);
     ScriptedPlatform platform;
-    MainWindow window(platform);
+    MainWindow window(platform, platform);
     fill(window, {"one", "two", "three"});
     for (int line : selectedBefore)
         window.store().setSelected(line, true);
@@ -196,7 +196,7 @@ void TestPopupMenus::shortcuts()
 void TestPopupMenus::nothingReachableWhileDialogOpen()
 {
     ScriptedPlatform platform;
-    MainWindow window(platform);
+    MainWindow window(platform, platform);
     platform.onShowFindReplace = [&window] { window.openFindReplace(); };
     fill(window, {"one", "two"});
     QVERIFY(showActive(window));
@@ -235,7 +235,7 @@ void TestPopupMenus::menuOpeners()
     QFETCH(QString, how);
     QFETCH(bool, itemMenu);
     ScriptedPlatform platform;
-    MainWindow window(platform);
+    MainWindow window(platform, platform);
     fill(window, {"one", "two"});
     QVERIFY(showActive(window));
     QSignalSpy opening(&window, &MainWindow::menuOpening);
@@ -255,7 +255,7 @@ void TestPopupMenus::doubleClickEditsByHand()
 {
     ScriptedPlatform platform;
     platform.inputAnswers.push_back(QStringLiteral("typed"));
-    MainWindow window(platform);
+    MainWindow window(platform, platform);
     fill(window, {"one", "two"});
     QVERIFY(showActive(window));
     QWidget* viewport = window.list()->viewport();
@@ -272,7 +272,7 @@ void TestPopupMenus::doubleClickEditsByHand()
 void TestPopupMenus::deleteRemovesSelected()
 {
     ScriptedPlatform platform;
-    MainWindow window(platform);
+    MainWindow window(platform, platform);
     fill(window, {"one", "two", "three"});
     window.store().setSelected(0, true);
     window.store().setSelected(2, true);

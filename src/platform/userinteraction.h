@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+// What the program asks of the user and shows to the user: modal prompts, messages, the
+// choosers, the find and replace dialog and the event loop. The application uses the Qt
+// implementation its main window owns; tests script every answer.
+//
+// Texts may hold line breaks as the character 13.
+class UserInteraction {
+public:
+    virtual ~UserInteraction() = default;
+
+    // The text entered; "" when cancelled.
+    virtual QString inputBox(const QString& prompt, const QString& title,
+                             const QString& preset) = 0;
+    // Returns when the user has closed the message.
+    virtual void messageBox(const QString& text, const QString& title) = 0;
+    // The chosen folder; "" when cancelled.
+    virtual QString browseForFolder(const QString& instruction) = 0;
+    // The chosen files as on-disk byte paths, in the order given; none when cancelled.
+    virtual std::vector<QByteArray> chooseFiles(const QString& title) = 0;
+    // Opens the find and replace dialog in the mode of the find and replace values and
+    // returns without waiting for it.
+    virtual void showFindReplace() = 0;
+    // Lets the window repaint and handle queued input, then returns.
+    virtual void processPendingEvents() = 0;
+};

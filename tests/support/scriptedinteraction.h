@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform/userinteraction.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+
+// A user whose answers come from a script ("the next prompt answers 5") and whose
+// messages are recorded. A prompt or chooser without a scripted answer is cancelled.
+class ScriptedInteraction : public UserInteraction {
+public:
+    struct Prompt {
+        QString prompt;
+        QString title;
+        QString preset;
+    };
+    struct Message {
+        QString text;
+        QString title;
+    };
+
+    // Scripted answers, used in order.
+    std::deque<QString> inputAnswers;
+    std::deque<QString> folderAnswers;
+    std::deque<std::vector<QByteArray>> fileAnswers;
+
+    // What the program showed.
+    std::vector<Prompt> prompts;
+    std::vector<Message> messages;
+    QStringList browseInstructions;
+    QStringList fileChooserTitles;
+    int findReplaceShown = 0;
+    int pendingEventCalls = 0;
+
+    // Run when the find and replace dialog would open and at each pending-events call.
+    std::function<void()> onShowFindReplace;
+    std::function<void()> onPendingEvents;
+
+    QString inputBox(const QString& prompt, const QString& title, const QString& preset) override;
+    void messageBox(const QString& text, const QString& title) override;
+    QString browseForFolder(const QString& instruction) override;
+    std::vector<QByteArray> chooseFiles(const QString& title) override;
+    void showFindReplace() override;
+    void processPendingEvents() override;
+};
