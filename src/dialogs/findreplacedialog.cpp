@@ -1,9 +1,8 @@
 #include "dialogs/findreplacedialog.h"
 
-#include "app/twips.h"
-#include "list/spacetrim.h"
-#include "ops/globals.h"
+#include "dialogs/twips.h"
 #include "resources/stringtable.h"
+#include "text/spacetrim.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -11,10 +10,11 @@
 #include <QPushButton>
 #include <QWindow>
 
-FindReplaceDialog::FindReplaceDialog(QWidget* mainWindow, std::function<void()> returnFind)
+FindReplaceDialog::FindReplaceDialog(QWidget* mainWindow, FindReplaceValues& values,
+                                     std::function<void()> returnFind)
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
-      m_mainWindow(mainWindow), m_returnFind(std::move(returnFind))
+      m_mainWindow(mainWindow), m_values(values), m_returnFind(std::move(returnFind))
 {
     // A top-level window of its own: as a child it would be disabled together with the
     // main window.
@@ -25,15 +25,15 @@ FindReplaceDialog::FindReplaceDialog(QWidget* mainWindow, std::function<void()> 
 
     setFixedSize(Twips::x(this, 5745), Twips::y(this, 2190));
 
-    m_label[0] = new QLabel(LoadResString(512), this);
-    m_label[1] = new QLabel(LoadResString(515), this);
+    m_label[0] = new QLabel(LoadResString(TextId::FindWhatLabel), this);
+    m_label[1] = new QLabel(LoadResString(TextId::ReplaceWithLabel), this);
     m_text[0] = new QLineEdit(this);
-    m_check[1] = new QCheckBox(LoadResString(514), this);
-    m_check[0] = new QCheckBox(LoadResString(513), this);
+    m_check[1] = new QCheckBox(LoadResString(TextId::ExactPhraseCheck), this);
+    m_check[0] = new QCheckBox(LoadResString(TextId::MatchCaseCheck), this);
     m_text[1] = new QLineEdit(this);
-    m_button[0] = new QPushButton(LoadResString(500), this);
-    m_button[1] = new QPushButton(LoadResString(501), this);
-    m_check[2] = new QCheckBox(LoadResString(516), this);
+    m_button[0] = new QPushButton(LoadResString(TextId::OkButton), this);
+    m_button[1] = new QPushButton(LoadResString(TextId::CancelButton), this);
+    m_check[2] = new QCheckBox(LoadResString(TextId::RepeatCheck), this);
 
     m_label[0]->setGeometry(Twips::rect(this, 120, 120, 5535, 255));
     m_label[1]->setGeometry(Twips::rect(this, 120, 1080, 5535, 255));
@@ -57,8 +57,7 @@ FindReplaceDialog::FindReplaceDialog(QWidget* mainWindow, std::function<void()> 
     m_button[0]->setAutoDefault(true);
     m_button[1]->setAutoDefault(false);
 
-    const FindReplaceValues& values = findReplace();
-    setWindowTitle(LoadResString(values.ReplaceMode ? 511 : 510));
+    setWindowTitle(LoadResString(values.ReplaceMode ? TextId::ReplaceTitle : TextId::FindTitle));
     m_text[1]->setEnabled(values.ReplaceMode);
     m_check[2]->setEnabled(values.ReplaceMode);
     // Exact phrase is shown with its value but cannot be changed.
@@ -93,39 +92,45 @@ FindReplaceDialog::~FindReplaceDialog()
 
 void FindReplaceDialog::eCheck_Click(int index)
 {
-    FindReplaceValues& values = findReplace();
-    const bool on = m_check[index]->isChecked();
-    switch (index) {
-    case 0:
-        values.MatchCase = on;
+    if (index >= 0 && index < int(std::size(m_check)))
+        storeCheck(Check(index));
+}
+
+void FindReplaceDialog::storeCheck(Check which)
+{
+    const bool on = check(which)->isChecked();
+    switch (which) {
+    case Check::MatchCase:
+        m_values.MatchCase = on;
         break;
-    case 1:
-        values.ExactPhrase = on;
+    case Check::ExactPhrase:
+        m_values.ExactPhrase = on;
         break;
-    case 2:
-        values.RepeatReplace = on;
-        break;
-    default:
+    case Check::Repeat:
+        m_values.RepeatReplace = on;
         break;
     }
 }
 
 void FindReplaceDialog::eButton_Click(int index)
 {
-    if (index == 0) {
-        FindReplaceValues& values = findReplace();
-        const QString find = m_text[0]->text();
-        const QString replacement = m_text[1]->text();
-        if (!trimSpaces(find).isEmpty())
-            values.FindText = find;
-        if (!trimSpaces(replacement).isEmpty())
-            values.ReplaceWith = replacement;
-        if (!trimSpaces(find).isEmpty() && m_returnFind)
-            m_returnFind();
-        accept();
-    } else {
+    if (Button(index) == Button::Ok)
+        confirm();
+    else
         reject();
-    }
+}
+
+void FindReplaceDialog::confirm()
+{
+    const QString find = m_text[0]->text();
+    const QString replacement = m_text[1]->text();
+    if (!trimSpaces(find).isEmpty())
+        m_values.FindText = find;
+    if (!trimSpaces(replacement).isEmpty())
+        m_values.ReplaceWith = replacement;
+    if (!trimSpaces(find).isEmpty() && m_returnFind)
+        m_returnFind();
+    accept();
 }
 
 void FindReplaceDialog::done(int result)

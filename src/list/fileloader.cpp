@@ -1,8 +1,8 @@
 #include "list/fileloader.h"
 
 #include "list/namesplit.h"
-#include "list/spacetrim.h"
 #include "platform/posixfilesystem.h"
+#include "text/spacetrim.h"
 
 #include <QFile>
 

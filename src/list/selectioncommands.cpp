@@ -1,10 +1,10 @@
 #include "list/selectioncommands.h"
 
-#include "ops/globals.h"
-#include "ops/numberparse.h"
+#include "text/numberparse.h"
 
-SelectionCommands::SelectionCommands(ItemStore& store, Platform& platform)
-    : m_store(store), m_platform(platform)
+SelectionCommands::SelectionCommands(ItemStore& store, Platform& platform,
+                                     FindReplaceValues& findValues)
+    : m_store(store), m_platform(platform), m_findValues(findValues)
 {
 }
 
@@ -25,7 +25,7 @@ void SelectionCommands::invert()
 
 void SelectionCommands::containing()
 {
-    findReplace().ReplaceMode = false;
+    m_findValues.ReplaceMode = false;
     m_platform.showFindReplace();
 }
 

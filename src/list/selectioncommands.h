@@ -2,6 +2,7 @@
 
 #include "list/itemstore.h"
 #include "platform/platform.h"
+#include "text/findreplacevalues.h"
 
 #include <QString>
 
@@ -9,7 +10,7 @@
 // change selection marks only, never names, order or count.
 class SelectionCommands {
 public:
-    SelectionCommands(ItemStore& store, Platform& platform);
+    SelectionCommands(ItemStore& store, Platform& platform, FindReplaceValues& findValues);
 
     void SelectAll();
     void selectNone();
@@ -29,4 +30,5 @@ private:
 
     ItemStore& m_store;
     Platform& m_platform;
+    FindReplaceValues& m_findValues;
 };

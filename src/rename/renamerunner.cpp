@@ -1,8 +1,8 @@
 #include "rename/renamerunner.h"
 
-#include "list/spacetrim.h"
 #include "rename/duplicatecheck.h"
 #include "resources/stringtable.h"
+#include "text/spacetrim.h"
 
 #include <QFile>
 
@@ -34,7 +34,8 @@ void RenameRunner::RenameFiles(bool applyAll)
     }
 
     if (DuplicateCheck::markDuplicates(m_store, takesPart)) {
-        m_platform.messageBox(LoadResString(401), LoadResString(400));
+        m_platform.messageBox(LoadResString(TextId::DuplicatesFound),
+                              LoadResString(TextId::ErrorTitle));
         return;
     }
 
@@ -65,7 +66,8 @@ void RenameRunner::RenameFiles(bool applyAll)
     }
 
     if (failed)
-        m_platform.messageBox(LoadResString(402), LoadResString(400));
+        m_platform.messageBox(LoadResString(TextId::RenameFailed),
+                              LoadResString(TextId::ErrorTitle));
 }
 
 void RenameRunner::restoreAll()
