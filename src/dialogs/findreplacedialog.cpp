@@ -28,53 +28,53 @@ FindReplaceDialog::FindReplaceDialog(QWidget* mainWindow, FindReplaceValues& val
     m_label[0] = new QLabel(LoadResString(TextId::FindWhatLabel), this);
     m_label[1] = new QLabel(LoadResString(TextId::ReplaceWithLabel), this);
     m_text[0] = new QLineEdit(this);
-    m_check[1] = new QCheckBox(LoadResString(TextId::ExactPhraseCheck), this);
-    m_check[0] = new QCheckBox(LoadResString(TextId::MatchCaseCheck), this);
+    m_check[int(Check::ExactPhrase)] = new QCheckBox(LoadResString(TextId::ExactPhraseCheck), this);
+    m_check[int(Check::MatchCase)] = new QCheckBox(LoadResString(TextId::MatchCaseCheck), this);
     m_text[1] = new QLineEdit(this);
-    m_button[0] = new QPushButton(LoadResString(TextId::OkButton), this);
-    m_button[1] = new QPushButton(LoadResString(TextId::CancelButton), this);
-    m_check[2] = new QCheckBox(LoadResString(TextId::RepeatCheck), this);
+    m_button[int(Button::Ok)] = new QPushButton(LoadResString(TextId::OkButton), this);
+    m_button[int(Button::Cancel)] = new QPushButton(LoadResString(TextId::CancelButton), this);
+    m_check[int(Check::Repeat)] = new QCheckBox(LoadResString(TextId::RepeatCheck), this);
 
     m_label[0]->setGeometry(Twips::rect(this, 120, 120, 5535, 255));
     m_label[1]->setGeometry(Twips::rect(this, 120, 1080, 5535, 255));
-    m_text[0]->setGeometry(Twips::rect(this, 120, 360, 5535, 285));
-    m_check[1]->setGeometry(Twips::rect(this, 2880, 720, 2775, 255));
-    m_check[0]->setGeometry(Twips::rect(this, 120, 720, 2775, 255));
-    m_text[1]->setGeometry(Twips::rect(this, 120, 1320, 5535, 285));
-    m_button[0]->setGeometry(Twips::rect(this, 3120, 1680, 1215, 375));
-    m_button[1]->setGeometry(Twips::rect(this, 4440, 1680, 1215, 375));
-    m_check[2]->setGeometry(Twips::rect(this, 120, 1680, 2775, 255));
+    findBox()->setGeometry(Twips::rect(this, 120, 360, 5535, 285));
+    check(Check::ExactPhrase)->setGeometry(Twips::rect(this, 2880, 720, 2775, 255));
+    check(Check::MatchCase)->setGeometry(Twips::rect(this, 120, 720, 2775, 255));
+    replaceBox()->setGeometry(Twips::rect(this, 120, 1320, 5535, 285));
+    button(Button::Ok)->setGeometry(Twips::rect(this, 3120, 1680, 1215, 375));
+    button(Button::Cancel)->setGeometry(Twips::rect(this, 4440, 1680, 1215, 375));
+    check(Check::Repeat)->setGeometry(Twips::rect(this, 120, 1680, 2775, 255));
 
-    setTabOrder(m_text[0], m_check[1]);
-    setTabOrder(m_check[1], m_check[0]);
-    setTabOrder(m_check[0], m_text[1]);
-    setTabOrder(m_text[1], m_button[0]);
-    setTabOrder(m_button[0], m_button[1]);
-    setTabOrder(m_button[1], m_check[2]);
+    setTabOrder(findBox(), check(Check::ExactPhrase));
+    setTabOrder(check(Check::ExactPhrase), check(Check::MatchCase));
+    setTabOrder(check(Check::MatchCase), replaceBox());
+    setTabOrder(replaceBox(), button(Button::Ok));
+    setTabOrder(button(Button::Ok), button(Button::Cancel));
+    setTabOrder(button(Button::Cancel), check(Check::Repeat));
 
     // Enter presses OK; Esc rejects the dialog, which is what Cancel does.
-    m_button[0]->setDefault(true);
-    m_button[0]->setAutoDefault(true);
-    m_button[1]->setAutoDefault(false);
+    button(Button::Ok)->setDefault(true);
+    button(Button::Ok)->setAutoDefault(true);
+    button(Button::Cancel)->setAutoDefault(false);
 
     setWindowTitle(LoadResString(values.ReplaceMode ? TextId::ReplaceTitle : TextId::FindTitle));
-    m_text[1]->setEnabled(values.ReplaceMode);
-    m_check[2]->setEnabled(values.ReplaceMode);
+    replaceBox()->setEnabled(values.ReplaceMode);
+    check(Check::Repeat)->setEnabled(values.ReplaceMode);
     // Exact phrase is shown with its value but cannot be changed.
-    m_check[1]->setEnabled(false);
+    check(Check::ExactPhrase)->setEnabled(false);
 
-    m_text[0]->setText(values.FindText);
-    m_check[0]->setChecked(values.MatchCase);
-    m_check[1]->setChecked(values.ExactPhrase);
-    m_text[1]->setText(values.ReplaceWith);
-    m_check[2]->setChecked(values.RepeatReplace);
+    findBox()->setText(values.FindText);
+    check(Check::MatchCase)->setChecked(values.MatchCase);
+    check(Check::ExactPhrase)->setChecked(values.ExactPhrase);
+    replaceBox()->setText(values.ReplaceWith);
+    check(Check::Repeat)->setChecked(values.RepeatReplace);
 
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < int(std::size(m_check)); ++i)
         connect(m_check[i], &QCheckBox::toggled, this, [this, i] { eCheck_Click(i); });
-    for (int i = 0; i < 2; ++i)
+    for (int i = 0; i < int(std::size(m_button)); ++i)
         connect(m_button[i], &QPushButton::clicked, this, [this, i] { eButton_Click(i); });
 
-    m_text[0]->setFocus();
+    findBox()->setFocus();
 
     if (m_mainWindow) {
         // Keep the dialog above the main window and open it over its middle.
@@ -122,8 +122,8 @@ void FindReplaceDialog::eButton_Click(int index)
 
 void FindReplaceDialog::confirm()
 {
-    const QString find = m_text[0]->text();
-    const QString replacement = m_text[1]->text();
+    const QString find = findBox()->text();
+    const QString replacement = replaceBox()->text();
     if (!trimSpaces(find).isEmpty())
         m_values.FindText = find;
     if (!trimSpaces(replacement).isEmpty())
