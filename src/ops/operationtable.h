@@ -48,6 +48,7 @@ struct OperationRule {
     ParameterKind parameter;
     OperationPrompt prompt;
     // Turns the proposed name s of item i into the new s, or writes the item's NewExt.
+    // Null for FindDialog, whose parameter never lets the visit run.
     void (*step)(const OperationParameter& parameter, ItemStore& store, int i, QString& s);
 };
 
