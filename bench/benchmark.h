@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ops/opcode.h"
+#include "text/findreplacevalues.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -28,5 +31,5 @@ class ItemStore;
 // Times ModifyItems(op) over the store with a real list view shown offscreen (unless
 // withView is false), the prompt answered with answer. Each run starts from the names on
 // disk; the timing covers the operation and one repaint of the view.
-void benchModifyItems(ItemStore& store, quint8 op, const QString& answer, const QString& label,
-                      bool withView = true);
+void benchModifyItems(ItemStore& store, OpCode op, const QString& answer, const QString& label,
+                      bool withView = true, const FindReplaceValues& findValues = {});

@@ -20,7 +20,7 @@ void fill(ItemStore& store)
     }
 }
 
-void benchCode(quint8 op, const QString& formation, const QString& label, bool withView = true)
+void benchCode(OpCode op, const QString& formation, const QString& label, bool withView = true)
 {
     ItemStore store;
     fill(store);
@@ -29,10 +29,11 @@ void benchCode(quint8 op, const QString& formation, const QString& label, bool w
 }
 
 BenchRegistrar reg("enumeration", [] {
-    benchCode(36, QStringLiteral("$$ - %%"),
+    benchCode(OpCode::EnumeratePathFilename, QStringLiteral("$$ - %%"),
               QStringLiteral("code 36, 32767 selected in 1000 folders, view shown"));
-    benchCode(36, QStringLiteral("$$ - %%"), QStringLiteral("code 36, no view"), false);
-    benchCode(35, QStringLiteral("$ - %%"),
+    benchCode(OpCode::EnumeratePathFilename, QStringLiteral("$$ - %%"),
+              QStringLiteral("code 36, no view"), false);
+    benchCode(OpCode::EnumerateAsPath, QStringLiteral("$ - %%"),
               QStringLiteral("code 35, 32767 selected in 1000 folders, view shown"));
 });
 

@@ -6,8 +6,8 @@
 
 #include <QApplication>
 
-void benchModifyItems(ItemStore& store, quint8 op, const QString& answer, const QString& label,
-                      bool withView)
+void benchModifyItems(ItemStore& store, OpCode op, const QString& answer, const QString& label,
+                      bool withView, const FindReplaceValues& findValues)
 {
     FileListView view(store);
     view.resize(600, 800);
@@ -17,7 +17,8 @@ void benchModifyItems(ItemStore& store, quint8 op, const QString& answer, const 
 
     ScriptedPlatform platform;
     EnumSwitches switches;
-    OperationEngine engine(store, platform, switches);
+    FindReplaceValues values = findValues;
+    OperationEngine engine(store, platform, switches, values);
     const BenchStats stats = timeRuns(
         9,
         [&] {

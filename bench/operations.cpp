@@ -1,14 +1,14 @@
 #include "benchmark.h"
 
 #include "list/itemstore.h"
-#include "ops/globals.h"
 
 namespace {
 
 constexpr int ItemTotal = 32767;
 
 // A full list with every other line selected.
-void benchCode(quint8 op, const QString& answer, const QString& label)
+void benchCode(OpCode op, const QString& answer, const QString& label,
+               const FindReplaceValues& findValues = {})
 {
     ItemStore store;
     {
@@ -24,23 +24,21 @@ void benchCode(quint8 op, const QString& answer, const QString& label)
         for (int i = 0; i < ItemTotal; i += 2)
             store.setSelected(i, true);
     }
-    benchModifyItems(store, op, answer, label);
+    benchModifyItems(store, op, answer, label, true, findValues);
 }
 
 const BenchRegistrar reg("operations", [] {
-    benchCode(23, QStringLiteral(" (live)"),
+    benchCode(OpCode::AddToEnd, QStringLiteral(" (live)"),
               QStringLiteral("ModifyItems 23 add to end, 32767 items, half selected"));
 
-    FindReplaceValues& values = findReplace();
-    const FindReplaceValues saved = values;
+    FindReplaceValues values;
     values.ReplaceMode = true;
     values.FindText = QStringLiteral("_");
     values.ReplaceWith = QStringLiteral(" ");
     values.MatchCase = false;
     values.RepeatReplace = true;
-    benchCode(200, QString(),
-              QStringLiteral("ModifyItems 200 replace _ by space, Repeat on, same"));
-    values = saved;
+    benchCode(OpCode::ReplaceWithFindValues, QString(),
+              QStringLiteral("ModifyItems 200 replace _ by space, Repeat on, same"), values);
 });
 
 } // namespace

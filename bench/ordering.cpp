@@ -3,7 +3,6 @@
 #include "app/filelistview.h"
 #include "list/listordering.h"
 #include "list/selectioncommands.h"
-#include "ops/globals.h"
 #include "ops/operationengine.h"
 #include "scriptedplatform.h"
 
@@ -51,11 +50,12 @@ void run()
 
     ScriptedPlatform platform;
     EnumSwitches switches;
-    OperationEngine engine(store, platform, switches);
+    FindReplaceValues findValues;
+    OperationEngine engine(store, platform, switches, findValues);
     ListOrdering ordering(store, platform);
-    SelectionCommands selection(store, platform);
+    SelectionCommands selection(store, platform, findValues);
     platform.onShowFindReplace = [&] {
-        findReplace().FindText = QStringLiteral("Title 12");
+        findValues.FindText = QStringLiteral("Title 12");
         engine.ReturnFind();
     };
 

@@ -3,7 +3,6 @@
 #include "app/filelistview.h"
 #include "app/mainwindow.h"
 #include "dialogs/findreplacedialog.h"
-#include "ops/globals.h"
 #include "scriptedplatform.h"
 
 #include <QAction>

@@ -14,8 +14,8 @@ QString firstLine(int major, int minor, int revision)
 {
     const QString version = versionText(major, minor);
     if (revision == 0)
-        return LoadResString(101).replace(QLatin1Char('$'), version);
-    return LoadResString(102)
+        return LoadResString(TextId::VersionLine).replace(QLatin1Char('$'), version);
+    return LoadResString(TextId::BetaVersionLine)
         .replace(QLatin1Char('$'), version)
         .replace(QLatin1Char('%'), QString::number(revision));
 }
@@ -23,14 +23,14 @@ QString firstLine(int major, int minor, int revision)
 QString message(int major, int minor, int revision)
 {
     QString text = firstLine(major, minor, revision);
-    for (int id : {103, 104, 105})
+    for (TextId id : {TextId::AboutPurpose, TextId::AboutLicence, TextId::AboutWarranty})
         text += QChar(13) + LoadResString(id);
     return text;
 }
 
 QString title()
 {
-    return LoadResString(109);
+    return LoadResString(TextId::AboutTitle);
 }
 
 } // namespace InfoBox

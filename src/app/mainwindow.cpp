@@ -2,8 +2,8 @@
 
 #include "app/filelistview.h"
 #include "app/infobox.h"
-#include "app/twips.h"
 #include "dialogs/findreplacedialog.h"
+#include "dialogs/twips.h"
 #include "ops/enumeration.h"
 #include "platform/posixfilesystem.h"
 #include "platform/qtuserinteraction.h"
@@ -33,6 +33,7 @@ MainWindow::MainWindow(QWidget* parent)
       m_fileSystem(*m_ownFileSystem), m_interaction(*m_ownInteraction)
 {
     buildControls();
+    connectMenus();
     Form_Load();
 }
 
@@ -40,6 +41,7 @@ MainWindow::MainWindow(FileSystem& fileSystem, UserInteraction& interaction, QWi
     : QWidget(parent), m_fileSystem(fileSystem), m_interaction(interaction)
 {
     buildControls();
+    connectMenus();
     Form_Load();
 }
 
@@ -76,21 +78,31 @@ void MainWindow::buildControls()
             Twips::rect(this, 120, i < 3 ? windowTops[i] : stripTops[i], 1215, 375));
         connect(m_button[i], &QPushButton::clicked, this, [this, i] { eButton_Click(i); });
     }
-    m_button[0]->setEnabled(false);
+    button(Button::AddFiles)->setEnabled(false);
 
-    m_check[0] = new QCheckBox(QStringLiteral("Remove items from &list after renaming"), m_strip);
-    m_check[0]->setGeometry(Twips::rect(this, 1440, 2280, 5535, 255));
-    m_check[0]->setChecked(true);
-    m_check[1] = new QCheckBox(QStringLiteral("Allways on top"), m_strip);
-    m_check[1]->setGeometry(Twips::rect(this, 1440, 2520, 5535, 255));
+    m_check[int(Check::RemoveAfterRename)] =
+        new QCheckBox(QStringLiteral("Remove items from &list after renaming"), m_strip);
+    check(Check::RemoveAfterRename)->setGeometry(Twips::rect(this, 1440, 2280, 5535, 255));
+    check(Check::RemoveAfterRename)->setChecked(true);
+    m_check[int(Check::AlwaysOnTop)] = new QCheckBox(QStringLiteral("Allways on top"), m_strip);
+    check(Check::AlwaysOnTop)->setGeometry(Twips::rect(this, 1440, 2520, 5535, 255));
     for (int i = 0; i < 2; ++i) {
         m_check[i]->setObjectName(QStringLiteral("eCheck(%1)").arg(i));
         connect(m_check[i], &QCheckBox::clicked, this, [this, i] { eCheck_Click(i); });
     }
 
-    QWidget* const order[] = {m_list,      m_button[0], m_button[1], m_button[2],
-                              m_button[6], m_button[5], m_button[4], m_button[3],
-                              m_button[7], m_check[0],  m_button[8], m_check[1]};
+    QWidget* const order[] = {m_list,
+                              button(Button::AddFiles),
+                              button(Button::AddDirectory),
+                              button(Button::Modify),
+                              button(Button::ClearList),
+                              button(Button::RestoreAll),
+                              button(Button::SortList),
+                              button(Button::ApplyAll),
+                              button(Button::Info),
+                              check(Check::RemoveAfterRename),
+                              button(Button::Quit),
+                              check(Check::AlwaysOnTop)};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -111,14 +123,52 @@ void MainWindow::buildControls()
             m_loader.requestStop();
     });
 
-    m_menus.action(QStringLiteral("mEnumSettings"), 0)->setChecked(true);
+    m_menus.action(QStringLiteral("mEnumSettings"), int(EnumSwitch::FixedWidthNumbers))
+        ->setChecked(true);
+}
+
+void MainWindow::connectMenus()
+{
+    const auto single = [this](const char* name, void (MainWindow::*handler)()) {
+        connect(m_menus.action(QString::fromLatin1(name)), &QAction::triggered, this,
+                [this, handler] { (this->*handler)(); });
+    };
+    const auto array = [this](const char* name, int count, void (MainWindow::*handler)(int)) {
+        for (int i = 0; i < count; ++i) {
+            // The separator line among the music entries has an index but no entry.
+            if (QAction* action = m_menus.action(QString::fromLatin1(name), i))
+                connect(action, &QAction::triggered, this,
+                        [this, handler, i] { (this->*handler)(i); });
+        }
+    };
+    single("mFManual", &MainWindow::mFManual_Click);
+    single("mFApply", &MainWindow::mFApply_Click);
+    single("mSAll", &MainWindow::mSAll_Click);
+    array("mSSel", 4, &MainWindow::mSSel_Click);
+    single("mSNone", &MainWindow::mSNone_Click);
+    array("mSortSel", 7, &MainWindow::mSortSel_Click);
+    single("mInvertSel", &MainWindow::mInvertSel_Click);
+    array("mFDef", 5, &MainWindow::mFDef_Click);
+    array("mNumbers", 7, &MainWindow::mNumbers_Click);
+    array("mEnumSettings", 3, &MainWindow::mEnumSettings_Click);
+    array("mFCutX", 4, &MainWindow::mFCutX_Click);
+    array("mFCropx", 4, &MainWindow::mFCropx_Click);
+    array("mFCase", 4, &MainWindow::mFCase_Click);
+    array("mFMP3", 10, &MainWindow::mFMP3_Click);
+    single("mFCustom", &MainWindow::mFCustom_Click);
+    array("mEExt", 2, &MainWindow::mEExt_Click);
+    single("mFChangeExt", &MainWindow::mFChangeExt_Click);
+    single("mFRestore", &MainWindow::mFRestore_Click);
+    single("mRemove", &MainWindow::mRemove_Click);
+    array("mSort", 7, &MainWindow::mSort_Click);
+    single("mInvertList", &MainWindow::mInvertList_Click);
 }
 
 void MainWindow::Form_Load()
 {
     m_renamer.RemoveAfterRename = true;
     m_switches.FixedWidthNumbers = true;
-    setWindowTitle(LoadResString(100));
+    setWindowTitle(LoadResString(TextId::AppTitle));
     Form_Resize();
 }
 
@@ -169,14 +219,15 @@ bool MainWindow::dispatch(const char* handler, int index)
 
 void MainWindow::runScan(const std::function<void()>& scan)
 {
-    for (int i = 1; i <= 6; ++i)
+    // Add directory to Clear list, the buttons that change the list.
+    for (int i = int(Button::AddDirectory); i <= int(Button::ClearList); ++i)
         m_button[i]->setEnabled(false);
     // Pending events run during the scan; guard against the window going away meanwhile.
     const QPointer<MainWindow> self(this);
     scan();
     if (!self)
         return;
-    for (int i = 1; i <= 6; ++i)
+    for (int i = int(Button::AddDirectory); i <= int(Button::ClearList); ++i)
         m_button[i]->setEnabled(true);
     if (m_closeAfterScan) {
         m_closeAfterScan = false;
@@ -197,7 +248,7 @@ void MainWindow::openFindReplace()
         m_findReplace->activateWindow();
         return;
     }
-    m_findReplace = new FindReplaceDialog(this, [this] { ReturnFind(); });
+    m_findReplace = new FindReplaceDialog(this, m_findValues, [this] { ReturnFind(); });
     m_findReplace->show();
 }
 
@@ -206,57 +257,70 @@ void MainWindow::ReturnFind()
     m_engine.ReturnFind();
 }
 
-void MainWindow::ModifyItems(quint8 op)
+void MainWindow::ModifyItems(OpCode op)
 {
-    Q_EMIT operationRequested(op);
+    Q_EMIT operationRequested(int(op));
     m_engine.ModifyItems(op);
 }
 
 void MainWindow::eButton_Click(int index)
 {
-    switch (index) {
-    case 1:
+    buttonClicked(Button(index));
+}
+
+void MainWindow::buttonClicked(Button which)
+{
+    switch (which) {
+    case Button::AddDirectory:
         if (commandsAllowed())
             runScan([this] { m_loader.addDirectoryCommand(); });
         break;
-    case 2:
+    case Button::Modify:
         if (commandsAllowed())
             popUp(m_menus.itemMenu());
         break;
-    case 3:
+    case Button::ApplyAll:
         if (commandsAllowed())
             m_renamer.RenameFiles(true);
         break;
-    case 4:
+    case Button::SortList:
         if (commandsAllowed())
             popUp(m_menus.listMenu());
         break;
-    case 5:
+    case Button::RestoreAll:
         if (commandsAllowed())
             m_renamer.restoreAll();
         break;
-    case 6:
+    case Button::ClearList:
         if (commandsAllowed())
             m_loader.clearList();
         break;
-    case 7:
+    case Button::Info:
         showInfo();
         break;
-    case 8:
+    case Button::Quit:
         close();
         break;
-    default: // 0, "Add files...", is disabled and has no action.
+    case Button::AddFiles: // disabled, without an action
         break;
     }
 }
 
 void MainWindow::eCheck_Click(int index)
 {
-    const bool on = m_check[index]->isChecked();
-    if (index == 0)
-        m_renamer.RemoveAfterRename = on;
-    else if (index == 1)
-        setAlwaysOnTop(on);
+    checkClicked(Check(index));
+}
+
+void MainWindow::checkClicked(Check which)
+{
+    switch (which) {
+    case Check::RemoveAfterRename:
+        m_renamer.RemoveAfterRename = check(which)->isChecked();
+        break;
+    case Check::AlwaysOnTop:
+        setAlwaysOnTop(check(which)->isChecked());
+        break;
+    }
 }
 
 void MainWindow::setAlwaysOnTop(bool on)
@@ -313,22 +377,12 @@ void MainWindow::mSSel_Click(int index)
 {
     if (!dispatch("mSSel_Click", index))
         return;
-    switch (index) {
-    case 0:
-        m_selection.invert();
-        break;
-    case 1:
-        m_selection.containing();
-        break;
-    case 2:
-        m_selection.minLength();
-        break;
-    case 3:
-        m_selection.maxLength();
-        break;
-    default:
-        break;
-    }
+    // The entries of the Select submenu's array, in menu order.
+    static constexpr void (SelectionCommands::*commands[])() = {
+        &SelectionCommands::invert, &SelectionCommands::containing, &SelectionCommands::minLength,
+        &SelectionCommands::maxLength};
+    if (index >= 0 && index < int(std::size(commands)))
+        (m_selection.*commands[index])();
 }
 
 void MainWindow::mSNone_Click()
@@ -352,20 +406,20 @@ void MainWindow::mInvertSel_Click()
 void MainWindow::mFDef_Click(int index)
 {
     if (dispatch("mFDef_Click", index))
-        ModifyItems(quint8(20 + index));
+        ModifyItems(opCodeAt(OpCode::CutFirstWord, index));
 }
 
 void MainWindow::mNumbers_Click(int index)
 {
     if (dispatch("mNumbers_Click", index))
-        ModifyItems(quint8(30 + index));
+        ModifyItems(opCodeAt(OpCode::AddNumbers, index));
 }
 
 void MainWindow::mEnumSettings_Click(int index)
 {
     if (!dispatch("mEnumSettings_Click", index))
         return;
-    const std::optional<bool> on = Enumeration::toggleSwitch(m_switches, index);
+    const std::optional<bool> on = Enumeration::toggleSwitch(m_switches, EnumSwitch(index));
     if (on)
         m_menus.action(QStringLiteral("mEnumSettings"), index)->setChecked(*on);
 }
@@ -373,49 +427,49 @@ void MainWindow::mEnumSettings_Click(int index)
 void MainWindow::mFCutX_Click(int index)
 {
     if (dispatch("mFCutX_Click", index))
-        ModifyItems(quint8(40 + index));
+        ModifyItems(opCodeAt(OpCode::CutFirstChars, index));
 }
 
 void MainWindow::mFCropx_Click(int index)
 {
     if (dispatch("mFCropx_Click", index))
-        ModifyItems(quint8(50 + index));
+        ModifyItems(opCodeAt(OpCode::CutBeforeExpression, index));
 }
 
 void MainWindow::mFCase_Click(int index)
 {
     if (dispatch("mFCase_Click", index))
-        ModifyItems(quint8(60 + index));
+        ModifyItems(opCodeAt(OpCode::SmartCase, index));
 }
 
 void MainWindow::mFMP3_Click(int index)
 {
     if (dispatch("mFMP3_Click", index))
-        ModifyItems(quint8(70 + index));
+        ModifyItems(opCodeAt(OpCode::CutArtist, index));
 }
 
 void MainWindow::mFCustom_Click()
 {
     if (dispatch("mFCustom_Click"))
-        ModifyItems(80);
+        ModifyItems(OpCode::CustomGeneration);
 }
 
 void MainWindow::mEExt_Click(int index)
 {
     if (dispatch("mEExt_Click", index))
-        ModifyItems(quint8(90 + index));
+        ModifyItems(opCodeAt(OpCode::ExtensionUppercase, index));
 }
 
 void MainWindow::mFChangeExt_Click()
 {
     if (dispatch("mFChangeExt_Click"))
-        ModifyItems(99);
+        ModifyItems(OpCode::ChangeExtension);
 }
 
 void MainWindow::mFRestore_Click()
 {
     if (dispatch("mFRestore_Click"))
-        ModifyItems(100);
+        ModifyItems(OpCode::RestoreName);
 }
 
 void MainWindow::mRemove_Click()

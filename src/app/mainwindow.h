@@ -6,11 +6,13 @@
 #include "list/itemstore.h"
 #include "list/listordering.h"
 #include "list/selectioncommands.h"
-#include "ops/globals.h"
+#include "ops/opcode.h"
 #include "ops/operationengine.h"
 #include "platform/filesystem.h"
 #include "platform/userinteraction.h"
 #include "rename/renamerunner.h"
+#include "text/enumswitches.h"
+#include "text/findreplacevalues.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -24,14 +26,29 @@ class QMenu;
 class QPushButton;
 
 // The program's one window: the list, the nine buttons, the two check boxes and the two
-// popup menus. It owns the item store, the switches and the commands that work on them,
-// and dispatches every button, check box, list event and menu entry to its command.
+// popup menus. It owns the item store, the switches, the find and replace values and the
+// commands that work on them, and dispatches every button, check box, list event and menu entry to
+// its command.
 //
 // While a folder scan runs, commands that change the list do nothing; Esc or closing
 // the window ends the scan early (what was found stays).
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
+    // The nine buttons and the two check boxes, in the order of their control arrays.
+    enum class Button {
+        AddFiles,
+        AddDirectory,
+        Modify,
+        ApplyAll,
+        SortList,
+        RestoreAll,
+        ClearList,
+        Info,
+        Quit,
+    };
+    enum class Check { RemoveAfterRename, AlwaysOnTop };
+
     // The application's window, complete as it stands: it owns the real file system and
     // the Qt dialogs, whose find and replace dialog is this window's own.
     explicit MainWindow(QWidget* parent = nullptr);
@@ -45,9 +62,10 @@ public:
     FileLoader& loader() { return m_loader; }
     RenameRunner& renamer() { return m_renamer; }
     const EnumSwitches& switches() const { return m_switches; }
+    FindReplaceValues& findValues() { return m_findValues; }
     PopupMenus& menus() { return m_menus; }
-    QPushButton* button(int index) const { return m_button[index]; }
-    QCheckBox* check(int index) const { return m_check[index]; }
+    QPushButton* button(Button which) const { return m_button[int(which)]; }
+    QCheckBox* check(Check which) const { return m_check[int(which)]; }
     QWidget* strip() const { return m_strip; }
     // The open find and replace dialog, or null.
     FindReplaceDialog* findReplaceDialog() const { return m_findReplace; }
@@ -58,9 +76,10 @@ public:
     // Called by the find and replace dialog's OK.
     void ReturnFind();
     // Every rename operation of the menus passes here.
-    void ModifyItems(quint8 op);
+    void ModifyItems(OpCode op);
 
-    // Handlers of the controls and menu arrays; array handlers receive the index.
+    // Handlers of the controls and menu arrays; array handlers receive the index and pass
+    // it on as the command it stands for.
     void eButton_Click(int index);
     void eCheck_Click(int index);
     void eList_DblClick();
@@ -91,7 +110,7 @@ public:
     void popUp(QMenu* menu);
 
 Q_SIGNALS:
-    // Emitted before ModifyItems runs the operation with this code.
+    // Emitted before ModifyItems runs the operation with this code (an OpCode value).
     void operationRequested(int op);
     // Emitted by every menu and list command before it runs: its handler's name and the
     // index within its menu array (-1 for single entries).
@@ -107,6 +126,9 @@ private:
     void Form_Load();
     void Form_Resize();
     void buildControls();
+    void connectMenus();
+    void buttonClicked(Button which);
+    void checkClicked(Check which);
     // False while a scan runs or the window is disabled: commands that change the list
     // must not run then.
     bool commandsAllowed() const;
@@ -123,10 +145,11 @@ private:
     UserInteraction& m_interaction;
     ItemStore m_store;
     EnumSwitches m_switches;
+    FindReplaceValues m_findValues;
     FileLoader m_loader{m_store, m_fileSystem, m_interaction};
     ListOrdering m_ordering{m_store, m_interaction};
-    SelectionCommands m_selection{m_store, m_interaction};
-    OperationEngine m_engine{m_store, m_interaction, m_switches};
+    SelectionCommands m_selection{m_store, m_interaction, m_findValues};
+    OperationEngine m_engine{m_store, m_interaction, m_switches, m_findValues};
     RenameRunner m_renamer{m_store, m_fileSystem, m_interaction};
 
     FileListView* m_list = nullptr;

@@ -1,9 +1,8 @@
 #include "app/popupmenus.h"
 
-#include "app/mainwindow.h"
-
 #include <QAction>
 #include <QMenu>
+#include <QWidget>
 
 namespace {
 
@@ -14,7 +13,7 @@ QString entryName(const QString& name, int index)
 
 } // namespace
 
-PopupMenus::PopupMenus(MainWindow& window) : m_window(window)
+PopupMenus::PopupMenus(QWidget& window) : m_window(window)
 {
     buildItemMenu();
     buildListMenu();
@@ -32,7 +31,7 @@ QAction* PopupMenus::action(const QString& name, int index) const
 }
 
 QAction* PopupMenus::add(QMenu* menu, const QString& name, int index, const QString& caption,
-                         std::function<void()> handler, const QKeySequence& shortcut)
+                         const QKeySequence& shortcut)
 {
     QAction* action = menu->addAction(caption);
     action->setObjectName(entryName(name, index));
@@ -41,9 +40,6 @@ QAction* PopupMenus::add(QMenu* menu, const QString& name, int index, const QStr
         action->setShortcutContext(Qt::WindowShortcut);
         m_window.addAction(action);
     }
-    if (handler)
-        QObject::connect(action, &QAction::triggered, &m_window,
-                         [handler = std::move(handler)] { handler(); });
     m_actions.insert(action->objectName(), action);
     return action;
 }
@@ -51,29 +47,26 @@ QAction* PopupMenus::add(QMenu* menu, const QString& name, int index, const QStr
 QAction* PopupMenus::addDisabled(QMenu* menu, const QString& name, int index,
                                  const QString& caption, const QKeySequence& shortcut)
 {
-    QAction* action = add(menu, name, index, caption, {}, shortcut);
+    QAction* action = add(menu, name, index, caption, shortcut);
     action->setEnabled(false);
     return action;
 }
 
 void PopupMenus::buildItemMenu()
 {
-    MainWindow& w = m_window;
-    m_itemMenu = new QMenu(&w);
+    m_itemMenu = new QMenu(&m_window);
     m_itemMenu->setObjectName(QStringLiteral("mF"));
     QMenu* const mF = m_itemMenu;
 
-    QAction* manual = add(mF, QStringLiteral("mFManual"), -1, QStringLiteral("Enter manual..."),
-                          [&w] { w.mFManual_Click(); });
+    QAction* manual = add(mF, QStringLiteral("mFManual"), -1, QStringLiteral("Enter manual..."));
     mF->setDefaultAction(manual);
     mF->addSeparator();
-    add(mF, QStringLiteral("mFApply"), -1, QStringLiteral("Apply"), [&w] { w.mFApply_Click(); });
+    add(mF, QStringLiteral("mFApply"), -1, QStringLiteral("Apply"));
     mF->addSeparator();
 
     QMenu* mS = mF->addMenu(QStringLiteral("Select"));
     mS->setObjectName(QStringLiteral("mS"));
-    add(
-        mS, QStringLiteral("mSAll"), -1, QStringLiteral("&All"), [&w] { w.mSAll_Click(); },
+    add(mS, QStringLiteral("mSAll"), -1, QStringLiteral("&All"),
         QKeySequence(Qt::CTRL | Qt::Key_A));
     mS->addSeparator();
     const QString selCaptions[] = {QStringLiteral("&Invert"), QStringLiteral("&Containing..."),
@@ -82,15 +75,12 @@ void PopupMenus::buildItemMenu()
                                     QKeySequence(Qt::CTRL | Qt::Key_F), QKeySequence(),
                                     QKeySequence()};
     for (int i = 0; i < 4; ++i)
-        add(
-            mS, QStringLiteral("mSSel"), i, selCaptions[i], [&w, i] { w.mSSel_Click(i); },
-            selKeys[i]);
+        add(mS, QStringLiteral("mSSel"), i, selCaptions[i], selKeys[i]);
     mS->addSeparator();
     addDisabled(mS, QStringLiteral("mSSelExt"), -1, QStringLiteral("With extension"),
                 QKeySequence(Qt::CTRL | Qt::Key_E));
     mS->addSeparator();
-    add(
-        mS, QStringLiteral("mSNone"), -1, QStringLiteral("&None"), [&w] { w.mSNone_Click(); },
+    add(mS, QStringLiteral("mSNone"), -1, QStringLiteral("&None"),
         QKeySequence(Qt::CTRL | Qt::Key_N));
 
     addDisabled(mF, QStringLiteral("mMove"), 0, QStringLiteral("Move up"),
@@ -106,11 +96,9 @@ void PopupMenus::buildItemMenu()
         QStringLiteral("Sort by filename"),           QStringLiteral("Sort by extension"),
         QStringLiteral("Sort by path / extension")};
     for (int i = 0; i < 7; ++i)
-        add(mFSort, QStringLiteral("mSortSel"), i, sortSelCaptions[i],
-            [&w, i] { w.mSortSel_Click(i); });
+        add(mFSort, QStringLiteral("mSortSel"), i, sortSelCaptions[i]);
     mFSort->addSeparator();
-    add(mFSort, QStringLiteral("mInvertSel"), -1, QStringLiteral("Inverse"),
-        [&w] { w.mInvertSel_Click(); });
+    add(mFSort, QStringLiteral("mInvertSel"), -1, QStringLiteral("Inverse"));
     mF->addSeparator();
 
     const QString defCaptions[] = {QStringLiteral("Cut first word"),
@@ -118,7 +106,7 @@ void PopupMenus::buildItemMenu()
                                    QStringLiteral("Insert at beginning..."),
                                    QStringLiteral("Add to end..."), QStringLiteral("Replace...")};
     for (int i = 0; i < 5; ++i)
-        add(mF, QStringLiteral("mFDef"), i, defCaptions[i], [&w, i] { w.mFDef_Click(i); });
+        add(mF, QStringLiteral("mFDef"), i, defCaptions[i]);
 
     QMenu* mFMore = mF->addMenu(QStringLiteral("More"));
     mFMore->setObjectName(QStringLiteral("mFMore"));
@@ -130,8 +118,7 @@ void PopupMenus::buildItemMenu()
                                       QStringLiteral("Enumerate as path..."),
                                       QStringLiteral("Enumerate path / filename...")};
     for (int i = 0; i < 7; ++i) {
-        QAction* a = add(mFMore, QStringLiteral("mNumbers"), i, numberCaptions[i],
-                         [&w, i] { w.mNumbers_Click(i); });
+        QAction* a = add(mFMore, QStringLiteral("mNumbers"), i, numberCaptions[i]);
         a->setEnabled(i > 4);
     }
     mFMore->addSeparator();
@@ -139,8 +126,7 @@ void PopupMenus::buildItemMenu()
                                     QStringLiteral("Include 0 when enumerating"),
                                     QStringLiteral("Inverse enumeration")};
     for (int i = 0; i < 3; ++i) {
-        QAction* a = add(mFMore, QStringLiteral("mEnumSettings"), i, enumCaptions[i],
-                         [&w, i] { w.mEnumSettings_Click(i); });
+        QAction* a = add(mFMore, QStringLiteral("mEnumSettings"), i, enumCaptions[i]);
         a->setCheckable(true);
     }
     mFMore->addSeparator();
@@ -148,14 +134,13 @@ void PopupMenus::buildItemMenu()
         QStringLiteral("Cut first x characters..."), QStringLiteral("Cut last x characters..."),
         QStringLiteral("Crop first x characters..."), QStringLiteral("Crop last x characters...")};
     for (int i = 0; i < 4; ++i)
-        add(mFMore, QStringLiteral("mFCutX"), i, cutXCaptions[i], [&w, i] { w.mFCutX_Click(i); });
+        add(mFMore, QStringLiteral("mFCutX"), i, cutXCaptions[i]);
     mFMore->addSeparator();
     const QString cropXCaptions[] = {
         QStringLiteral("Cut before expression..."), QStringLiteral("Cut after expression..."),
         QStringLiteral("Crop before expression..."), QStringLiteral("Crop after expression...")};
     for (int i = 0; i < 4; ++i) {
-        QAction* a = add(mFMore, QStringLiteral("mFCropx"), i, cropXCaptions[i],
-                         [&w, i] { w.mFCropx_Click(i); });
+        QAction* a = add(mFMore, QStringLiteral("mFCropx"), i, cropXCaptions[i]);
         a->setEnabled(false);
     }
 
@@ -165,8 +150,7 @@ void PopupMenus::buildItemMenu()
         QStringLiteral("Smart case"), QStringLiteral("Upper-Lower-Case"),
         QStringLiteral("All Uppercase"), QStringLiteral("All Lowercase")};
     for (int i = 0; i < 4; ++i) {
-        QAction* a =
-            add(mC, QStringLiteral("mFCase"), i, caseCaptions[i], [&w, i] { w.mFCase_Click(i); });
+        QAction* a = add(mC, QStringLiteral("mFCase"), i, caseCaptions[i]);
         a->setEnabled(i > 1);
     }
 
@@ -187,36 +171,30 @@ void PopupMenus::buildItemMenu()
             mM->addSeparator();
             continue;
         }
-        QAction* a =
-            add(mM, QStringLiteral("mFMP3"), i, mp3Captions[i], [&w, i] { w.mFMP3_Click(i); });
+        QAction* a = add(mM, QStringLiteral("mFMP3"), i, mp3Captions[i]);
         a->setEnabled(i != 5);
     }
     mF->addSeparator();
-    add(mF, QStringLiteral("mFCustom"), -1, QStringLiteral("Custom generation..."), [&w] {
-        w.mFCustom_Click();
-    })->setEnabled(false);
+    add(mF, QStringLiteral("mFCustom"), -1, QStringLiteral("Custom generation..."))
+        ->setEnabled(false);
     mF->addSeparator();
 
     QMenu* mE = mF->addMenu(QStringLiteral("Extension"));
     mE->setObjectName(QStringLiteral("mE"));
     const QString extCaptions[] = {QStringLiteral("Uppercase"), QStringLiteral("Lowercase")};
     for (int i = 0; i < 2; ++i)
-        add(mE, QStringLiteral("mEExt"), i, extCaptions[i], [&w, i] { w.mEExt_Click(i); });
+        add(mE, QStringLiteral("mEExt"), i, extCaptions[i]);
     mE->addSeparator();
-    add(mE, QStringLiteral("mFChangeExt"), -1, QStringLiteral("Change..."),
-        [&w] { w.mFChangeExt_Click(); });
+    add(mE, QStringLiteral("mFChangeExt"), -1, QStringLiteral("Change..."));
     mF->addSeparator();
-    add(mF, QStringLiteral("mFRestore"), -1, QStringLiteral("Restore name"),
-        [&w] { w.mFRestore_Click(); });
+    add(mF, QStringLiteral("mFRestore"), -1, QStringLiteral("Restore name"));
     mF->addSeparator();
-    add(mF, QStringLiteral("mRemove"), -1, QStringLiteral("Remove from list"),
-        [&w] { w.mRemove_Click(); });
+    add(mF, QStringLiteral("mRemove"), -1, QStringLiteral("Remove from list"));
 }
 
 void PopupMenus::buildListMenu()
 {
-    MainWindow& w = m_window;
-    m_listMenu = new QMenu(&w);
+    m_listMenu = new QMenu(&m_window);
     m_listMenu->setObjectName(QStringLiteral("mSortList"));
     const QString captions[] = {
         QStringLiteral("Sort by full name"),          QStringLiteral("Sort by path/filename"),
@@ -224,8 +202,7 @@ void PopupMenus::buildListMenu()
         QStringLiteral("Sort by filename"),           QStringLiteral("Sort by extension"),
         QStringLiteral("Sort by path/extension")};
     for (int i = 0; i < 7; ++i)
-        add(m_listMenu, QStringLiteral("mSort"), i, captions[i], [&w, i] { w.mSort_Click(i); });
+        add(m_listMenu, QStringLiteral("mSort"), i, captions[i]);
     m_listMenu->addSeparator();
-    add(m_listMenu, QStringLiteral("mInvertList"), -1, QStringLiteral("Inverse"),
-        [&w] { w.mInvertList_Click(); });
+    add(m_listMenu, QStringLiteral("mInvertList"), -1, QStringLiteral("Inverse"));
 }

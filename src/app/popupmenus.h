@@ -4,20 +4,18 @@
 #include <QKeySequence>
 #include <QString>
 
-#include <functional>
-
-class MainWindow;
+class QWidget;
 class QAction;
 class QMenu;
 
 // The two popup menus of the main window: the item menu (every command on selected
-// items, default entry "Enter manual...") and the list order menu. Each entry calls the
-// main window's handler of its menu array with its index. Entries with a shortcut are
-// also added to the window, so the shortcut works whenever the window is active and
+// items, default entry "Enter manual...") and the list order menu. The window connects
+// each entry to the handler of its menu array. Entries with a shortcut are also added
+// to the window, so the shortcut works whenever the window is active and
 // enabled, without opening a menu; a disabled entry's shortcut does nothing.
 class PopupMenus {
 public:
-    explicit PopupMenus(MainWindow& window);
+    explicit PopupMenus(QWidget& window);
     ~PopupMenus();
     PopupMenus(const PopupMenus&) = delete;
     PopupMenus& operator=(const PopupMenus&) = delete;
@@ -33,13 +31,13 @@ public:
 
 private:
     QAction* add(QMenu* menu, const QString& name, int index, const QString& caption,
-                 std::function<void()> handler, const QKeySequence& shortcut = {});
+                 const QKeySequence& shortcut = {});
     QAction* addDisabled(QMenu* menu, const QString& name, int index, const QString& caption,
                          const QKeySequence& shortcut = {});
     void buildItemMenu();
     void buildListMenu();
 
-    MainWindow& m_window;
+    QWidget& m_window;
     QMenu* m_itemMenu = nullptr;
     QMenu* m_listMenu = nullptr;
     QHash<QString, QAction*> m_actions;

@@ -1,9 +1,8 @@
 #include "dialogs/findreplacedialog.h"
 
-#include "app/twips.h"
-#include "list/spacetrim.h"
-#include "ops/globals.h"
+#include "dialogs/twips.h"
 #include "resources/stringtable.h"
+#include "text/spacetrim.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -11,10 +10,11 @@
 #include <QPushButton>
 #include <QWindow>
 
-FindReplaceDialog::FindReplaceDialog(QWidget* mainWindow, std::function<void()> returnFind)
+FindReplaceDialog::FindReplaceDialog(QWidget* mainWindow, FindReplaceValues& values,
+                                     std::function<void()> returnFind)
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
-      m_mainWindow(mainWindow), m_returnFind(std::move(returnFind))
+      m_mainWindow(mainWindow), m_values(values), m_returnFind(std::move(returnFind))
 {
     // A top-level window of its own: as a child it would be disabled together with the
     // main window.
@@ -25,57 +25,56 @@ FindReplaceDialog::FindReplaceDialog(QWidget* mainWindow, std::function<void()> 
 
     setFixedSize(Twips::x(this, 5745), Twips::y(this, 2190));
 
-    m_label[0] = new QLabel(LoadResString(512), this);
-    m_label[1] = new QLabel(LoadResString(515), this);
+    m_label[0] = new QLabel(LoadResString(TextId::FindWhatLabel), this);
+    m_label[1] = new QLabel(LoadResString(TextId::ReplaceWithLabel), this);
     m_text[0] = new QLineEdit(this);
-    m_check[1] = new QCheckBox(LoadResString(514), this);
-    m_check[0] = new QCheckBox(LoadResString(513), this);
+    m_check[int(Check::ExactPhrase)] = new QCheckBox(LoadResString(TextId::ExactPhraseCheck), this);
+    m_check[int(Check::MatchCase)] = new QCheckBox(LoadResString(TextId::MatchCaseCheck), this);
     m_text[1] = new QLineEdit(this);
-    m_button[0] = new QPushButton(LoadResString(500), this);
-    m_button[1] = new QPushButton(LoadResString(501), this);
-    m_check[2] = new QCheckBox(LoadResString(516), this);
+    m_button[int(Button::Ok)] = new QPushButton(LoadResString(TextId::OkButton), this);
+    m_button[int(Button::Cancel)] = new QPushButton(LoadResString(TextId::CancelButton), this);
+    m_check[int(Check::Repeat)] = new QCheckBox(LoadResString(TextId::RepeatCheck), this);
 
     m_label[0]->setGeometry(Twips::rect(this, 120, 120, 5535, 255));
     m_label[1]->setGeometry(Twips::rect(this, 120, 1080, 5535, 255));
-    m_text[0]->setGeometry(Twips::rect(this, 120, 360, 5535, 285));
-    m_check[1]->setGeometry(Twips::rect(this, 2880, 720, 2775, 255));
-    m_check[0]->setGeometry(Twips::rect(this, 120, 720, 2775, 255));
-    m_text[1]->setGeometry(Twips::rect(this, 120, 1320, 5535, 285));
-    m_button[0]->setGeometry(Twips::rect(this, 3120, 1680, 1215, 375));
-    m_button[1]->setGeometry(Twips::rect(this, 4440, 1680, 1215, 375));
-    m_check[2]->setGeometry(Twips::rect(this, 120, 1680, 2775, 255));
+    findBox()->setGeometry(Twips::rect(this, 120, 360, 5535, 285));
+    check(Check::ExactPhrase)->setGeometry(Twips::rect(this, 2880, 720, 2775, 255));
+    check(Check::MatchCase)->setGeometry(Twips::rect(this, 120, 720, 2775, 255));
+    replaceBox()->setGeometry(Twips::rect(this, 120, 1320, 5535, 285));
+    button(Button::Ok)->setGeometry(Twips::rect(this, 3120, 1680, 1215, 375));
+    button(Button::Cancel)->setGeometry(Twips::rect(this, 4440, 1680, 1215, 375));
+    check(Check::Repeat)->setGeometry(Twips::rect(this, 120, 1680, 2775, 255));
 
-    setTabOrder(m_text[0], m_check[1]);
-    setTabOrder(m_check[1], m_check[0]);
-    setTabOrder(m_check[0], m_text[1]);
-    setTabOrder(m_text[1], m_button[0]);
-    setTabOrder(m_button[0], m_button[1]);
-    setTabOrder(m_button[1], m_check[2]);
+    setTabOrder(findBox(), check(Check::ExactPhrase));
+    setTabOrder(check(Check::ExactPhrase), check(Check::MatchCase));
+    setTabOrder(check(Check::MatchCase), replaceBox());
+    setTabOrder(replaceBox(), button(Button::Ok));
+    setTabOrder(button(Button::Ok), button(Button::Cancel));
+    setTabOrder(button(Button::Cancel), check(Check::Repeat));
 
     // Enter presses OK; Esc rejects the dialog, which is what Cancel does.
-    m_button[0]->setDefault(true);
-    m_button[0]->setAutoDefault(true);
-    m_button[1]->setAutoDefault(false);
+    button(Button::Ok)->setDefault(true);
+    button(Button::Ok)->setAutoDefault(true);
+    button(Button::Cancel)->setAutoDefault(false);
 
-    const FindReplaceValues& values = findReplace();
-    setWindowTitle(LoadResString(values.ReplaceMode ? 511 : 510));
-    m_text[1]->setEnabled(values.ReplaceMode);
-    m_check[2]->setEnabled(values.ReplaceMode);
+    setWindowTitle(LoadResString(values.ReplaceMode ? TextId::ReplaceTitle : TextId::FindTitle));
+    replaceBox()->setEnabled(values.ReplaceMode);
+    check(Check::Repeat)->setEnabled(values.ReplaceMode);
     // Exact phrase is shown with its value but cannot be changed.
-    m_check[1]->setEnabled(false);
+    check(Check::ExactPhrase)->setEnabled(false);
 
-    m_text[0]->setText(values.FindText);
-    m_check[0]->setChecked(values.MatchCase);
-    m_check[1]->setChecked(values.ExactPhrase);
-    m_text[1]->setText(values.ReplaceWith);
-    m_check[2]->setChecked(values.RepeatReplace);
+    findBox()->setText(values.FindText);
+    check(Check::MatchCase)->setChecked(values.MatchCase);
+    check(Check::ExactPhrase)->setChecked(values.ExactPhrase);
+    replaceBox()->setText(values.ReplaceWith);
+    check(Check::Repeat)->setChecked(values.RepeatReplace);
 
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < int(std::size(m_check)); ++i)
         connect(m_check[i], &QCheckBox::toggled, this, [this, i] { eCheck_Click(i); });
-    for (int i = 0; i < 2; ++i)
+    for (int i = 0; i < int(std::size(m_button)); ++i)
         connect(m_button[i], &QPushButton::clicked, this, [this, i] { eButton_Click(i); });
 
-    m_text[0]->setFocus();
+    findBox()->setFocus();
 
     if (m_mainWindow) {
         // Keep the dialog above the main window and open it over its middle.
@@ -93,39 +92,45 @@ FindReplaceDialog::~FindReplaceDialog()
 
 void FindReplaceDialog::eCheck_Click(int index)
 {
-    FindReplaceValues& values = findReplace();
-    const bool on = m_check[index]->isChecked();
-    switch (index) {
-    case 0:
-        values.MatchCase = on;
+    if (index >= 0 && index < int(std::size(m_check)))
+        storeCheck(Check(index));
+}
+
+void FindReplaceDialog::storeCheck(Check which)
+{
+    const bool on = check(which)->isChecked();
+    switch (which) {
+    case Check::MatchCase:
+        m_values.MatchCase = on;
         break;
-    case 1:
-        values.ExactPhrase = on;
+    case Check::ExactPhrase:
+        m_values.ExactPhrase = on;
         break;
-    case 2:
-        values.RepeatReplace = on;
-        break;
-    default:
+    case Check::Repeat:
+        m_values.RepeatReplace = on;
         break;
     }
 }
 
 void FindReplaceDialog::eButton_Click(int index)
 {
-    if (index == 0) {
-        FindReplaceValues& values = findReplace();
-        const QString find = m_text[0]->text();
-        const QString replacement = m_text[1]->text();
-        if (!trimSpaces(find).isEmpty())
-            values.FindText = find;
-        if (!trimSpaces(replacement).isEmpty())
-            values.ReplaceWith = replacement;
-        if (!trimSpaces(find).isEmpty() && m_returnFind)
-            m_returnFind();
-        accept();
-    } else {
+    if (Button(index) == Button::Ok)
+        confirm();
+    else
         reject();
-    }
+}
+
+void FindReplaceDialog::confirm()
+{
+    const QString find = findBox()->text();
+    const QString replacement = replaceBox()->text();
+    if (!trimSpaces(find).isEmpty())
+        m_values.FindText = find;
+    if (!trimSpaces(replacement).isEmpty())
+        m_values.ReplaceWith = replacement;
+    if (!trimSpaces(find).isEmpty() && m_returnFind)
+        m_returnFind();
+    accept();
 }
 
 void FindReplaceDialog::done(int result)

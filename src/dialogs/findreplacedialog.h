@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QPointer>
 
+#include "text/findreplacevalues.h"
+
 #include <functional>
 
 class QCheckBox;
@@ -10,9 +12,9 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The find and replace dialog. It shows and edits the program-wide find and replace
-// values and serves two modes, chosen by ReplaceMode when it opens: find (Containing...)
-// and replace (Replace...).
+// The find and replace dialog. It shows and edits the find and replace values it is
+// lent (they must outlive it) and serves two modes, chosen by ReplaceMode when it opens: find
+// (Containing...) and replace (Replace...).
 //
 // It is not modal in Qt's sense: it is shown without waiting, and instead disables the
 // main window from its opening until it closes, however it closes. Check box changes are
@@ -21,14 +23,18 @@ class QPushButton;
 class FindReplaceDialog : public QDialog {
     Q_OBJECT
 public:
-    FindReplaceDialog(QWidget* mainWindow, std::function<void()> returnFind);
+    // The check boxes and buttons in the order of their control arrays.
+    enum class Check { MatchCase, ExactPhrase, Repeat };
+    enum class Button { Ok, Cancel };
+
+    FindReplaceDialog(QWidget* mainWindow, FindReplaceValues& values,
+                      std::function<void()> returnFind);
     ~FindReplaceDialog() override;
 
     QLineEdit* findBox() const { return m_text[0]; }
     QLineEdit* replaceBox() const { return m_text[1]; }
-    // 0 "Match case", 1 "Exact phrase", 2 "Repeat".
-    QCheckBox* check(int index) const { return m_check[index]; }
-    QPushButton* button(int index) const { return m_button[index]; }
+    QCheckBox* check(Check which) const { return m_check[int(which)]; }
+    QPushButton* button(Button which) const { return m_button[int(which)]; }
 
     void eButton_Click(int index);
     void eCheck_Click(int index);
@@ -37,8 +43,11 @@ public:
 
 private:
     void enableMainWindow();
+    void storeCheck(Check which);
+    void confirm();
 
     QPointer<QWidget> m_mainWindow;
+    FindReplaceValues& m_values;
     std::function<void()> m_returnFind;
     QLabel* m_label[2] = {};
     QLineEdit* m_text[2] = {};

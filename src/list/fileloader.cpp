@@ -1,7 +1,7 @@
 #include "list/fileloader.h"
 
 #include "list/namesplit.h"
-#include "list/spacetrim.h"
+#include "text/spacetrim.h"
 
 #include <QFile>
 

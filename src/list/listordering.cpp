@@ -1,7 +1,7 @@
 #include "list/listordering.h"
 
 #include "list/selectionsortreplay.h"
-#include "list/spacetrim.h"
+#include "text/spacetrim.h"
 
 #include <numeric>
 

@@ -1,6 +1,6 @@
 #include "list/namesplit.h"
 
-#include "list/spacetrim.h"
+#include "text/spacetrim.h"
 
 QString NameSplit::extensionOf(const QString& name)
 {

@@ -1,10 +1,10 @@
 #include "list/selectioncommands.h"
 
-#include "ops/globals.h"
-#include "ops/numberparse.h"
+#include "text/numberparse.h"
 
-SelectionCommands::SelectionCommands(ItemStore& store, UserInteraction& interaction)
-    : m_store(store), m_interaction(interaction)
+SelectionCommands::SelectionCommands(ItemStore& store, UserInteraction& interaction,
+                                     FindReplaceValues& findValues)
+    : m_store(store), m_interaction(interaction), m_findValues(findValues)
 {
 }
 
@@ -25,7 +25,7 @@ void SelectionCommands::invert()
 
 void SelectionCommands::containing()
 {
-    findReplace().ReplaceMode = false;
+    m_findValues.ReplaceMode = false;
     m_interaction.showFindReplace();
 }
 

@@ -2,6 +2,7 @@
 
 #include "list/itemstore.h"
 #include "platform/userinteraction.h"
+#include "text/findreplacevalues.h"
 
 #include <QString>
 
@@ -9,7 +10,8 @@
 // change selection marks only, never names, order or count.
 class SelectionCommands {
 public:
-    SelectionCommands(ItemStore& store, UserInteraction& interaction);
+    SelectionCommands(ItemStore& store, UserInteraction& interaction,
+                      FindReplaceValues& findValues);
 
     void SelectAll();
     void selectNone();
@@ -29,4 +31,5 @@ private:
 
     ItemStore& m_store;
     UserInteraction& m_interaction;
+    FindReplaceValues& m_findValues;
 };

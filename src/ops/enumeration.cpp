@@ -1,9 +1,7 @@
 #include "ops/enumeration.h"
 
-#include "list/spacetrim.h"
 #include "ops/findreplace.h"
-#include "ops/numberparse.h"
-#include "resources/stringtable.h"
+#include "text/numberparse.h"
 
 #include <QHash>
 
@@ -92,10 +90,10 @@ QString Enumeration::numberText(qint64 number, int minWidth, bool fixedWidth, qi
     return QString::number(number < 0 ? -number : number).rightJustified(width, QLatin1Char('0'));
 }
 
-std::optional<Enumeration::Formation> Enumeration::parseFormation(quint8 op, const QString& entry,
+std::optional<Enumeration::Formation> Enumeration::parseFormation(OpCode op, const QString& entry,
                                                                   bool includeZero)
 {
-    const bool pathNumbers = op == 36;
+    const bool pathNumbers = op == OpCode::EnumeratePathFilename;
     if (entry.count(Bar) > 1 || !entry.contains(Percent))
         return std::nullopt;
     if (pathNumbers && !entry.contains(Dollar))
@@ -140,29 +138,12 @@ std::optional<Enumeration::Formation> Enumeration::parseFormation(quint8 op, con
     return formation;
 }
 
-PreparedOperation Enumeration::prepare(quint8 op, OperationContext& context)
+ItemTransform Enumeration::numbering(OpCode op, const Formation& formation, const ItemStore& store,
+                                     const EnumSwitches& switches)
 {
-    const bool pathNumbers = op == 36;
-    const QString prompt = pathNumbers ? joinLines({312, 640, 641, 608, 642, 643})
-                                       : joinLines({312, 630, 631, 609, 632});
-    const QString title = LoadResString(305);
-
-    Formation formation;
-    QString preset;
-    for (;;) {
-        const QString entry = context.interaction.inputBox(prompt, title, preset);
-        if (trimSpaces(entry).isEmpty())
-            return std::nullopt;
-        if (auto accepted = parseFormation(op, entry, context.switches.IncludeZero)) {
-            formation = *accepted;
-            break;
-        }
-        preset = entry;
-    }
-
-    const EnumSwitches switches = context.switches;
+    const bool pathNumbers = op == OpCode::EnumeratePathFilename;
     const int start = pathNumbers ? formation.fileStart : formation.pathStart;
-    auto table = std::make_shared<FolderTable>(context.store, start, switches.InverseEnumeration);
+    auto table = std::make_shared<FolderTable>(store, start, switches.InverseEnumeration);
 
     // '$' is replaced before '%', so a '%' in a folder name becomes the number as well.
     const qint64 folderCount = qint64(table->entries.size());
@@ -189,17 +170,17 @@ PreparedOperation Enumeration::prepare(quint8 op, OperationContext& context)
     });
 }
 
-std::optional<bool> Enumeration::toggleSwitch(EnumSwitches& switches, int index)
+std::optional<bool> Enumeration::toggleSwitch(EnumSwitches& switches, EnumSwitch which)
 {
     bool* value = nullptr;
-    switch (index) {
-    case 0:
+    switch (which) {
+    case EnumSwitch::FixedWidthNumbers:
         value = &switches.FixedWidthNumbers;
         break;
-    case 1:
+    case EnumSwitch::IncludeZero:
         value = &switches.IncludeZero;
         break;
-    case 2:
+    case EnumSwitch::InverseEnumeration:
         value = &switches.InverseEnumeration;
         break;
     default:

@@ -1,6 +1,6 @@
 #include "ops/musictitles.h"
 
-#include "list/spacetrim.h"
+#include "text/spacetrim.h"
 
 namespace {
 

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "list/itemstore.h"
-#include "ops/globals.h"
 #include "platform/userinteraction.h"
+#include "text/enumswitches.h"
+#include "text/findreplacevalues.h"
 
 #include <functional>
 #include <optional>
@@ -12,6 +13,7 @@ struct OperationContext {
     ItemStore& store;
     UserInteraction& interaction;
     EnumSwitches& switches;
+    FindReplaceValues& findValues;
 };
 
 // The step of one operation for one selected item: turns the proposed name s of item i

@@ -1,68 +1,115 @@
 #include "ops/operationengine.h"
 
-#include "list/spacetrim.h"
-#include "ops/casemusicoperations.h"
 #include "ops/enumeration.h"
 #include "ops/findreplace.h"
-#include "ops/textoperations.h"
+#include "text/containsanychar.h"
+#include "text/numberparse.h"
+#include "text/spacetrim.h"
 
-OperationEngine::OperationEngine(ItemStore& store, UserInteraction& interaction,
-                                 EnumSwitches& switches)
-    : m_context{store, interaction, switches}
+OperationEngine::OperationEngine(ItemStore& store, UserInteraction& interaction, EnumSwitches& switches,
+                                 FindReplaceValues& findValues)
+    : m_context{store, interaction, switches, findValues}
 {
 }
 
-bool OperationEngine::ContainsAnyChar(const QString& text, const QString& chars)
+QString OperationEngine::ask(const OperationRule& rule, const QString& preset)
 {
-    for (QChar c : chars) {
-        if (text.contains(c))
-            return true;
+    return m_context.interaction.inputBox(joinLines(rule.prompt.lines),
+                                       LoadResString(rule.prompt.title), preset);
+}
+
+std::optional<OperationParameter> OperationEngine::readParameter(const OperationRule& rule)
+{
+    OperationParameter parameter;
+    switch (rule.parameter) {
+    case ParameterKind::None:
+        break;
+    case ParameterKind::Text:
+        parameter.text = ask(rule, QString::fromLatin1(rule.prompt.preset));
+        if (trimSpaces(parameter.text).isEmpty())
+            return std::nullopt;
+        break;
+    case ParameterKind::Count: {
+        const QString answer = ask(rule, QString::fromLatin1(rule.prompt.preset));
+        if (trimSpaces(answer).isEmpty())
+            return std::nullopt;
+        const std::optional<int> n = NumberParse::floorToInt16(answer);
+        if (!n)
+            return std::nullopt;
+        parameter.number = *n;
+        break;
     }
-    return false;
-}
-
-PreparedOperation OperationEngine::prepare(quint8 op)
-{
-    switch (op) {
-    case 20:
-    case 21:
-    case 22:
-    case 23:
-    case 40:
-    case 41:
-    case 42:
-    case 43:
-    case 200:
-        return TextOperations::prepare(op, m_context);
-    case 24:
-        findReplace().ReplaceMode = true;
+    case ParameterKind::Position:
+        parameter.number =
+            NumberParse::floorToInt16(ask(rule, QString::fromLatin1(rule.prompt.preset)))
+                .value_or(0);
+        if (parameter.number == 0)
+            return std::nullopt;
+        break;
+    case ParameterKind::Extension:
+        return readExtension(rule);
+    case ParameterKind::Formation:
+        return readFormation(rule);
+    case ParameterKind::FindValues:
+        parameter.findValues = m_context.findValues;
+        break;
+    case ParameterKind::FindDialog:
+        m_context.findValues.ReplaceMode = true;
         m_context.interaction.showFindReplace();
         return std::nullopt;
-    case 35:
-    case 36:
-        return Enumeration::prepare(op, m_context);
-    case 62:
-    case 63:
-    case 70:
-    case 71:
-    case 72:
-    case 73:
-    case 74:
-    case 77:
-    case 78:
-    case 79:
-    case 90:
-    case 91:
-    case 99:
-    case 100:
-        return CaseMusicOperations::prepare(op, m_context);
-    default:
+    }
+    return parameter;
+}
+
+std::optional<OperationParameter> OperationEngine::readExtension(const OperationRule& rule)
+{
+    const ItemStore& store = m_context.store;
+    if (store.selectedCount() == 0)
+        return std::nullopt;
+    const int current = store.currentLine();
+    const QString entry = ask(rule, current >= 0 ? store.item(current).NewExt.mid(1) : QString());
+    if (entry.isEmpty() || ContainsAnyChar(entry, InvalidChars))
+        return std::nullopt;
+    const QString trimmed = trimSpaces(entry);
+    OperationParameter parameter;
+    parameter.text = trimmed.isEmpty() ? QString() : QLatin1Char('.') + trimmed;
+    return parameter;
+}
+
+std::optional<OperationParameter> OperationEngine::readFormation(const OperationRule& rule)
+{
+    QString preset = QString::fromLatin1(rule.prompt.preset);
+    for (;;) {
+        const QString entry = ask(rule, preset);
+        if (trimSpaces(entry).isEmpty())
+            return std::nullopt;
+        if (const auto formation =
+                Enumeration::parseFormation(rule.code, entry, m_context.switches.IncludeZero)) {
+            OperationParameter parameter;
+            parameter.numbering =
+                Enumeration::numbering(rule.code, *formation, m_context.store, m_context.switches);
+            return parameter;
+        }
+        preset = entry;
+    }
+}
+
+PreparedOperation OperationEngine::prepare(OpCode op)
+{
+    const OperationRule* rule = OperationTable::find(op);
+    if (!rule) {
         // Codes without an operation run the frame and change nothing but trimming.
         return ItemTransform([](int, QString&) {});
     }
+    std::optional<OperationParameter> parameter = readParameter(*rule);
+    if (!parameter)
+        return std::nullopt;
+    return ItemTransform(
+        [step = rule->step, parameter = std::move(*parameter),
+         &store = m_context.store](int i, QString& s) { step(parameter, store, i, s); });
 }
 
-void OperationEngine::ModifyItems(quint8 op)
+void OperationEngine::ModifyItems(OpCode op)
 {
     const PreparedOperation transform = prepare(op);
     if (!transform)
@@ -91,11 +138,11 @@ void OperationEngine::finish(int i, const QString& s)
 
 void OperationEngine::ReturnFind()
 {
-    const FindReplaceValues& values = findReplace();
+    const FindReplaceValues& values = m_context.findValues;
     if (trimSpaces(values.FindText).isEmpty())
         return;
     if (values.ReplaceMode) {
-        ModifyItems(200);
+        ModifyItems(OpCode::ReplaceWithFindValues);
         return;
     }
     ItemStore& store = m_context.store;

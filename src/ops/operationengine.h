@@ -1,26 +1,30 @@
 #pragma once
 
+#include "ops/opcode.h"
 #include "ops/operationcontext.h"
+#include "ops/operationtable.h"
 
-#include <QtGlobal>
-
-// ModifyItems: applies one numbered operation to the proposed names of the selected
-// items, from the last item to the first, ending each item with the common finish.
+// ModifyItems: applies one operation to the proposed names of the selected items, from
+// the last item to the first, ending each item with the common finish.
 class OperationEngine {
 public:
-    OperationEngine(ItemStore& store, UserInteraction& interaction, EnumSwitches& switches);
+    OperationEngine(ItemStore& store, UserInteraction& interaction, EnumSwitches& switches,
+                    FindReplaceValues& findValues);
 
-    void ModifyItems(quint8 op);
+    void ModifyItems(OpCode op);
 
     // Called when the find and replace dialog is confirmed: selects the lines whose
     // proposed name holds the find text (find mode) or runs the replacement (replace
     // mode).
     void ReturnFind();
 
-    static bool ContainsAnyChar(const QString& text, const QString& chars);
-
 private:
-    PreparedOperation prepare(quint8 op);
+    PreparedOperation prepare(OpCode op);
+    // Reads the rule's parameter; empty when the operation ends before any item.
+    std::optional<OperationParameter> readParameter(const OperationRule& rule);
+    std::optional<OperationParameter> readFormation(const OperationRule& rule);
+    std::optional<OperationParameter> readExtension(const OperationRule& rule);
+    QString ask(const OperationRule& rule, const QString& preset);
     void finish(int i, const QString& s);
 
     OperationContext m_context;

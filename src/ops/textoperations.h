@@ -1,15 +1,15 @@
 #pragma once
 
-#include "ops/operationcontext.h"
+#include <QString>
 
-// Codes 20 to 23 (words, insert, add), 40 to 43 (cut and crop x characters) and 200
-// (replace with the find and replace values).
+// The word and character transformations of the text operations. A negative count
+// changes nothing; an empty result is handed on (the common finish then keeps the name).
 class TextOperations {
 public:
-    static PreparedOperation prepare(quint8 op, OperationContext& context);
-
     static QString cutFirstWord(const QString& s);
     static QString cutLastWord(const QString& s);
-    // op 40 to 43 with the count n.
-    static QString cutOrCrop(quint8 op, int n, const QString& s);
+    static QString cutFirstChars(const QString& s, int n);
+    static QString cutLastChars(const QString& s, int n);
+    static QString cropFirstChars(const QString& s, int n);
+    static QString cropLastChars(const QString& s, int n);
 };

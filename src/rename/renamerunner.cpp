@@ -1,8 +1,8 @@
 #include "rename/renamerunner.h"
 
-#include "list/spacetrim.h"
 #include "rename/duplicatecheck.h"
 #include "resources/stringtable.h"
+#include "text/spacetrim.h"
 
 #include <QFile>
 
@@ -57,7 +57,7 @@ std::vector<ItemRenameResult> RenameRunner::RenameFiles(bool applyAll)
                                RenameOutcome::Duplicate, 0});
         }
         DuplicateCheck::selectClashes(m_store, takesPart, clashing);
-        m_interaction.messageBox(LoadResString(401), LoadResString(400));
+        m_interaction.messageBox(LoadResString(TextId::DuplicatesFound), LoadResString(TextId::ErrorTitle));
         return results;
     }
 
@@ -92,7 +92,7 @@ std::vector<ItemRenameResult> RenameRunner::RenameFiles(bool applyAll)
     }
 
     if (failed)
-        m_interaction.messageBox(LoadResString(402), LoadResString(400));
+        m_interaction.messageBox(LoadResString(TextId::RenameFailed), LoadResString(TextId::ErrorTitle));
     return results;
 }
 

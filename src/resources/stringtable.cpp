@@ -8,63 +8,63 @@
 namespace {
 
 struct Entry {
-    int id;
+    TextId id;
     const char* text;
 };
 
-// Sorted by number.
+// Sorted by id.
 constexpr Entry kStrings[] = {
-    {100, "Filevane"},
-    {101, "Filevane Version $"},
-    {102, "Filevane Version $ [beta %]"},
-    {103, "Renames many files at once, safely and in one run."},
-    {104, "Free software: use, copy and change it as you like."},
-    {105, "It comes without any warranty."},
-    {109, "About..."},
-    {300, "Add..."},
-    {301, "Crop..."},
-    {302, "Cut..."},
-    {303, "Edit..."},
-    {305, "Enumerate..."},
-    {308, "Cut mp3 extra information"},
-    {312, "Formation string for enumerated path / filename"},
-    {320, "Expression to add at beginning"},
-    {321, "Expression to add at end"},
-    {340, "Leading characters to cut"},
-    {341, "Ending characters to cut"},
-    {342, "Leading characters to crop"},
-    {343, "Ending characters to crop"},
-    {350, "Enter position to cut"},
-    {360, "Enter new extension"},
-    {400, "Error..."},
-    {401, "One or more dublicate filenames found"},
-    {402, "One or more files could not be renamed"},
-    {500, "&Ok"},
-    {501, "&Cancel"},
-    {510, "Find..."},
-    {511, "Replace..."},
-    {512, "Find what:"},
-    {513, "Match &case"},
-    {514, "&Exact phrase"},
-    {515, "Replace with"},
-    {516, "&Repeat"},
-    {608, "multiple $s / %s for fixed-length numbers"},
-    {609, "multiple %s for fixed-length numbers"},
-    {630, "e.g. $ - %%"},
-    {631, "$ for filename, % for file number"},
-    {632, "to start with number 5, type 5|$ - %%"},
-    {640, "e.g. $$ - %%"},
-    {641, "$ for path number, % for file number"},
-    {642, "to start with path number 4, type 4|$$ - %%"},
-    {643, "to start with file number 5, type ,5|$$ - %%"},
+    {TextId::AppTitle, "Filevane"},
+    {TextId::VersionLine, "Filevane Version $"},
+    {TextId::BetaVersionLine, "Filevane Version $ [beta %]"},
+    {TextId::AboutPurpose, "Renames many files at once, safely and in one run."},
+    {TextId::AboutLicence, "Free software: use, copy and change it as you like."},
+    {TextId::AboutWarranty, "It comes without any warranty."},
+    {TextId::AboutTitle, "About..."},
+    {TextId::AddTitle, "Add..."},
+    {TextId::CropTitle, "Crop..."},
+    {TextId::CutTitle, "Cut..."},
+    {TextId::EditTitle, "Edit..."},
+    {TextId::EnumerateTitle, "Enumerate..."},
+    {TextId::CutExtraInfoTitle, "Cut mp3 extra information"},
+    {TextId::FormationPrompt, "Formation string for enumerated path / filename"},
+    {TextId::AddAtBeginningPrompt, "Expression to add at beginning"},
+    {TextId::AddAtEndPrompt, "Expression to add at end"},
+    {TextId::CutLeadingPrompt, "Leading characters to cut"},
+    {TextId::CutEndingPrompt, "Ending characters to cut"},
+    {TextId::CropLeadingPrompt, "Leading characters to crop"},
+    {TextId::CropEndingPrompt, "Ending characters to crop"},
+    {TextId::CutPositionPrompt, "Enter position to cut"},
+    {TextId::NewExtensionPrompt, "Enter new extension"},
+    {TextId::ErrorTitle, "Error..."},
+    {TextId::DuplicatesFound, "One or more dublicate filenames found"},
+    {TextId::RenameFailed, "One or more files could not be renamed"},
+    {TextId::OkButton, "&Ok"},
+    {TextId::CancelButton, "&Cancel"},
+    {TextId::FindTitle, "Find..."},
+    {TextId::ReplaceTitle, "Replace..."},
+    {TextId::FindWhatLabel, "Find what:"},
+    {TextId::MatchCaseCheck, "Match &case"},
+    {TextId::ExactPhraseCheck, "&Exact phrase"},
+    {TextId::ReplaceWithLabel, "Replace with"},
+    {TextId::RepeatCheck, "&Repeat"},
+    {TextId::PathFileFixedWidthHint, "multiple $s / %s for fixed-length numbers"},
+    {TextId::PathFixedWidthHint, "multiple %s for fixed-length numbers"},
+    {TextId::PathExample, "e.g. $ - %%"},
+    {TextId::PathLegend, "$ for filename, % for file number"},
+    {TextId::PathStartHint, "to start with number 5, type 5|$ - %%"},
+    {TextId::PathFileExample, "e.g. $$ - %%"},
+    {TextId::PathFileLegend, "$ for path number, % for file number"},
+    {TextId::PathFileFolderStartHint, "to start with path number 4, type 4|$$ - %%"},
+    {TextId::PathFileFileStartHint, "to start with file number 5, type ,5|$$ - %%"},
 };
 
 } // namespace
 
-QString LoadResString(int id)
+QString LoadResString(TextId id)
 {
     const auto it = std::lower_bound(std::begin(kStrings), std::end(kStrings), id,
-                                     [](const Entry& e, int wanted) { return e.id < wanted; });
+                                     [](const Entry& e, TextId wanted) { return e.id < wanted; });
     if (it == std::end(kStrings) || it->id != id) {
         Q_ASSERT_X(false, "LoadResString", "unknown string number");
         return {};
@@ -72,10 +72,10 @@ QString LoadResString(int id)
     return QString::fromUtf8(it->text);
 }
 
-QString joinLines(std::initializer_list<int> ids)
+QString joinLines(const std::vector<TextId>& ids)
 {
     QString text;
-    for (int id : ids) {
+    for (TextId id : ids) {
         if (!text.isEmpty())
             text += QChar(13);
         text += LoadResString(id);

@@ -85,7 +85,7 @@ struct Outcome {
     std::vector<int> repainted; // rows of the list told to repaint
 };
 
-Outcome runOps(const std::vector<quint8>& ops, const std::vector<Entry>& entries,
+Outcome runOps(const std::vector<OpCode>& ops, const std::vector<Entry>& entries,
                const QStringList& answers = {}, int currentLine = 0)
 {
     ItemStore store;
@@ -107,8 +107,9 @@ Outcome runOps(const std::vector<quint8>& ops, const std::vector<Entry>& entries
     ScriptedPlatform platform;
     platform.inputAnswers.assign(answers.begin(), answers.end());
     EnumSwitches switches;
-    OperationEngine engine(store, platform, switches);
-    for (quint8 op : ops)
+    FindReplaceValues findValues;
+    OperationEngine engine(store, platform, switches, findValues);
+    for (OpCode op : ops)
         engine.ModifyItems(op);
     for (int i = 0; i < store.ItemCount(); ++i)
         outcome.lines << store.data(store.index(i)).toString();
@@ -118,7 +119,7 @@ Outcome runOps(const std::vector<quint8>& ops, const std::vector<Entry>& entries
 
 struct EngineCase {
     const char* name;
-    std::vector<quint8> ops;
+    std::vector<OpCode> ops;
     std::vector<Entry> items;
     QStringList answers;
     QStringList lines; // expected list lines, top to bottom
@@ -130,26 +131,26 @@ const QStringList extraKept = {"01 - Artist - Extra - Title.mp3"};
 
 // clang-format off
 const EngineCase engineCases[] = {
-    {"upper case name, then extension", {62, 90}, {{"abc", ".txt"}}, {}, {"ABC.TXT"}},
-    {"upper case name keeps extension", {62}, {{"abc", ".txt"}}, {}, {"ABC.txt"}},
-    {"lower case name and extension", {63, 91}, {{"ÄBC Def", ".TXT"}}, {}, {"äbc def.txt"}},
-    {"only selected lines change", {62}, {{"a", ".x"}, {"b", ".x", false}, {"c", ".x"}}, {},
+    {"upper case name, then extension", {OpCode::AllUppercase, OpCode::ExtensionUppercase}, {{"abc", ".txt"}}, {}, {"ABC.TXT"}},
+    {"upper case name keeps extension", {OpCode::AllUppercase}, {{"abc", ".txt"}}, {}, {"ABC.txt"}},
+    {"lower case name and extension", {OpCode::AllLowercase, OpCode::ExtensionLowercase}, {{"ÄBC Def", ".TXT"}}, {}, {"äbc def.txt"}},
+    {"only selected lines change", {OpCode::AllUppercase}, {{"a", ".x"}, {"b", ".x", false}, {"c", ".x"}}, {},
      {"A.x", "b.x", "C.x"}},
-    {"cut title leaving an empty name keeps it", {71}, {{" - Title", ".mp3"}}, {}, {" - Title.mp3"}},
-    {"extra info at 2", {72}, extraInfo, {"2"}, {"01 - Artist - Title.mp3"}},
-    {"extra info at 2.9 reads 2", {72}, extraInfo, {"2.9"}, {"01 - Artist - Title.mp3"}},
-    {"extra info cancelled", {72}, extraInfo, {}, extraKept},
-    {"extra info not a number", {72}, extraInfo, {"x"}, extraKept},
-    {"extra info beyond 16 bits", {72}, extraInfo, {"65537"}, extraKept},
-    {"smart case both", {77}, {{"ac  dc - HIGHWAY", ".mp3"}}, {}, {"Ac  Dc - Highway.mp3"}},
-    {"change extension to blanks removes it", {99}, three, {"   "}, {"a", "b", "c"}},
-    {"change extension trims blanks", {99}, three, {" mp3 "}, {"a.mp3", "b.mp3", "c.mp3"}},
-    {"change extension keeps a typed dot", {99}, three, {".mp3"}, {"a..mp3", "b..mp3", "c..mp3"}},
-    {"change extension with a colon changes nothing", {99}, three, {"a:b"}, {"a.wav", "b.ogg", "c"}},
-    {"change extension cancelled", {99}, three, {}, {"a.wav", "b.ogg", "c"}},
-    {"restore after upper-casing the extension", {62, 90, 100}, {{"abc", ".txt"}}, {}, {"abc.TXT"}},
-    {"restore after a change of extension", {70, 99, 100}, {{"A - b", ".txt"}}, {"ogg"}, {"A - b.ogg"}},
-    {"entries without an operation", {60, 61, 75, 80}, {{"abc", ".txt"}}, {}, {"abc.txt"}},
+    {"cut title leaving an empty name keeps it", {OpCode::CutTitle}, {{" - Title", ".mp3"}}, {}, {" - Title.mp3"}},
+    {"extra info at 2", {OpCode::CutExtraInfo}, extraInfo, {"2"}, {"01 - Artist - Title.mp3"}},
+    {"extra info at 2.9 reads 2", {OpCode::CutExtraInfo}, extraInfo, {"2.9"}, {"01 - Artist - Title.mp3"}},
+    {"extra info cancelled", {OpCode::CutExtraInfo}, extraInfo, {}, extraKept},
+    {"extra info not a number", {OpCode::CutExtraInfo}, extraInfo, {"x"}, extraKept},
+    {"extra info beyond 16 bits", {OpCode::CutExtraInfo}, extraInfo, {"65537"}, extraKept},
+    {"smart case both", {OpCode::MusicSmartCase}, {{"ac  dc - HIGHWAY", ".mp3"}}, {}, {"Ac  Dc - Highway.mp3"}},
+    {"change extension to blanks removes it", {OpCode::ChangeExtension}, three, {"   "}, {"a", "b", "c"}},
+    {"change extension trims blanks", {OpCode::ChangeExtension}, three, {" mp3 "}, {"a.mp3", "b.mp3", "c.mp3"}},
+    {"change extension keeps a typed dot", {OpCode::ChangeExtension}, three, {".mp3"}, {"a..mp3", "b..mp3", "c..mp3"}},
+    {"change extension with a colon changes nothing", {OpCode::ChangeExtension}, three, {"a:b"}, {"a.wav", "b.ogg", "c"}},
+    {"change extension cancelled", {OpCode::ChangeExtension}, three, {}, {"a.wav", "b.ogg", "c"}},
+    {"restore after upper-casing the extension", {OpCode::AllUppercase, OpCode::ExtensionUppercase, OpCode::RestoreName}, {{"abc", ".txt"}}, {}, {"abc.TXT"}},
+    {"restore after a change of extension", {OpCode::CutArtist, OpCode::ChangeExtension, OpCode::RestoreName}, {{"A - b", ".txt"}}, {"ogg"}, {"A - b.ogg"}},
+    {"entries without an operation", {OpCode::SmartCase, OpCode::UpperLowerCase, OpCode::SwapInfos, OpCode::CustomGeneration}, {{"abc", ".txt"}}, {}, {"abc.txt"}},
 };
 // clang-format on
 
@@ -165,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, CaseMusicRun, testing::ValuesIn(engineCases), ro
 
 TEST(CaseMusicPrompts, askOnceWithTheirPresets)
 {
-    const Outcome cut = runOps({72}, extraInfo, {"2"});
+    const Outcome cut = runOps({OpCode::CutExtraInfo}, extraInfo, {"2"});
     ASSERT_EQ(cut.prompts.size(), 1u);
     EXPECT_EQ(cut.prompts[0].prompt, QStringLiteral("Enter position to cut"));
     EXPECT_EQ(cut.prompts[0].title, QStringLiteral("Cut mp3 extra information"));
@@ -173,7 +174,8 @@ TEST(CaseMusicPrompts, askOnceWithTheirPresets)
 
     // The preset is the extension of the focused line, which need not be
     // selected.
-    const Outcome ext = runOps({99}, {{"a", ".wav"}, {"b", ".flac", false}}, {"ogg"}, 1);
+    const Outcome ext =
+        runOps({OpCode::ChangeExtension}, {{"a", ".wav"}, {"b", ".flac", false}}, {"ogg"}, 1);
     ASSERT_EQ(ext.prompts.size(), 1u);
     EXPECT_EQ(ext.prompts[0].prompt, QStringLiteral("Enter new extension"));
     EXPECT_EQ(ext.prompts[0].title, QStringLiteral("Edit..."));
@@ -183,10 +185,10 @@ TEST(CaseMusicPrompts, askOnceWithTheirPresets)
 
 TEST(CaseMusicPrompts, onlyChangeExtensionSkipsItsPromptWithNothingSelected)
 {
-    const Outcome change = runOps({99}, {{"a", ".wav", false}}, {"mp3"});
+    const Outcome change = runOps({OpCode::ChangeExtension}, {{"a", ".wav", false}}, {"mp3"});
     EXPECT_TRUE(change.prompts.empty());
     EXPECT_EQ(change.lines, QStringList({"a.wav"}));
-    const Outcome cut = runOps({72}, {{"01 - a - b", "", false}}, {"1"});
+    const Outcome cut = runOps({OpCode::CutExtraInfo}, {{"01 - a - b", "", false}}, {"1"});
     EXPECT_EQ(cut.prompts.size(), 1u);
     EXPECT_EQ(cut.lines, QStringList({"01 - a - b"}));
 }
@@ -197,14 +199,14 @@ TEST(CaseMusicExtension, rejectedNameStillShowsTheNewExtension)
 {
     struct Row {
         const char* name;
-        quint8 op;
+        OpCode op;
         QStringList answers;
         QString line;
     };
     const Row rows[] = {
-        {"upper case", 90, {}, "it`s.TXT"},
-        {"change", 99, {"md"}, "it`s.md"},
-        {"remove", 99, {" "}, "it`s"},
+        {"upper case", OpCode::ExtensionUppercase, {}, "it`s.TXT"},
+        {"change", OpCode::ChangeExtension, {"md"}, "it`s.md"},
+        {"remove", OpCode::ChangeExtension, {" "}, "it`s"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

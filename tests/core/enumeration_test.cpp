@@ -19,7 +19,7 @@ struct Outcome {
     std::vector<ScriptedPlatform::Prompt> prompts;
 };
 
-Outcome enumerate(quint8 op, const std::vector<File>& files, const QStringList& answers,
+Outcome enumerate(OpCode op, const std::vector<File>& files, const QStringList& answers,
                   EnumSwitches switches = {})
 {
     ItemStore store;
@@ -33,7 +33,8 @@ Outcome enumerate(quint8 op, const std::vector<File>& files, const QStringList& 
     }
     ScriptedPlatform platform;
     platform.inputAnswers.assign(answers.begin(), answers.end());
-    OperationEngine(store, platform, switches).ModifyItems(op);
+    FindReplaceValues findValues;
+    OperationEngine(store, platform, switches, findValues).ModifyItems(op);
     Outcome outcome;
     for (int i = 0; i < store.ItemCount(); ++i)
         outcome.lines << store.data(store.index(i)).toString();
@@ -88,7 +89,7 @@ const auto unchanged = jpg({"img0", "img1", "img2"});
 
 struct EnumCase {
     const char* name;
-    quint8 op;
+    OpCode op;
     std::vector<File> files;
     QStringList answers; // to the prompts in turn; a prompt beyond them is cancelled
     EnumSwitches switches;
@@ -98,72 +99,72 @@ struct EnumCase {
 
 // clang-format off
 const EnumCase enumCases[] = {
-    {"path: holiday - 01 from the top", 35, holiday, {"$ - %%"}, {},
+    {"path: holiday - 01 from the top", OpCode::EnumerateAsPath, holiday, {"$ - %%"}, {},
      jpg({"holiday - 01", "holiday - 02", "holiday - 03"})},
-    {"path: start 5 counts 05 06 07", 35, holiday, {"5|$ - %%"}, {},
+    {"path: start 5 counts 05 06 07", OpCode::EnumerateAsPath, holiday, {"5|$ - %%"}, {},
      jpg({"holiday - 05", "holiday - 06", "holiday - 07"})},
-    {"path: inverse gives the bottom file the start", 35, holiday, {"5|$ - %%"}, inverse,
+    {"path: inverse gives the bottom file the start", OpCode::EnumerateAsPath, holiday, {"5|$ - %%"}, inverse,
      jpg({"holiday - 07", "holiday - 06", "holiday - 05"})},
-    {"path: start part not a number starts at 0", 35, holiday, {"x|$ %"}, {},
+    {"path: start part not a number starts at 0", OpCode::EnumerateAsPath, holiday, {"x|$ %"}, {},
      jpg({"holiday 0", "holiday 1", "holiday 2"})},
-    {"path: start 2.5 rounds to 2", 35, holiday, {"2.5|$ %"}, {},
+    {"path: start 2.5 rounds to 2", OpCode::EnumerateAsPath, holiday, {"2.5|$ %"}, {},
      jpg({"holiday 2", "holiday 3", "holiday 4"})},
-    {"path: start 3.5 rounds to 4 and F is ignored", 35, holiday, {"3.5,9|$ %"}, {},
+    {"path: start 3.5 rounds to 4 and F is ignored", OpCode::EnumerateAsPath, holiday, {"3.5,9|$ %"}, {},
      jpg({"holiday 4", "holiday 5", "holiday 6"})},
-    {"path: every $ becomes the key", 35, inFolders({"/x/Tour"}, 2), {"$-$ %"}, {},
+    {"path: every $ becomes the key", OpCode::EnumerateAsPath, inFolders({"/x/Tour"}, 2), {"$-$ %"}, {},
      jpg({"tour-tour 1", "tour-tour 2"})},
-    {"path: same final name in two folders is one run", 35,
+    {"path: same final name in two folders is one run", OpCode::EnumerateAsPath,
      {{"/d/A/Music", "a"}, {"/e/B/music", "b"}, {"/d/A/Music", "c"}}, {"$ %"}, {},
      jpg({"music 1", "music 2", "music 3"})},
-    {"path: fixed width across 12 items", 35, inFolders({"/f"}, 12), {"$ %"}, {},
+    {"path: fixed width across 12 items", OpCode::EnumerateAsPath, inFolders({"/f"}, 12), {"$ %"}, {},
      numbered("f %1", 1, 12, 2)},
-    {"path: free width across 12 items", 35, inFolders({"/f"}, 12), {"$ %"}, freeWidth,
+    {"path: free width across 12 items", OpCode::EnumerateAsPath, inFolders({"/f"}, 12), {"$ %"}, freeWidth,
      numbered("f %1", 1, 12, 1)},
-    {"path: 9 items stay one digit", 35, inFolders({"/f"}, 9), {"$ %"}, {},
+    {"path: 9 items stay one digit", OpCode::EnumerateAsPath, inFolders({"/f"}, 9), {"$ %"}, {},
      numbered("f %1", 1, 9, 1)},
-    {"path: a number wider than %%% is not cut", 35, inFolders({"/f"}, 2), {"998|$ %%%"},
+    {"path: a number wider than %%% is not cut", OpCode::EnumerateAsPath, inFolders({"/f"}, 2), {"998|$ %%%"},
      freeWidth, jpg({"f 998", "f 999"})},
-    {"path: % in the folder name becomes the number", 35, inFolders({"/d/50% off"}, 2), {"$ %"},
+    {"path: % in the folder name becomes the number", OpCode::EnumerateAsPath, inFolders({"/d/50% off"}, 2), {"$ %"},
      {}, jpg({"501 off 1", "502 off 2"})},
-    {"path: unselected items keep names and take no number", 35,
+    {"path: unselected items keep names and take no number", OpCode::EnumerateAsPath,
      {{"/p", "a"}, {"/p", "b", false}, {"/p", "c"}}, {"$ %"}, {}, jpg({"p 1", "b", "p 2"})},
-    {"path: folder order follows the first selected item", 35,
+    {"path: folder order follows the first selected item", OpCode::EnumerateAsPath,
      {{"/b", "x"}, {"/a", "y"}, {"/b", "z"}}, {"$ %"}, {}, jpg({"b 1", "a 1", "b 2"})},
-    {"path: root folder files have an empty key", 35, {{"", "a"}, {"", "b"}}, {"$ - %%"}, {},
+    {"path: root folder files have an empty key", OpCode::EnumerateAsPath, {{"", "a"}, {"", "b"}}, {"$ - %%"}, {},
      jpg({"- 01", "- 02"})},
-    {"path: a colon in the folder name keeps the names", 35,
+    {"path: a colon in the folder name keeps the names", OpCode::EnumerateAsPath,
      {{"/mnt/c:", "a"}, {"/mnt/d", "b"}}, {"$ %"}, {}, jpg({"a", "d 1"})},
-    {"path and file: three folders of two", 36, twoEach, {"$$ - %%"}, {},
+    {"path and file: three folders of two", OpCode::EnumeratePathFilename, twoEach, {"$$ - %%"}, {},
      jpg({"01 - 01", "01 - 02", "02 - 01", "02 - 02", "03 - 01", "03 - 02"})},
-    {"path and file: path start 4", 36, twoEach, {"4|$$ - %%"}, {},
+    {"path and file: path start 4", OpCode::EnumeratePathFilename, twoEach, {"4|$$ - %%"}, {},
      jpg({"04 - 01", "04 - 02", "05 - 01", "05 - 02", "06 - 01", "06 - 02"})},
-    {"path and file: file start 5", 36, twoEach, {",5|$$ - %%"}, {},
+    {"path and file: file start 5", OpCode::EnumeratePathFilename, twoEach, {",5|$$ - %%"}, {},
      jpg({"01 - 05", "01 - 06", "02 - 05", "02 - 06", "03 - 05", "03 - 06"})},
-    {"path and file: inverse reverses files only", 36, twoEach, {"$$ - %%"}, inverse,
+    {"path and file: inverse reverses files only", OpCode::EnumeratePathFilename, twoEach, {"$$ - %%"}, inverse,
      jpg({"01 - 02", "01 - 01", "02 - 02", "02 - 01", "03 - 02", "03 - 01"})},
-    {"path and file: include zero starts both at 0", 36, twoEach, {"$-%"}, zero,
+    {"path and file: include zero starts both at 0", OpCode::EnumeratePathFilename, twoEach, {"$-%"}, zero,
      jpg({"0-0", "0-1", "1-0", "1-1", "2-0", "2-1"})},
-    {"path and file: 12 folders fixed width", 36, twelveFolders, {"$ - %"}, {},
+    {"path and file: 12 folders fixed width", OpCode::EnumeratePathFilename, twelveFolders, {"$ - %"}, {},
      numbered("%1 - 1", 1, 12, 2)},
-    {"path and file: 12 folders free width", 36, twelveFolders, {"$ - %"}, freeWidth,
+    {"path and file: 12 folders free width", OpCode::EnumeratePathFilename, twelveFolders, {"$ - %"}, freeWidth,
      numbered("%1 - 1", 1, 12, 1)},
     // A rejected entry is shown again in the next prompt; cancelling that changes nothing.
-    {"rejected: two bars", 35, holiday, {"1|2|%"}, {}, unchanged, {"", "1|2|%"}},
-    {"rejected: two runs of %", 35, holiday, {"%% %%"}, {}, unchanged, {"", "%% %%"}},
-    {"rejected: no %", 35, holiday, {"$ - x"}, {}, unchanged, {"", "$ - x"}},
-    {"rejected: % only in the start part", 35, holiday, {"%|$ x"}, {}, unchanged, {"", "%|$ x"}},
-    {"rejected: start beyond 16 bits", 35, holiday, {"40000|$ %"}, {}, unchanged,
+    {"rejected: two bars", OpCode::EnumerateAsPath, holiday, {"1|2|%"}, {}, unchanged, {"", "1|2|%"}},
+    {"rejected: two runs of %", OpCode::EnumerateAsPath, holiday, {"%% %%"}, {}, unchanged, {"", "%% %%"}},
+    {"rejected: no %", OpCode::EnumerateAsPath, holiday, {"$ - x"}, {}, unchanged, {"", "$ - x"}},
+    {"rejected: % only in the start part", OpCode::EnumerateAsPath, holiday, {"%|$ x"}, {}, unchanged, {"", "%|$ x"}},
+    {"rejected: start beyond 16 bits", OpCode::EnumerateAsPath, holiday, {"40000|$ %"}, {}, unchanged,
      {"", "40000|$ %"}},
-    {"rejected path numbers: no $", 36, holiday, {"%"}, {}, unchanged, {"", "%"}},
-    {"rejected path numbers: two runs of $", 36, holiday, {"$ %% $"}, {}, unchanged,
+    {"rejected path numbers: no $", OpCode::EnumeratePathFilename, holiday, {"%"}, {}, unchanged, {"", "%"}},
+    {"rejected path numbers: two runs of $", OpCode::EnumeratePathFilename, holiday, {"$ %% $"}, {}, unchanged,
      {"", "$ %% $"}},
-    {"rejected path numbers: F beyond 16 bits", 36, holiday, {",-40000|$ %"}, {}, unchanged,
+    {"rejected path numbers: F beyond 16 bits", OpCode::EnumeratePathFilename, holiday, {",-40000|$ %"}, {}, unchanged,
      {"", ",-40000|$ %"}},
-    {"accepted after two rejected entries", 35, holiday, {"1|2|%", "%% %%", "$ %"}, {},
+    {"accepted after two rejected entries", OpCode::EnumerateAsPath, holiday, {"1|2|%", "%% %%", "$ %"}, {},
      jpg({"holiday 1", "holiday 2", "holiday 3"}), {"", "1|2|%", "%% %%"}},
-    {"cancel changes nothing", 35, holiday, {"", "$ %"}, {}, unchanged},
-    {"spaces are a cancel", 35, holiday, {"   ", "$ %"}, {}, unchanged},
-    {"nothing selected changes nothing", 36, unselected, {"$ %"}, {}, unchanged},
+    {"cancel changes nothing", OpCode::EnumerateAsPath, holiday, {"", "$ %"}, {}, unchanged},
+    {"spaces are a cancel", OpCode::EnumerateAsPath, holiday, {"   ", "$ %"}, {}, unchanged},
+    {"nothing selected changes nothing", OpCode::EnumeratePathFilename, unselected, {"$ %"}, {}, unchanged},
 };
 // clang-format on
 
@@ -184,23 +185,33 @@ INSTANTIATE_TEST_SUITE_P(Cases, EnumerationRun, testing::ValuesIn(enumCases), ro
 
 TEST(EnumerationPrompt, showsTheHintLinesAndTitle)
 {
-    const Outcome path = enumerate(35, holiday, {});
+    const Outcome path = enumerate(OpCode::EnumerateAsPath, holiday, {});
     ASSERT_EQ(path.prompts.size(), 1u);
-    EXPECT_EQ(path.prompts[0].prompt, joinLines({312, 630, 631, 609, 632}));
+    EXPECT_EQ(path.prompts[0].prompt,
+              QStringLiteral(
+                  "Formation string for enumerated path / filename\re.g. $ - %%\r$ for filename, "
+                  "% for file number\rmultiple %s for fixed-length numbers\r"
+                  "to start with number 5, type 5|$ - %%"));
     EXPECT_EQ(path.prompts[0].title, QStringLiteral("Enumerate..."));
-    const Outcome pathFile = enumerate(36, holiday, {});
+    const Outcome pathFile = enumerate(OpCode::EnumeratePathFilename, holiday, {});
     ASSERT_EQ(pathFile.prompts.size(), 1u);
-    EXPECT_EQ(pathFile.prompts[0].prompt, joinLines({312, 640, 641, 608, 642, 643}));
+    EXPECT_EQ(
+        pathFile.prompts[0].prompt,
+        QStringLiteral(
+            "Formation string for enumerated path / filename\re.g. $$ - %%\r$ for path number, "
+            "% for file number\rmultiple $s / %s for fixed-length numbers\r"
+            "to start with path number 4, type 4|$$ - %%\r"
+            "to start with file number 5, type ,5|$$ - %%"));
 }
 
 TEST(EnumerationSwitches, toggleFlipsOneSwitchAndReportsIt)
 {
     EnumSwitches switches;
-    EXPECT_EQ(Enumeration::toggleSwitch(switches, 0), false);
-    EXPECT_EQ(Enumeration::toggleSwitch(switches, 0), true);
-    EXPECT_EQ(Enumeration::toggleSwitch(switches, 1), true);
-    EXPECT_EQ(Enumeration::toggleSwitch(switches, 2), true);
-    EXPECT_EQ(Enumeration::toggleSwitch(switches, 3), std::nullopt);
+    EXPECT_EQ(Enumeration::toggleSwitch(switches, EnumSwitch::FixedWidthNumbers), false);
+    EXPECT_EQ(Enumeration::toggleSwitch(switches, EnumSwitch::FixedWidthNumbers), true);
+    EXPECT_EQ(Enumeration::toggleSwitch(switches, EnumSwitch::IncludeZero), true);
+    EXPECT_EQ(Enumeration::toggleSwitch(switches, EnumSwitch::InverseEnumeration), true);
+    EXPECT_EQ(Enumeration::toggleSwitch(switches, EnumSwitch(3)), std::nullopt);
     EXPECT_TRUE(switches.FixedWidthNumbers && switches.IncludeZero && switches.InverseEnumeration);
 }
 

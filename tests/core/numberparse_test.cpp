@@ -1,4 +1,4 @@
-#include "ops/numberparse.h"
+#include "text/numberparse.h"
 
 #include "rowname.h"
 

@@ -1,4 +1,3 @@
-#include "ops/globals.h"
 #include "opstesthelpers.h"
 #include "rowname.h"
 
@@ -6,14 +5,9 @@
 
 namespace {
 
-class FindReplaceReset : public testing::Test {
-protected:
-    void TearDown() override { findReplace() = FindReplaceValues(); }
-};
-
 struct PromptCase {
     const char* name;
-    int op;
+    OpCode op;
     const char* prompt;
     const char* title;
 };
@@ -26,7 +20,7 @@ TEST_P(OperationPrompts, showTextAndTreatBlankAnswersAsNo)
 {
     const PromptCase& c = GetParam();
     std::vector<const char*> answers = {nullptr, "", "   "}; // nullptr: cancel
-    if (c.op >= 40)
+    if (c.op >= OpCode::CutFirstChars)
         answers.insert(answers.end(), {"32768", "-32769"});
     for (const char* answer : answers) {
         SCOPED_TRACE(answer ? answer : "cancel");
@@ -34,7 +28,7 @@ TEST_P(OperationPrompts, showTextAndTreatBlankAnswersAsNo)
         bench.select({0, 1});
         if (answer)
             bench.platform.inputAnswers.push_back(QString::fromUtf8(answer));
-        bench.engine.ModifyItems(quint8(c.op));
+        bench.engine.ModifyItems(c.op);
         ASSERT_EQ(bench.platform.prompts.size(), 1u);
         EXPECT_EQ(bench.platform.prompts[0].prompt, QString::fromUtf8(c.prompt));
         EXPECT_EQ(bench.platform.prompts[0].title, QString::fromUtf8(c.title));
@@ -45,12 +39,12 @@ TEST_P(OperationPrompts, showTextAndTreatBlankAnswersAsNo)
 }
 
 const PromptCase promptCases[] = {
-    {"insert", 22, "Expression to add at beginning", "Add..."},
-    {"add", 23, "Expression to add at end", "Add..."},
-    {"cut_first", 40, "Leading characters to cut", "Cut..."},
-    {"cut_last", 41, "Ending characters to cut", "Cut..."},
-    {"crop_first", 42, "Leading characters to crop", "Crop..."},
-    {"crop_last", 43, "Ending characters to crop", "Crop..."},
+    {"insert", OpCode::InsertAtBeginning, "Expression to add at beginning", "Add..."},
+    {"add", OpCode::AddToEnd, "Expression to add at end", "Add..."},
+    {"cut_first", OpCode::CutFirstChars, "Leading characters to cut", "Cut..."},
+    {"cut_last", OpCode::CutLastChars, "Ending characters to cut", "Cut..."},
+    {"crop_first", OpCode::CropFirstChars, "Leading characters to crop", "Crop..."},
+    {"crop_last", OpCode::CropLastChars, "Ending characters to crop", "Crop..."},
 };
 
 INSTANTIATE_TEST_SUITE_P(Codes, OperationPrompts, testing::ValuesIn(promptCases),
@@ -60,7 +54,7 @@ TEST(ModifyItems, promptStillShownWithNothingSelected)
 {
     OpsBench bench({"Song", "Other"});
     bench.platform.inputAnswers.push_back(QStringLiteral("X"));
-    bench.engine.ModifyItems(22);
+    bench.engine.ModifyItems(OpCode::InsertAtBeginning);
     EXPECT_EQ(bench.platform.prompts.size(), 1u);
     EXPECT_EQ(bench.newNames(), (QStringList{"Song", "Other"}));
     EXPECT_TRUE(bench.platform.messages.empty());
@@ -72,7 +66,7 @@ TEST(ModifyItems, onlySelectedLinesChangeAndMarksStay)
     bench.select({0, 3, 4});
     const std::vector<bool> marksBefore = bench.marks();
     bench.platform.inputAnswers.push_back(QStringLiteral(" x"));
-    bench.engine.ModifyItems(23);
+    bench.engine.ModifyItems(OpCode::AddToEnd);
     EXPECT_EQ(bench.newNames(), (QStringList{"a x", "b", "c", "d x", "e x"}));
     EXPECT_EQ(bench.lines(), (QStringList{"a x.mp3", "b.mp3", "c", "d x.txt", "e x"}));
     EXPECT_EQ(bench.marks(), marksBefore);
@@ -84,75 +78,64 @@ TEST(ModifyItems, rejectedNamesKeepTheirLineWhileOthersChange)
     // other selected items are still processed.
     OpsBench bench({"one two", "my`song two", "three four|.ogg"});
     bench.select({0, 1, 2});
-    bench.engine.ModifyItems(21);
+    bench.engine.ModifyItems(OpCode::CutLastWord);
     EXPECT_EQ(bench.newNames(), (QStringList{"one", "my`song two", "three"}));
     EXPECT_EQ(bench.lines(), (QStringList{"one", "my`song two", "three.ogg"}));
 }
 
 TEST(ModifyItems, codesWithoutOperationOnlyRunTheFinish)
 {
-    for (int op : {30, 34, 50, 53, 60, 61, 75, 80, 1, 255}) {
-        SCOPED_TRACE(op);
+    for (OpCode op : {OpCode::AddNumbers, OpCode::EnumeratedFilename, OpCode::CutBeforeExpression,
+                      OpCode::CropAfterExpression, OpCode::SmartCase, OpCode::UpperLowerCase,
+                      OpCode::SwapInfos, OpCode::CustomGeneration, OpCode(1), OpCode(255)}) {
+        SCOPED_TRACE(int(op));
         OpsBench bench({"  spaced\t ", "plain", "bad:name ", " other "});
         bench.select({0, 1, 2});
-        bench.engine.ModifyItems(quint8(op));
+        bench.engine.ModifyItems(op);
         EXPECT_EQ(bench.newNames(), (QStringList{"spaced\t", "plain", "bad:name ", " other "}));
         EXPECT_TRUE(bench.platform.prompts.empty());
         EXPECT_EQ(bench.platform.findReplaceShown, 0);
     }
 }
 
-TEST(ContainsAnyChar, findsEachInvalidCharacter)
-{
-    EXPECT_EQ(InvalidChars.size(), 10);
-    for (QChar c : QStringLiteral("`<>/?*|\\:\"")) {
-        SCOPED_TRACE(QString(c).toStdString());
-        EXPECT_TRUE(
-            OperationEngine::ContainsAnyChar(QStringLiteral("ab") + c + "cd", InvalidChars));
-    }
-    EXPECT_FALSE(OperationEngine::ContainsAnyChar(QStringLiteral("a'b.c-d (1) [x]"), InvalidChars));
-    EXPECT_FALSE(OperationEngine::ContainsAnyChar(QStringLiteral("abc"), QString()));
-    EXPECT_FALSE(OperationEngine::ContainsAnyChar(QString(), QStringLiteral("abc")));
-}
-
-TEST_F(FindReplaceReset, replaceCommandOpensTheDialogAndTouchesNothing)
+TEST(FindReplace, replaceCommandOpensTheDialogAndTouchesNothing)
 {
     OpsBench bench({"a_b"});
     bench.select({0});
-    findReplace().ReplaceMode = false;
-    findReplace().FindText = QStringLiteral("_");
-    bench.engine.ModifyItems(24);
-    EXPECT_TRUE(findReplace().ReplaceMode);
+    bench.findValues.ReplaceMode = false;
+    bench.findValues.FindText = QStringLiteral("_");
+    bench.engine.ModifyItems(OpCode::Replace);
+    EXPECT_TRUE(bench.findValues.ReplaceMode);
     EXPECT_EQ(bench.platform.findReplaceShown, 1);
     EXPECT_TRUE(bench.platform.prompts.empty());
     EXPECT_EQ(bench.newNames(), (QStringList{"a_b"}));
 }
 
-TEST_F(FindReplaceReset, confirmedReplaceDialogReplacesInSelectedItems)
+TEST(FindReplace, confirmedReplaceDialogReplacesInSelectedItems)
 {
     OpsBench bench({"a_b_c", "x_y", "p_q|.r_s"});
     bench.select({0, 2});
     bench.platform.onShowFindReplace = [&bench] {
-        FindReplaceValues& values = findReplace();
+        FindReplaceValues& values = bench.findValues;
         values.FindText = QStringLiteral("_");
         values.ReplaceWith = QStringLiteral("-");
         values.RepeatReplace = true;
         bench.engine.ReturnFind();
     };
-    bench.engine.ModifyItems(24);
+    bench.engine.ModifyItems(OpCode::Replace);
     EXPECT_EQ(bench.newNames(), (QStringList{"a-b-c", "x_y", "p-q"}));
     EXPECT_EQ(bench.lines(), (QStringList{"a-b-c", "x_y", "p-q.r_s"}));
 }
 
-TEST_F(FindReplaceReset, blankFindTextDoesNothingInEitherMode)
+TEST(FindReplace, blankFindTextDoesNothingInEitherMode)
 {
     for (bool replaceMode : {true, false}) {
         SCOPED_TRACE(replaceMode);
         OpsBench bench({"a b", "c"});
         bench.select({1});
-        findReplace().ReplaceMode = replaceMode;
-        findReplace().FindText = QStringLiteral("  ");
-        findReplace().ReplaceWith = QStringLiteral("x");
+        bench.findValues.ReplaceMode = replaceMode;
+        bench.findValues.FindText = QStringLiteral("  ");
+        bench.findValues.ReplaceWith = QStringLiteral("x");
         bench.engine.ReturnFind();
         EXPECT_EQ(bench.newNames(), (QStringList{"a b", "c"}));
         EXPECT_EQ(bench.marks(), (std::vector<bool>{false, true}));
@@ -166,16 +149,16 @@ struct FindModeCase {
     std::vector<bool> selected;
 };
 
-class FindModeCases : public FindReplaceReset, public testing::WithParamInterface<FindModeCase> {};
+class FindModeCases : public testing::TestWithParam<FindModeCase> {};
 
 TEST_P(FindModeCases, selectionIsReplacedByTheMatchingLines)
 {
     const FindModeCase& c = GetParam();
     OpsBench bench({"Abc", "cab", "xyz", "q|.ab", "a b"});
     bench.select({2, 3});
-    findReplace().ReplaceMode = false;
-    findReplace().FindText = QString::fromUtf8(c.findText);
-    findReplace().MatchCase = c.matchCase;
+    bench.findValues.ReplaceMode = false;
+    bench.findValues.FindText = QString::fromUtf8(c.findText);
+    bench.findValues.MatchCase = c.matchCase;
     bench.engine.ReturnFind();
     EXPECT_EQ(bench.marks(), c.selected);
     EXPECT_EQ(bench.newNames(), (QStringList{"Abc", "cab", "xyz", "q", "a b"}));

@@ -14,7 +14,8 @@ struct OpsBench {
     ItemStore store;
     ScriptedPlatform platform;
     EnumSwitches switches;
-    OperationEngine engine{store, platform, switches};
+    FindReplaceValues findValues;
+    OperationEngine engine{store, platform, switches, findValues};
 
     // Names may carry an extension after a '|': "Song|.mp3".
     explicit OpsBench(std::initializer_list<const char*> names)

@@ -58,7 +58,7 @@ struct ApplyCase {
     std::vector<const char*> filesAfter;
     std::vector<const char*> linesAfter;
     std::vector<int> selectedAfter;
-    std::vector<int> messageIds;
+    std::vector<TextId> messageIds;
     const char* failing = nullptr; // the platform refuses to rename this file
 };
 
@@ -126,31 +126,31 @@ const ApplyCase applyCases[] = {
      {"d1/same.txt<d1/a.txt", "d2/same.txt<d2/b.txt"}, {}, {}, {}},
     {"names differing only in case are duplicates, nothing renamed",
      {"a.txt", "b.txt", "c.txt"}, {{0, "Same.txt"}, {2, "SAME.TXT"}}, {}, All, Remove,
-     {"a.txt", "b.txt", "c.txt"}, {"Same.txt", "b.txt", "SAME.TXT"}, {0, 2}, {401}},
+     {"a.txt", "b.txt", "c.txt"}, {"Same.txt", "b.txt", "SAME.TXT"}, {0, 2}, {TextId::DuplicatesFound}},
     {"a later unselected item counts as duplicate",
      {"a.txt", "b.txt", "c.txt"}, {{0, "k.txt"}, {2, "k.txt"}}, {0}, SelectedOnly, Remove,
-     {"a.txt", "b.txt", "c.txt"}, {"k.txt", "b.txt", "k.txt"}, {0, 2}, {401}},
+     {"a.txt", "b.txt", "c.txt"}, {"k.txt", "b.txt", "k.txt"}, {0, 2}, {TextId::DuplicatesFound}},
     {"an earlier unselected item is not found; the rename fails",
      {"a.txt", "b.txt"}, {{1, "a.txt"}}, {1}, SelectedOnly, Remove,
-     {"a.txt", "b.txt"}, {"a.txt", "a.txt"}, {1}, {402}},
+     {"a.txt", "b.txt"}, {"a.txt", "a.txt"}, {1}, {TextId::RenameFailed}},
     {"swapping two names fails both with one message",
      {"a.txt", "b.txt"}, {{0, "b.txt"}, {1, "a.txt"}}, {}, All, Remove,
-     {"a.txt", "b.txt"}, {"b.txt", "a.txt"}, {}, {402}},
+     {"a.txt", "b.txt"}, {"b.txt", "a.txt"}, {}, {TextId::RenameFailed}},
     {"removing items 2 and 5 of 7 keeps the rest in order",
      {"f0", "f1", "f2", "f3", "f4", "f5", "f6"}, {{0, "n0"}, {2, "n2"}, {5, "n5"}, {6, "n6"}}, {2, 5}, SelectedOnly, Remove,
      {"n2<f2", "n5<f5", "f0", "f1", "f3", "f4", "f6"}, {"n0", "f1", "f3", "f4", "n6"}, {}, {}},
     {"without removal renamed lines are selected, failed ones not",
      {"a.txt", "b.txt", "c.txt"}, {{1, "x.txt"}, {2, "b.txt"}}, {}, All, Keep,
-     {"a.txt", "x.txt<b.txt", "c.txt"}, {"a.txt", "x.txt", "b.txt"}, {0, 1}, {402}},
+     {"a.txt", "x.txt<b.txt", "c.txt"}, {"a.txt", "x.txt", "b.txt"}, {0, 1}, {TextId::RenameFailed}},
     {"unchanged names under apply all are no failure",
      {"a.txt", "b"}, {}, {}, All, Remove,
      {"a.txt", "b"}, {}, {}, {}},
     {"an invalid proposed name fails that item only",
      {"a.txt", "b.txt", "c.txt"}, {{0, "../up.txt"}, {1, ".."}, {2, "ok.txt"}}, {}, All, Remove,
-     {"a.txt", "b.txt", "ok.txt<c.txt"}, {"../up.txt", ".."}, {}, {402}},
+     {"a.txt", "b.txt", "ok.txt<c.txt"}, {"../up.txt", ".."}, {}, {TextId::RenameFailed}},
     {"a rename the system refuses leaves that item as it was",
      {"a.txt", "b.txt"}, {{0, "x.txt"}, {1, "y.txt"}}, {0, 1}, SelectedOnly, Remove,
-     {"a.txt", "y.txt<b.txt"}, {"x.txt"}, {0}, {402}, "a.txt"},
+     {"a.txt", "y.txt<b.txt"}, {"x.txt"}, {0}, {TextId::RenameFailed}, "a.txt"},
 };
 // clang-format on
 

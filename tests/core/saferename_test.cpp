@@ -305,10 +305,10 @@ TEST(SafeRename, applyAllConservesEveryFile)
         EXPECT_EQ(filesUnder(tree).size(), filesBefore);
         EXPECT_EQ(contentsByFolder(tree), before); // each content still in its own folder
         ASSERT_LE(platform.messages.size(), 1u);
-        const bool duplicate =
-            !platform.messages.empty() && platform.messages[0].text == LoadResString(401);
-        const bool failure =
-            !platform.messages.empty() && platform.messages[0].text == LoadResString(402);
+        const bool duplicate = !platform.messages.empty() &&
+                               platform.messages[0].text == LoadResString(TextId::DuplicatesFound);
+        const bool failure = !platform.messages.empty() &&
+                             platform.messages[0].text == LoadResString(TextId::RenameFailed);
         if (runner.RemoveAfterRename && !duplicate) {
             EXPECT_EQ(store.ItemCount() == itemsBefore - taking, !failure);
         }

@@ -1,5 +1,4 @@
 #include "list/selectioncommands.h"
-#include "ops/globals.h"
 #include "ops/operationengine.h"
 
 #include "listmarks.h"
@@ -52,7 +51,8 @@ TEST_P(LengthTest, marksExactlyTheLinesOfFittingLength)
     fill(store);
     selectLines(store, kBefore);
     platform.inputAnswers.push_back(QString::fromUtf8(c.answer));
-    SelectionCommands commands(store, platform);
+    FindReplaceValues findValues;
+    SelectionCommands commands(store, platform, findValues);
     c.atLeast ? commands.minLength() : commands.maxLength();
 
     ASSERT_EQ(platform.prompts.size(), 1u);
@@ -83,7 +83,8 @@ TEST(SelectionCommands, allNoneAndInvertFromSomeMarkedLines)
     ItemStore store;
     ScriptedPlatform platform;
     fill(store);
-    SelectionCommands commands(store, platform);
+    FindReplaceValues findValues;
+    SelectionCommands commands(store, platform, findValues);
     const std::pair<void (SelectionCommands::*)(), std::vector<int>> steps[] = {
         {&SelectionCommands::SelectAll, {0, 1, 2, 3, 4, 5}},
         {&SelectionCommands::selectNone, {}},
@@ -100,7 +101,8 @@ TEST(SelectionCommands, emptyListStillShowsPromptsAndDialog)
 {
     ItemStore store;
     ScriptedPlatform platform;
-    SelectionCommands commands(store, platform);
+    FindReplaceValues findValues;
+    SelectionCommands commands(store, platform, findValues);
     platform.inputAnswers = {"3", "-1"};
     commands.SelectAll();
     commands.invert();
@@ -133,20 +135,20 @@ TEST(SelectionCommands, containingOpensFindModeAndMarksByProposedName)
         ItemStore store;
         ScriptedPlatform platform;
         EnumSwitches switches;
-        OperationEngine engine(store, platform, switches);
+        FindReplaceValues findValues;
+        OperationEngine engine(store, platform, switches, findValues);
         fill(store);
         selectLines(store, kBefore);
-        findReplace() = FindReplaceValues();
-        findReplace().ReplaceMode = true; // left over from an earlier Replace...
+        findValues.ReplaceMode = true; // left over from an earlier Replace...
         bool findModeWhenShown = false;
         platform.onShowFindReplace = [&] {
-            findModeWhenShown = !findReplace().ReplaceMode;
-            findReplace().FindText = QString::fromUtf8(row.find);
-            findReplace().ReplaceWith = QStringLiteral("REPLACED");
+            findModeWhenShown = !findValues.ReplaceMode;
+            findValues.FindText = QString::fromUtf8(row.find);
+            findValues.ReplaceWith = QStringLiteral("REPLACED");
             engine.ReturnFind();
         };
 
-        SelectionCommands(store, platform).containing();
+        SelectionCommands(store, platform, findValues).containing();
 
         EXPECT_EQ(platform.findReplaceShown, 1);
         EXPECT_TRUE(findModeWhenShown);
@@ -154,5 +156,4 @@ TEST(SelectionCommands, containingOpensFindModeAndMarksByProposedName)
         EXPECT_EQ(lines(store), QStringList({"ab.txt", "abc", "abcd.a", " ab .long", ".hidden",
                                              "xyzXYZ_b.ab"})); // nothing replaced
     }
-    findReplace() = FindReplaceValues();
 }

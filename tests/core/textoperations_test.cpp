@@ -10,7 +10,7 @@ namespace {
 // the common finish is part of every row.
 struct TextCase {
     const char* name;
-    int op;
+    OpCode op;
     const char* answer; // nullptr: the operation shows no prompt
     const char* before;
     const char* after;
@@ -25,43 +25,43 @@ TEST_P(TextOperationCases, changesTheProposedName)
     bench.select({0});
     if (c.answer)
         bench.platform.inputAnswers.push_back(QString::fromUtf8(c.answer));
-    bench.engine.ModifyItems(quint8(c.op));
+    bench.engine.ModifyItems(c.op);
     EXPECT_EQ(bench.store.item(0).NewName, QString::fromUtf8(c.after));
     EXPECT_EQ(bench.platform.prompts.size(), c.answer ? 1u : 0u);
 }
 
 const TextCase textCases[] = {
     // Words: only the space separates them.
-    {"cut_first_word", 20, nullptr, "The Best Of", "Best Of"},
-    {"cut_last_word", 21, nullptr, "The Best Of", "The Best"},
-    {"cut_first_word_single_word_unchanged", 20, nullptr, "Single", "Single"},
-    {"cut_last_word_single_word_unchanged", 21, nullptr, "Single", "Single"},
-    {"cut_first_word_double_space", 20, nullptr, "A  B", "B"},
-    {"cut_last_word_double_space", 21, nullptr, "A  B", "A"},
-    {"cut_first_word_tab_is_no_separator", 20, nullptr, "A\tB C", "C"},
+    {"cut_first_word", OpCode::CutFirstWord, nullptr, "The Best Of", "Best Of"},
+    {"cut_last_word", OpCode::CutLastWord, nullptr, "The Best Of", "The Best"},
+    {"cut_first_word_single_word_unchanged", OpCode::CutFirstWord, nullptr, "Single", "Single"},
+    {"cut_last_word_single_word_unchanged", OpCode::CutLastWord, nullptr, "Single", "Single"},
+    {"cut_first_word_double_space", OpCode::CutFirstWord, nullptr, "A  B", "B"},
+    {"cut_last_word_double_space", OpCode::CutLastWord, nullptr, "A  B", "A"},
+    {"cut_first_word_tab_is_no_separator", OpCode::CutFirstWord, nullptr, "A\tB C", "C"},
     // The text parameter as typed.
-    {"insert_with_trailing_space", 22, "01 ", "Song", "01 Song"},
-    {"insert_with_leading_space_trimmed", 22, " X", "Song", "XSong"},
-    {"add_with_leading_space", 23, " (live)", "Song", "Song (live)"},
-    {"add_tab_is_kept", 23, "\t", "Song", "Song\t"},
-    {"insert_grave_accent_rejected", 22, "`", "Song", "Song"},
+    {"insert_with_trailing_space", OpCode::InsertAtBeginning, "01 ", "Song", "01 Song"},
+    {"insert_with_leading_space_trimmed", OpCode::InsertAtBeginning, " X", "Song", "XSong"},
+    {"add_with_leading_space", OpCode::AddToEnd, " (live)", "Song", "Song (live)"},
+    {"add_tab_is_kept", OpCode::AddToEnd, "\t", "Song", "Song\t"},
+    {"insert_grave_accent_rejected", OpCode::InsertAtBeginning, "`", "Song", "Song"},
     // Cut and crop x characters.
-    {"cut_first_3", 40, "3", "abcdef", "def"},
-    {"cut_first_len_keeps_name", 40, "6", "abcdef", "abcdef"},
-    {"cut_first_2_trims_space", 40, "2", "ab cd", "cd"},
-    {"cut_first_answer_2_9_cuts_2", 40, "2.9", "abcdef", "cdef"},
-    {"cut_first_negative_unchanged", 40, "-2", "abcdef", "abcdef"},
-    {"cut_last_2", 41, "2", "abcdef", "abcd"},
-    {"cut_last_len_keeps_name", 41, "6", "abcdef", "abcdef"},
-    {"cut_last_more_than_len_unchanged", 41, "7", "abcdef", "abcdef"},
-    {"cut_last_negative_unchanged", 41, "-1", "abcdef", "abcdef"},
-    {"crop_first_2", 42, "2", "abcdef", "ab"},
-    {"crop_first_10_unchanged", 42, "10", "abcdef", "abcdef"},
-    {"crop_first_0_keeps_name", 42, "0", "abcdef", "abcdef"},
-    {"crop_first_negative_unchanged", 42, "-3", "abcdef", "abcdef"},
-    {"crop_last_2", 43, "2", "abcdef", "ef"},
-    {"crop_last_10_unchanged", 43, "10", "abcdef", "abcdef"},
-    {"crop_last_negative_unchanged", 43, "-3", "abcdef", "abcdef"},
+    {"cut_first_3", OpCode::CutFirstChars, "3", "abcdef", "def"},
+    {"cut_first_len_keeps_name", OpCode::CutFirstChars, "6", "abcdef", "abcdef"},
+    {"cut_first_2_trims_space", OpCode::CutFirstChars, "2", "ab cd", "cd"},
+    {"cut_first_answer_2_9_cuts_2", OpCode::CutFirstChars, "2.9", "abcdef", "cdef"},
+    {"cut_first_negative_unchanged", OpCode::CutFirstChars, "-2", "abcdef", "abcdef"},
+    {"cut_last_2", OpCode::CutLastChars, "2", "abcdef", "abcd"},
+    {"cut_last_len_keeps_name", OpCode::CutLastChars, "6", "abcdef", "abcdef"},
+    {"cut_last_more_than_len_unchanged", OpCode::CutLastChars, "7", "abcdef", "abcdef"},
+    {"cut_last_negative_unchanged", OpCode::CutLastChars, "-1", "abcdef", "abcdef"},
+    {"crop_first_2", OpCode::CropFirstChars, "2", "abcdef", "ab"},
+    {"crop_first_10_unchanged", OpCode::CropFirstChars, "10", "abcdef", "abcdef"},
+    {"crop_first_0_keeps_name", OpCode::CropFirstChars, "0", "abcdef", "abcdef"},
+    {"crop_first_negative_unchanged", OpCode::CropFirstChars, "-3", "abcdef", "abcdef"},
+    {"crop_last_2", OpCode::CropLastChars, "2", "abcdef", "ef"},
+    {"crop_last_10_unchanged", OpCode::CropLastChars, "10", "abcdef", "abcdef"},
+    {"crop_last_negative_unchanged", OpCode::CropLastChars, "-3", "abcdef", "abcdef"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Names, TextOperationCases, testing::ValuesIn(textCases),
@@ -78,10 +78,7 @@ struct ReplaceRun {
     const char* after;
 };
 
-class ReplaceOperationCases : public testing::TestWithParam<ReplaceRun> {
-protected:
-    void TearDown() override { findReplace() = FindReplaceValues(); }
-};
+class ReplaceOperationCases : public testing::TestWithParam<ReplaceRun> {};
 
 TEST_P(ReplaceOperationCases, replacesInTheNameOnly)
 {
@@ -89,12 +86,12 @@ TEST_P(ReplaceOperationCases, replacesInTheNameOnly)
     OpsBench bench({c.before});
     bench.store.setNewExt(0, QStringLiteral(".a_b"));
     bench.select({0});
-    FindReplaceValues& values = findReplace();
+    FindReplaceValues& values = bench.findValues;
     values.FindText = QString::fromUtf8(c.find);
     values.ReplaceWith = QString::fromUtf8(c.replacement);
     values.MatchCase = c.matchCase;
     values.RepeatReplace = c.repeat;
-    bench.engine.ModifyItems(200);
+    bench.engine.ModifyItems(OpCode::ReplaceWithFindValues);
     EXPECT_EQ(bench.store.item(0).NewName, QString::fromUtf8(c.after));
     EXPECT_EQ(bench.store.item(0).NewExt, QStringLiteral(".a_b"));
     EXPECT_TRUE(bench.platform.prompts.empty());
@@ -117,7 +114,7 @@ TEST(TextOperations, parameterIsReadOnceForAllItems)
     OpsBench bench({"abcdef", "xyz", "12345"});
     bench.select({0, 1, 2});
     bench.platform.inputAnswers = {QStringLiteral("2"), QStringLiteral("5")};
-    bench.engine.ModifyItems(40);
+    bench.engine.ModifyItems(OpCode::CutFirstChars);
     EXPECT_EQ(bench.newNames(), (QStringList{"cdef", "z", "345"}));
     EXPECT_EQ(bench.platform.prompts.size(), 1u);
     EXPECT_EQ(bench.platform.inputAnswers.size(), 1u);

@@ -38,7 +38,6 @@ FindReplaceDialog* openBy(ScriptedPlatform& platform, MainWindow& window, const 
 class TestFindReplaceDialog : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init() { findReplace() = FindReplaceValues(); }
     void modes_data();
     void modes();
     void showsLastValuesAndCancelKeepsOptions();
@@ -65,50 +64,54 @@ void TestFindReplaceDialog::modes()
     QFETCH(bool, replaceMode);
     QFETCH(QString, title);
     QWidget main;
-    findReplace().ReplaceMode = replaceMode;
-    FindReplaceDialog dialog(&main, [] {});
+    FindReplaceValues values;
+    values.ReplaceMode = replaceMode;
+    FindReplaceDialog dialog(&main, values, [] {});
     QCOMPARE(dialog.windowTitle(), title);
     QCOMPARE(dialog.replaceBox()->isEnabled(), replaceMode);
-    QCOMPARE(dialog.check(2)->isEnabled(), replaceMode);
+    QCOMPARE(dialog.check(FindReplaceDialog::Check::Repeat)->isEnabled(), replaceMode);
     QVERIFY(dialog.findBox()->isEnabled());
-    QVERIFY(dialog.check(0)->isEnabled());
-    QVERIFY(!dialog.check(1)->isEnabled()); // Exact phrase, in both modes
-    QCOMPARE(dialog.check(0)->text(), QStringLiteral("Match &case"));
-    QCOMPARE(dialog.check(1)->text(), QStringLiteral("&Exact phrase"));
-    QCOMPARE(dialog.check(2)->text(), QStringLiteral("&Repeat"));
-    QCOMPARE(dialog.button(0)->text(), QStringLiteral("&Ok"));
-    QCOMPARE(dialog.button(1)->text(), QStringLiteral("&Cancel"));
-    QVERIFY(dialog.button(0)->isDefault());
+    QVERIFY(dialog.check(FindReplaceDialog::Check::MatchCase)->isEnabled());
+    QVERIFY(!dialog.check(FindReplaceDialog::Check::ExactPhrase)
+                 ->isEnabled()); // Exact phrase, in both modes
+    QCOMPARE(dialog.check(FindReplaceDialog::Check::MatchCase)->text(),
+             QStringLiteral("Match &case"));
+    QCOMPARE(dialog.check(FindReplaceDialog::Check::ExactPhrase)->text(),
+             QStringLiteral("&Exact phrase"));
+    QCOMPARE(dialog.check(FindReplaceDialog::Check::Repeat)->text(), QStringLiteral("&Repeat"));
+    QCOMPARE(dialog.button(FindReplaceDialog::Button::Ok)->text(), QStringLiteral("&Ok"));
+    QCOMPARE(dialog.button(FindReplaceDialog::Button::Cancel)->text(), QStringLiteral("&Cancel"));
+    QVERIFY(dialog.button(FindReplaceDialog::Button::Ok)->isDefault());
     // A fixed size: not resizable.
     QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
 }
 
 void TestFindReplaceDialog::showsLastValuesAndCancelKeepsOptions()
 {
-    findReplace() = {true, QStringLiteral(" ab "), QStringLiteral("cd"), false, true, true};
+    FindReplaceValues values{true, QStringLiteral(" ab "), QStringLiteral("cd"), false, true, true};
     QWidget main;
     {
-        FindReplaceDialog dialog(&main, [] { QFAIL("Cancel must not confirm"); });
+        FindReplaceDialog dialog(&main, values, [] { QFAIL("Cancel must not confirm"); });
         QCOMPARE(dialog.findBox()->text(), QStringLiteral(" ab "));
         QCOMPARE(dialog.replaceBox()->text(), QStringLiteral("cd"));
-        QVERIFY(!dialog.check(0)->isChecked());
-        QVERIFY(dialog.check(1)->isChecked());
-        QVERIFY(dialog.check(2)->isChecked());
+        QVERIFY(!dialog.check(FindReplaceDialog::Check::MatchCase)->isChecked());
+        QVERIFY(dialog.check(FindReplaceDialog::Check::ExactPhrase)->isChecked());
+        QVERIFY(dialog.check(FindReplaceDialog::Check::Repeat)->isChecked());
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        clickBox(dialog.check(0));
-        clickBox(dialog.check(2));
+        clickBox(dialog.check(FindReplaceDialog::Check::MatchCase));
+        clickBox(dialog.check(FindReplaceDialog::Check::Repeat));
         typeInto(dialog.findBox(), QStringLiteral("new"));
-        QTest::mouseClick(dialog.button(1), Qt::LeftButton);
+        QTest::mouseClick(dialog.button(FindReplaceDialog::Button::Cancel), Qt::LeftButton);
         QVERIFY(!dialog.isVisible());
     }
     // The options are stored at once, the texts only by OK.
-    QVERIFY(findReplace().MatchCase);
-    QVERIFY(!findReplace().RepeatReplace);
-    QCOMPARE(findReplace().FindText, QStringLiteral(" ab "));
-    FindReplaceDialog again(&main, [] {});
-    QVERIFY(again.check(0)->isChecked());
-    QVERIFY(!again.check(2)->isChecked());
+    QVERIFY(values.MatchCase);
+    QVERIFY(!values.RepeatReplace);
+    QCOMPARE(values.FindText, QStringLiteral(" ab "));
+    FindReplaceDialog again(&main, values, [] {});
+    QVERIFY(again.check(FindReplaceDialog::Check::MatchCase)->isChecked());
+    QVERIFY(!again.check(FindReplaceDialog::Check::Repeat)->isChecked());
 }
 
 void TestFindReplaceDialog::okStoresTexts_data()
@@ -144,18 +147,19 @@ void TestFindReplaceDialog::okStoresTexts()
     QFETCH(QString, findText);
     QFETCH(QString, replaceWith);
     QFETCH(bool, confirmed);
-    findReplace() = {true, QStringLiteral("before"), QStringLiteral("earlier")};
+    FindReplaceValues values{true, QStringLiteral("before"), QStringLiteral("earlier")};
     QWidget main;
     int calls = 0;
-    QPointer<FindReplaceDialog> dialog = new FindReplaceDialog(&main, [&calls] { ++calls; });
+    QPointer<FindReplaceDialog> dialog =
+        new FindReplaceDialog(&main, values, [&calls] { ++calls; });
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
     typeInto(dialog->findBox(), typedFind);
     typeInto(dialog->replaceBox(), typedReplace);
     QTest::keyClick(dialog->findBox(), Qt::Key_Return); // Enter presses OK
     QCOMPARE(calls, confirmed ? 1 : 0);
-    QCOMPARE(findReplace().FindText, findText);
-    QCOMPARE(findReplace().ReplaceWith, replaceWith);
+    QCOMPARE(values.FindText, findText);
+    QCOMPARE(values.ReplaceWith, replaceWith);
     QTRY_VERIFY(!dialog); // closed and unloaded
     QVERIFY(main.isEnabled());
 }
@@ -185,9 +189,9 @@ void TestFindReplaceDialog::mainWindowDisabledUntilClosed()
     QCOMPARE(QApplication::focusWidget(), dialog->findBox());
     typeInto(dialog->findBox(), QStringLiteral("x"));
     if (how == "ok")
-        QTest::mouseClick(dialog->button(0), Qt::LeftButton);
+        QTest::mouseClick(dialog->button(FindReplaceDialog::Button::Ok), Qt::LeftButton);
     else if (how == "cancel")
-        QTest::mouseClick(dialog->button(1), Qt::LeftButton);
+        QTest::mouseClick(dialog->button(FindReplaceDialog::Button::Cancel), Qt::LeftButton);
     else if (how == "esc")
         QTest::keyClick(dialog->findBox(), Qt::Key_Escape);
     else
@@ -199,16 +203,17 @@ void TestFindReplaceDialog::mainWindowDisabledUntilClosed()
 void TestFindReplaceDialog::returnFindRunsWhileOpen()
 {
     QWidget main;
+    FindReplaceValues values;
     bool visibleDuringCall = false;
     bool mainEnabledDuringCall = true;
     FindReplaceDialog* dialog = nullptr;
-    dialog = new FindReplaceDialog(&main, [&] {
+    dialog = new FindReplaceDialog(&main, values, [&] {
         visibleDuringCall = dialog->isVisible();
         mainEnabledDuringCall = main.isEnabled();
     });
     dialog->show();
     dialog->findBox()->setText(QStringLiteral("a"));
-    dialog->eButton_Click(0);
+    dialog->eButton_Click(int(FindReplaceDialog::Button::Ok));
     QVERIFY(visibleDuringCall);
     QVERIFY(!mainEnabledDuringCall);
     QVERIFY(main.isEnabled());
@@ -236,9 +241,9 @@ void TestFindReplaceDialog::containingSelects()
     QVERIFY(dialog);
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Find..."));
     window.store().setSelected(2, true); // replaced entirely by the search
-    dialog->check(0)->setChecked(matchCase);
+    dialog->check(FindReplaceDialog::Check::MatchCase)->setChecked(matchCase);
     typeInto(dialog->findBox(), find);
-    QTest::mouseClick(dialog->button(0), Qt::LeftButton);
+    QTest::mouseClick(dialog->button(FindReplaceDialog::Button::Ok), Qt::LeftButton);
     QCOMPARE(selectedLines(window.store()), selected);
     QCOMPARE(lines(window.store()), (QStringList{"Abc.txt", "cab.txt", "xyz.txt"}));
 }
@@ -255,9 +260,9 @@ void TestFindReplaceDialog::replaceThroughMenu()
     window.store().setSelected(0, true);
     typeInto(dialog->findBox(), QStringLiteral("-"));
     typeInto(dialog->replaceBox(), QStringLiteral("_"));
-    QTest::mouseClick(dialog->button(0), Qt::LeftButton);
+    QTest::mouseClick(dialog->button(FindReplaceDialog::Button::Ok), Qt::LeftButton);
     QCOMPARE(operations.count(), 1);
-    QCOMPARE(operations[0][0].toInt(), 24);
+    QCOMPARE(operations[0][0].toInt(), int(OpCode::Replace));
     QCOMPARE(lines(window.store()), (QStringList{"a_b.txt", "c-d.txt"}));
     QVERIFY(window.isEnabled());
 }

@@ -4,7 +4,7 @@
 #include "app/filelistview.h"
 #include "app/infobox.h"
 #include "app/mainwindow.h"
-#include "app/twips.h"
+#include "dialogs/twips.h"
 #include "scriptedplatform.h"
 #include "temptree.h"
 #include "windowtesthelpers.h"
@@ -90,7 +90,7 @@ void TestMainWindow::layoutFollowsWindowSize()
     // The strip with the lower buttons rides on the bottom edge at full width.
     QCOMPARE(window.strip()->geometry().bottom(), window.height() - 1);
     QCOMPARE(window.strip()->width(), window.width());
-    QCOMPARE(window.button(8)->mapTo(&window, QPoint(0, 0)).y(),
+    QCOMPARE(window.button(MainWindow::Button::Quit)->mapTo(&window, QPoint(0, 0)).y(),
              window.height() - Twips::y(&window, 2865) + Twips::y(&window, 2400));
 }
 
@@ -103,13 +103,16 @@ void TestMainWindow::startState()
                                   "&Apply all",    "&Sort list",     "&Restore all",
                                   "&Clear list",   "&Info",          "&Quit"};
     for (int i = 0; i < 9; ++i) {
-        QCOMPARE(window.button(i)->text(), captions[i]);
-        QCOMPARE(window.button(i)->isEnabled(), i != 0); // Add files stays disabled
+        QCOMPARE(window.button(MainWindow::Button(i))->text(), captions[i]);
+        QCOMPARE(window.button(MainWindow::Button(i))->isEnabled(),
+                 i != 0); // Add files stays disabled
     }
-    QCOMPARE(window.check(0)->text(), QStringLiteral("Remove items from &list after renaming"));
-    QVERIFY(window.check(0)->isChecked());
-    QCOMPARE(window.check(1)->text(), QStringLiteral("Allways on top"));
-    QVERIFY(!window.check(1)->isChecked());
+    QCOMPARE(window.check(MainWindow::Check::RemoveAfterRename)->text(),
+             QStringLiteral("Remove items from &list after renaming"));
+    QVERIFY(window.check(MainWindow::Check::RemoveAfterRename)->isChecked());
+    QCOMPARE(window.check(MainWindow::Check::AlwaysOnTop)->text(),
+             QStringLiteral("Allways on top"));
+    QVERIFY(!window.check(MainWindow::Check::AlwaysOnTop)->isChecked());
     QVERIFY(window.renamer().RemoveAfterRename);
     QVERIFY(window.switches().FixedWidthNumbers);
     QVERIFY(!window.switches().IncludeZero);
@@ -120,10 +123,17 @@ void TestMainWindow::startState()
 
     // The focus sequence: list, the top buttons, then the strip from Clear list
     // on.
-    QWidget* const expected[] = {window.button(0), window.button(1), window.button(2),
-                                 window.button(6), window.button(5), window.button(4),
-                                 window.button(3), window.button(7), window.check(0),
-                                 window.button(8), window.check(1)};
+    QWidget* const expected[] = {window.button(MainWindow::Button::AddFiles),
+                                 window.button(MainWindow::Button::AddDirectory),
+                                 window.button(MainWindow::Button::Modify),
+                                 window.button(MainWindow::Button::ClearList),
+                                 window.button(MainWindow::Button::RestoreAll),
+                                 window.button(MainWindow::Button::SortList),
+                                 window.button(MainWindow::Button::ApplyAll),
+                                 window.button(MainWindow::Button::Info),
+                                 window.check(MainWindow::Check::RemoveAfterRename),
+                                 window.button(MainWindow::Button::Quit),
+                                 window.check(MainWindow::Check::AlwaysOnTop)};
     QWidget* current = static_cast<QWidget*>(window.list());
     for (QWidget* next : expected) {
         current = current->nextInFocusChain();
@@ -161,7 +171,7 @@ void TestMainWindow::infoButtonShowsAbout()
 {
     ScriptedPlatform platform;
     MainWindow window(platform, platform);
-    QTest::mouseClick(window.button(7), Qt::LeftButton);
+    QTest::mouseClick(window.button(MainWindow::Button::Info), Qt::LeftButton);
     QCOMPARE(platform.messages.size(), size_t(1));
     QCOMPARE(platform.messages[0].title, QStringLiteral("About..."));
     QVERIFY(platform.messages[0].text.startsWith(QStringLiteral("Filevane Version 1.00 [beta 3]") +
@@ -176,12 +186,12 @@ void TestMainWindow::addDirectoryLoadsTree()
     ScriptedPlatform platform;
     platform.folderAnswers.push_back(QString::fromUtf8(tree.root()));
     MainWindow window(platform, platform);
-    QTest::mouseClick(window.button(1), Qt::LeftButton);
+    QTest::mouseClick(window.button(MainWindow::Button::AddDirectory), Qt::LeftButton);
     QCOMPARE(platform.browseInstructions.size(), 1);
     QCOMPARE(lines(window.store()), (QStringList{"a.txt", "b.mp3"}));
     // The buttons are usable again once the scan is over.
-    QVERIFY(window.button(1)->isEnabled());
-    QVERIFY(!window.button(0)->isEnabled());
+    QVERIFY(window.button(MainWindow::Button::AddDirectory)->isEnabled());
+    QVERIFY(!window.button(MainWindow::Button::AddFiles)->isEnabled());
 }
 
 void TestMainWindow::applyAllRenamesOnDisk()
@@ -192,7 +202,7 @@ void TestMainWindow::applyAllRenamesOnDisk()
     MainWindow window(platform, platform);
     window.store().append(makeItem(tree.root(), "old", ".txt"));
     window.store().setNewName(0, "new");
-    QTest::mouseClick(window.button(3), Qt::LeftButton);
+    QTest::mouseClick(window.button(MainWindow::Button::ApplyAll), Qt::LeftButton);
     QCOMPARE(tree.list(), (std::vector<QByteArray>{"new.txt"}));
     QCOMPARE(tree.content("new.txt"), QByteArray("x"));
     QCOMPARE(window.store().ItemCount(),
@@ -206,9 +216,9 @@ void TestMainWindow::restoreAllAndClearList()
     fill(window, {"one", "two"}, ".txt");
     window.store().setNewName(0, "changed");
     window.store().setNewName(1, "also");
-    QTest::mouseClick(window.button(5), Qt::LeftButton);
+    QTest::mouseClick(window.button(MainWindow::Button::RestoreAll), Qt::LeftButton);
     QCOMPARE(lines(window.store()), (QStringList{"one.txt", "two.txt"}));
-    QTest::mouseClick(window.button(6), Qt::LeftButton);
+    QTest::mouseClick(window.button(MainWindow::Button::ClearList), Qt::LeftButton);
     QCOMPARE(window.store().ItemCount(), 0);
 }
 
@@ -220,16 +230,16 @@ void TestMainWindow::checkBoxes()
     window.move(40, 50);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    clickBox(window.check(0));
-    QVERIFY(!window.check(0)->isChecked());
+    clickBox(window.check(MainWindow::Check::RemoveAfterRename));
+    QVERIFY(!window.check(MainWindow::Check::RemoveAfterRename)->isChecked());
     QVERIFY(!window.renamer().RemoveAfterRename);
-    clickBox(window.check(0));
+    clickBox(window.check(MainWindow::Check::RemoveAfterRename));
     QVERIFY(window.renamer().RemoveAfterRename);
 
     // Always on top changes the flag but keeps the window where it was.
     const QRect before = window.geometry();
     for (bool onTop : {true, false}) {
-        clickBox(window.check(1));
+        clickBox(window.check(MainWindow::Check::AlwaysOnTop));
         QCOMPARE(bool(window.windowFlags() & Qt::WindowStaysOnTopHint), onTop);
         QVERIFY(window.isVisible());
         QCOMPARE(window.geometry(), before);
@@ -242,7 +252,7 @@ void TestMainWindow::quitClosesWindow()
     MainWindow window(platform, platform);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::mouseClick(window.button(8), Qt::LeftButton);
+    QTest::mouseClick(window.button(MainWindow::Button::Quit), Qt::LeftButton);
     QVERIFY(!window.isVisible());
 }
 
@@ -274,7 +284,8 @@ void TestMainWindow::scanBlocksListCommands()
     platform.onPendingEvents = [&] {
         if (platform.pendingEventCalls != 1)
             return;
-        buttonsDisabled = !window.button(1)->isEnabled() && !window.button(6)->isEnabled();
+        buttonsDisabled = !window.button(MainWindow::Button::AddDirectory)->isEnabled() &&
+                          !window.button(MainWindow::Button::ClearList)->isEnabled();
         QTest::keyClick(window.list(), Qt::Key_A, Qt::ControlModifier);
         window.menus().action("mRemove")->trigger();
         window.eButton_Click(6); // Clear list
@@ -297,7 +308,7 @@ void TestMainWindow::scanBlocksListCommands()
     QCOMPARE(lines(window.store()), (QStringList{"pre.txt", "a.txt"}));
     QCOMPARE(window.store().selectedCount(), 0);
     QCOMPARE(window.isVisible(), windowStaysOpen);
-    QVERIFY(window.button(6)->isEnabled());
+    QVERIFY(window.button(MainWindow::Button::ClearList)->isEnabled());
 }
 
 QTEST_MAIN(TestMainWindow)

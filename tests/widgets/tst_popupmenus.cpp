@@ -203,7 +203,7 @@ void TestPopupMenus::nothingReachableWhileDialogOpen()
     QTest::keyClick(window.list(), Qt::Key_F, Qt::ControlModifier);
     QCOMPARE(platform.findReplaceShown, 1);
     QVERIFY(window.findReplaceDialog());
-    QVERIFY(!findReplace().ReplaceMode);
+    QVERIFY(!window.findValues().ReplaceMode);
     QVERIFY(!window.isEnabled());
 
     QSignalSpy dispatched(&window, &MainWindow::commandDispatched);
@@ -245,7 +245,9 @@ void TestPopupMenus::menuOpeners()
         else if (how == "menu key")
             QTest::keyClick(window.list(), Qt::Key_Menu);
         else
-            QTest::mouseClick(window.button(how == "Modify" ? 2 : 4), Qt::LeftButton);
+            QTest::mouseClick(window.button(how == "Modify" ? MainWindow::Button::Modify
+                                                            : MainWindow::Button::SortList),
+                              Qt::LeftButton);
     });
     QCOMPARE(opening.count(), 1);
     QCOMPARE(shown, itemMenu ? window.menus().itemMenu() : window.menus().listMenu());

@@ -1,4 +1,4 @@
-#include "app/twips.h"
+#include "dialogs/twips.h"
 
 #include <QWidget>
 

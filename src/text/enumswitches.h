@@ -1,0 +1,11 @@
+#pragma once
+
+// The three enumeration switches, owned by the main window.
+struct EnumSwitches {
+    bool FixedWidthNumbers = true;
+    bool IncludeZero = false;
+    bool InverseEnumeration = false;
+};
+
+// The switches in the order of their menu entries.
+enum class EnumSwitch { FixedWidthNumbers, IncludeZero, InverseEnumeration };
