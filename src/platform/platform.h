@@ -33,8 +33,8 @@ public:
 
     // File system.
     virtual std::optional<PathKind> pathKind(const QByteArray& path) = 0;
-    // Lists a folder's entries in the order the file system returns them, without "."
-    // and "..". False when the folder cannot be read.
+    // Lists a folder's entries in name order (foldernameorder.h), the same on every file
+    // system, without "." and "..". False when the folder cannot be read.
     virtual bool listFolder(const QByteArray& folder, std::vector<FolderEntry>& entries) = 0;
     // Renames folder/oldName to folder/newName. Never replaces anything.
     virtual RenameResult renameFile(const QByteArray& folder, const QByteArray& oldName,

@@ -9,6 +9,8 @@
 class PosixFileSystem {
 public:
     std::optional<PathKind> pathKind(const QByteArray& path) const;
+    // Appends a folder's entries in name order (foldernameorder.h), whatever order the
+    // file system keeps.
     bool listFolder(const QByteArray& folder, std::vector<FolderEntry>& entries) const;
     RenameResult renameFile(const QByteArray& folder, const QByteArray& oldName,
                             const QByteArray& newName) const;
