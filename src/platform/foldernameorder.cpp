@@ -12,6 +12,26 @@ std::u16string_view units(QStringView text)
     return {text.utf16(), size_t(text.size())};
 }
 
+// The key of a name given as bytes, decoded as the loader decodes the names it shows. A
+// name of ASCII bytes reads the same under any decoding, so its key is made from the
+// bytes directly (most names, and the quick path for a large folder).
+QString keyOfBytes(const QByteArray& name)
+{
+    const char* const bytes = name.constData();
+    const qsizetype size = name.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        if (static_cast<unsigned char>(bytes[i]) >= 0x80)
+            return foldernameorder::key(QFile::decodeName(name));
+    }
+    QString out(size, Qt::Uninitialized);
+    char16_t* const unit = reinterpret_cast<char16_t*>(out.data());
+    for (qsizetype i = 0; i < size; ++i) {
+        const char c = bytes[i];
+        unit[i] = char16_t(c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c);
+    }
+    return out;
+}
+
 } // namespace
 
 QString foldernameorder::key(QString decodedName)
@@ -54,9 +74,8 @@ void foldernameorder::sort(std::vector<FolderEntry>& entries, size_t first)
     };
     std::vector<Keyed> keyed;
     keyed.reserve(entries.size() - first);
-    // Decoded as the loader decodes the names it shows.
     for (size_t i = first; i < entries.size(); ++i)
-        keyed.push_back({key(QFile::decodeName(entries[i].name)), i});
+        keyed.push_back({keyOfBytes(entries[i].name), i});
     std::sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
         return before(a.key, entries[a.index].name, b.key, entries[b.index].name);
     });
