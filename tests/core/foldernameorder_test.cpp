@@ -12,7 +12,6 @@
 #include <QTemporaryDir>
 
 #include <linux/magic.h>
-#include <optional>
 #include <sys/vfs.h>
 
 namespace {
@@ -67,7 +66,7 @@ public:
     ~FatMount()
     {
         if (m_mounted)
-            run("fusermount", {"-u", point()});
+            run("fusermount", {"-uz", point()}); // lazily, should anything still hold it
     }
     QString point() const { return m_dir.filePath(QStringLiteral("mnt")); }
     const char* failure() const { return m_failure; }
