@@ -31,8 +31,8 @@ public:
 
     // The kind of the entry at path, or empty when it is missing or cannot be read.
     virtual std::optional<PathKind> pathKind(const QByteArray& path) = 0;
-    // Appends a folder's entries in the order the file system returns them, without "."
-    // and "..". False when the folder cannot be read.
+    // Appends a folder's entries in name order (foldernameorder.h), the same on every
+    // file system, without "." and "..". False when the folder cannot be read.
     virtual bool listFolder(const QByteArray& folder, std::vector<FolderEntry>& entries) = 0;
     // Renames folder/oldName to folder/newName. Never replaces anything.
     virtual RenameResult renameFile(const QByteArray& folder, const QByteArray& oldName,

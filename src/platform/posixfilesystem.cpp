@@ -1,5 +1,6 @@
 #include "platform/posixfilesystem.h"
 
+#include "platform/foldernameorder.h"
 #include "platform/saferename.h"
 
 #include <cerrno>
@@ -18,6 +19,7 @@ std::optional<PathKind> PosixFileSystem::pathKind(const QByteArray& path)
 
 bool PosixFileSystem::listFolder(const QByteArray& folder, std::vector<FolderEntry>& entries)
 {
+    const size_t first = entries.size();
     const QByteArray path = folder.isEmpty() ? QByteArray("/") : folder;
     DIR* dir = ::opendir(path.constData());
     if (!dir)
@@ -41,6 +43,7 @@ bool PosixFileSystem::listFolder(const QByteArray& folder, std::vector<FolderEnt
         entries.push_back(std::move(out));
     }
     ::closedir(dir);
+    foldernameorder::sort(entries, first);
     return true;
 }
 

@@ -9,6 +9,8 @@
 class PosixFileSystem : public FileSystem {
 public:
     std::optional<PathKind> pathKind(const QByteArray& path) override;
+    // Appends a folder's entries in name order (foldernameorder.h), whatever order the
+    // file system keeps.
     bool listFolder(const QByteArray& folder, std::vector<FolderEntry>& entries) override;
     RenameResult renameFile(const QByteArray& folder, const QByteArray& oldName,
                             const QByteArray& newName) override;

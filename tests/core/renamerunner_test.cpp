@@ -229,7 +229,7 @@ TEST(RenameFiles, answersEachItemWithItsReason)
                              "0 a.txt>x.txt renamed 0",
                          }));
     ASSERT_EQ(platform.messages.size(), 1u); // one message for the whole run
-    EXPECT_EQ(platform.messages[0].text, LoadResString(402));
+    EXPECT_EQ(platform.messages[0].text, LoadResString(TextId::RenameFailed));
 }
 
 TEST(RenameFiles, clashingItemsAreItsResultsAndNothingIsTried)

@@ -16,6 +16,13 @@ TempTree::TempTree()
         throw std::runtime_error("cannot create a temporary folder");
 }
 
+TempTree::TempTree(const QString& parentFolder)
+    : m_dir(parentFolder + QStringLiteral("/filevane-XXXXXX"))
+{
+    if (!m_dir.isValid())
+        throw std::runtime_error("cannot create a temporary folder");
+}
+
 namespace {
 
 // Removes a tree by the bytes of its names: QDir cannot remove names that are not UTF-8.

@@ -10,6 +10,8 @@
 class TempTree {
 public:
     TempTree();
+    // A tree inside parentFolder, for a test that needs a particular file system.
+    explicit TempTree(const QString& parentFolder);
     ~TempTree();
     TempTree(const TempTree&) = delete;
     TempTree& operator=(const TempTree&) = delete;

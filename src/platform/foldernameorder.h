@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/filesystem.h"
+
+#include <QStringView>
+
+#include <cstddef>
+#include <vector>
+
+// The order in which a folder listing hands out its entries: by name, the same on every
+// file system, whatever order the file system itself keeps (hash order on ext4, others on
+// tmpfs, btrfs or FAT). So a folder of photos IMG_1255 ... IMG_1300 loads in sequence, and
+// one tree loads alike wherever it lies.
+//
+// Names compare by their UTF-16 units after each unit on its own is upper-cased (so
+// `A.txt` sits next to `a.txt`, and `file10` comes before `file9`); names whose keys are
+// equal are ordered by their raw bytes, so the order is total.
+namespace foldernameorder {
+
+// The sort key of a name, given as the program decodes it from its bytes.
+QString key(QString decodedName);
+
+// Whether the name with key aKey and bytes aBytes comes before the one with bKey, bBytes.
+bool before(QStringView aKey, const QByteArray& aBytes, QStringView bKey, const QByteArray& bBytes);
+
+// Puts entries[first] to the end in name order, each name decoded and keyed once.
+void sort(std::vector<FolderEntry>& entries, size_t first = 0);
+
+} // namespace foldernameorder
