@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ops/metadatareader.h"
+
+#include <QHash>
+
+// Remembers what another reader gave for each path, so that one run (or one open dialog
+// that previews while the user types) reads each file once. A later request for parts
+// not read yet reads only those.
+class MetadataCache : public MetadataReader {
+public:
+    explicit MetadataCache(MetadataReader& source) : m_source(source) {}
+
+    FileMetadata read(const QByteArray& path, MetadataParts parts) override;
+
+private:
+    struct Entry {
+        FileMetadata metadata;
+        MetadataParts parts;
+    };
+
+    MetadataReader& m_source;
+    QHash<QByteArray, Entry> m_entries;
+};

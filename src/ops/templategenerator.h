@@ -1,0 +1,35 @@
+#pragma once
+
+#include "list/item.h"
+#include "ops/metadatareader.h"
+#include "ops/nametemplate.h"
+
+#include <QHash>
+
+// Turns a valid name template into one new name per item. Items are given one after the
+// other in list order (the selected items of a run, or the first of them for a preview);
+// [C] counts every item given, [CF] the items of the same folder.
+//
+// The result is the raw name: trimming and the check against InvalidChars are the
+// common finish's business. Tag values have every character of InvalidChars (and every
+// control character) turned into '_', so that "AC/DC" gives a usable name.
+class TemplateGenerator {
+public:
+    TemplateGenerator(NameTemplate nameTemplate, MetadataReader& reader);
+
+    QString next(const Item& item);
+
+    // The on-disk path of an item, as the metadata reader takes it.
+    static QByteArray diskPath(const Item& item);
+    static QString sanitized(QString value);
+
+private:
+    QString tokenText(const TemplateToken& token, const Item& item, const FileMetadata& metadata,
+                      qint64 index, qint64 folderIndex) const;
+
+    NameTemplate m_template;
+    MetadataReader& m_reader;
+    MetadataParts m_parts;
+    qint64 m_count = 0;
+    QHash<QByteArray, qint64> m_folderCounts;
+};

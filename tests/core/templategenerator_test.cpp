@@ -1,0 +1,133 @@
+#include "ops/metadatacache.h"
+#include "ops/templategenerator.h"
+#include "ops/templatepreview.h"
+#include "scriptedmetadatareader.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+Item fileIn(const char* folder, const char* name, const char* ext = ".jpg")
+{
+    Item item;
+    item.ItemPath = QString::fromUtf8(folder);
+    item.diskFolder = folder;
+    item.OrigName = item.NewName = QString::fromUtf8(name);
+    item.OrigExt = item.NewExt = QString::fromUtf8(ext);
+    item.diskName = QByteArray(name) + ext;
+    return item;
+}
+
+QStringList generate(const char* pattern, const std::vector<Item>& items, MetadataReader& reader)
+{
+    TemplateGenerator generator(NameTemplate::parse(QString::fromUtf8(pattern)), reader);
+    QStringList names;
+    for (const Item& item : items)
+        names << generator.next(item);
+    return names;
+}
+
+TEST(TemplateGenerator, CountersFollowTheOrderGivenAndRestartPerFolder)
+{
+    ScriptedMetadataReader reader;
+    const std::vector<Item> items = {fileIn("/a", "x"), fileIn("/b", "y"), fileIn("/a", "z"),
+                                     fileIn("/b", "w"), fileIn("/c", "v")};
+    EXPECT_EQ(generate("[CF:1,1,2]-[C:10,-5]", items, reader),
+              QStringList({"01-10", "01-5", "02-0", "02--5", "01--10"}));
+    EXPECT_TRUE(reader.requests.empty()) << "no metadata token, no file read";
+}
+
+TEST(TemplateGenerator, MissingValuesGiveEmptyTextAndXFallsBackToTheModificationDate)
+{
+    ScriptedMetadataReader reader;
+    const Item photo = fileIn("/p", "photo");
+    FileMetadata onlyTime;
+    onlyTime.modified = QDateTime(QDate(2022, 3, 4), QTime(5, 6, 7));
+    reader.files.insert(TemplateGenerator::diskPath(photo), onlyTime);
+    const std::vector<Item> items = {photo, fileIn("/p", "unknown")};
+    EXPECT_EQ(generate("[X:yyyyMMdd]-[artist][track:2][year]x", items, reader),
+              QStringList({"20220304-x", "-x"}));
+    ASSERT_EQ(reader.requests.size(), 2u);
+    EXPECT_EQ(reader.requests[0].path, QByteArray("/p/photo.jpg"));
+    EXPECT_EQ(reader.requests[0].parts,
+              MetadataPart::AudioTags | MetadataPart::DateTaken | MetadataPart::ModificationTime);
+}
+
+TEST(MetadataCache, ReadsEachFileOnceAndOnlyTheMissingParts)
+{
+    ScriptedMetadataReader reader;
+    FileMetadata tags;
+    tags.artist = QStringLiteral("Nina");
+    tags.modified = QDateTime(QDate(2001, 2, 3), QTime(4, 5, 6));
+    reader.files.insert("/m/a.mp3", tags);
+    MetadataCache cache(reader);
+    const std::vector<Item> items = {fileIn("/m", "a", ".mp3"), fileIn("/m", "a", ".mp3")};
+    EXPECT_EQ(generate("[artist]", items, cache), QStringList({"Nina", "Nina"}));
+    EXPECT_EQ(generate("[artist] [D:yyyy]", items, cache), QStringList({"Nina 2001", "Nina 2001"}));
+    ASSERT_EQ(reader.requests.size(), 2u);
+    EXPECT_EQ(reader.requests[0].parts, MetadataParts(MetadataPart::AudioTags));
+    EXPECT_EQ(reader.requests[1].parts, MetadataParts(MetadataPart::ModificationTime));
+}
+
+using Status = TemplatePreview::Status;
+
+TEST(TemplatePreview, ShowsTheFirstSelectedItemsWithRefusedAndClashingNames)
+{
+    ItemStore store;
+    store.append(fileIn("/d", "keep")); // the one unselected item
+    store.append(fileIn("/d", "one"));
+    store.append(fileIn("/d", "two"));
+    store.append(fileIn("/e", "three"));
+    store.append(fileIn("/d", "four", ".png"));
+    for (int i = 1; i < store.ItemCount(); ++i)
+        store.setSelected(i, true);
+    store.setNewName(2, QStringLiteral("keep"));
+    ScriptedMetadataReader reader;
+    const TemplatePreview preview(store);
+
+    const auto lines = preview.lines(NameTemplate::parse(QStringLiteral("[N]")), reader);
+    const std::vector<TemplatePreview::Line> same = {{"one.jpg", "one.jpg", Status::Ok},
+                                                     {"two.jpg", "keep.jpg", Status::Clash},
+                                                     {"three.jpg", "three.jpg", Status::Ok},
+                                                     {"four.png", "four.png", Status::Ok}};
+    EXPECT_EQ(lines, same);
+
+    const auto cf = preview.lines(NameTemplate::parse(QStringLiteral("n[CF]")), reader);
+    const std::vector<TemplatePreview::Line> numbered = {{"one.jpg", "n1.jpg", Status::Ok},
+                                                         {"two.jpg", "n2.jpg", Status::Ok},
+                                                         {"three.jpg", "n1.jpg", Status::Ok},
+                                                         {"four.png", "n3.png", Status::Ok}};
+    EXPECT_EQ(cf, numbered);
+
+    const auto fixed = preview.lines(NameTemplate::parse(QStringLiteral("X")), reader);
+    const std::vector<TemplatePreview::Line> clashes = {{"one.jpg", "X.jpg", Status::Clash},
+                                                        {"two.jpg", "X.jpg", Status::Clash},
+                                                        {"three.jpg", "X.jpg", Status::Ok},
+                                                        {"four.png", "X.png", Status::Ok}};
+    EXPECT_EQ(fixed, clashes);
+
+    const auto empty = preview.lines(NameTemplate::parse(QStringLiteral(" [artist] ")), reader);
+    ASSERT_EQ(empty.size(), 4u);
+    EXPECT_EQ(empty[1], (TemplatePreview::Line{"two.jpg", "keep.jpg", Status::Refused}));
+    const auto invalid = preview.lines(NameTemplate::parse(QStringLiteral("a:[N]")), reader);
+    EXPECT_EQ(invalid[0], (TemplatePreview::Line{"one.jpg", "one.jpg", Status::Refused}));
+    EXPECT_TRUE(preview.lines(NameTemplate::parse(QStringLiteral("[Q]")), reader).empty());
+}
+
+TEST(TemplatePreview, ShowsAtMostTwentyLines)
+{
+    ItemStore store;
+    for (int i = 0; i < 25; ++i) {
+        store.append(fileIn("/f", QByteArray::number(i).constData()));
+        store.setSelected(i, true);
+    }
+    ScriptedMetadataReader reader;
+    const auto lines =
+        TemplatePreview(store).lines(NameTemplate::parse(QStringLiteral("[C:0]")), reader);
+    ASSERT_EQ(lines.size(), 20u);
+    EXPECT_EQ(lines.back().onDisk, QStringLiteral("19.jpg"));
+    EXPECT_EQ(lines.back().newLine, QStringLiteral("19.jpg"));
+    EXPECT_EQ(lines.back().status, Status::Ok);
+}
+
+} // namespace

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "ops/metadatareader.h"
+
+#include <QHash>
+
+#include <vector>
+
+// A metadata reader that answers from a table and records every request.
+class ScriptedMetadataReader : public MetadataReader {
+public:
+    struct Request {
+        QByteArray path;
+        MetadataParts parts;
+    };
+
+    QHash<QByteArray, FileMetadata> files; // path -> what it holds; others are empty
+    std::vector<Request> requests;
+
+    FileMetadata read(const QByteArray& path, MetadataParts parts) override;
+};
