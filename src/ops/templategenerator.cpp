@@ -2,30 +2,51 @@
 
 #include "ops/globals.h"
 
+#include <charconv>
+
 namespace {
 
 using Kind = TemplateToken::Kind;
 
-QString padded(qint64 value, int width)
+// Appends value with at least width digits, zeros in front; a minus sign goes first.
+void appendPadded(QString& out, qint64 value, int width)
 {
-    const QString digits = QString::number(qAbs(value)).rightJustified(width, QLatin1Char('0'));
-    return value < 0 ? QLatin1Char('-') + digits : digits;
+    char digits[24];
+    const auto [end, ec] =
+        std::to_chars(digits, digits + sizeof digits, value < 0 ? -value : value);
+    const int count = int(end - digits);
+    if (value < 0)
+        out += QLatin1Char('-');
+    for (int pad = count; pad < width; ++pad)
+        out += QLatin1Char('0');
+    out += QLatin1StringView(digits, count);
 }
 
-QString numberOrEmpty(int value, int width)
+void appendNumberOrNothing(QString& out, int value, int width)
 {
-    return value > 0 ? padded(value, width) : QString();
+    if (value > 0)
+        appendPadded(out, value, width);
 }
 
-QString dateText(const QDateTime& when, const QString& format)
+void appendDate(QString& out, const QDateTime& when, const QString& format)
 {
-    return when.isValid() ? when.toString(format) : QString();
+    if (when.isValid())
+        out += when.toString(format);
 }
 
-QString folderName(const QString& itemPath, int level)
+QStringView folderName(QStringView itemPath, int level)
 {
-    const QStringList parts = itemPath.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    return level <= parts.size() ? parts[parts.size() - level] : QString();
+    qsizetype end = itemPath.size();
+    for (;;) {
+        while (end > 0 && itemPath[end - 1] == QLatin1Char('/'))
+            --end;
+        if (end == 0)
+            return {};
+        const qsizetype start = itemPath.lastIndexOf(QLatin1Char('/'), end - 1) + 1;
+        if (--level == 0)
+            return itemPath.mid(start, end - start);
+        end = start;
+    }
 }
 
 } // namespace
@@ -33,6 +54,8 @@ QString folderName(const QString& itemPath, int level)
 TemplateGenerator::TemplateGenerator(NameTemplate nameTemplate, MetadataReader& reader)
     : m_template(std::move(nameTemplate)), m_reader(reader), m_parts(m_template.metadataNeeded())
 {
+    for (const TemplateToken& t : m_template.tokens())
+        m_countsFolders = m_countsFolders || t.kind == Kind::FolderCounter;
 }
 
 QByteArray TemplateGenerator::diskPath(const Item& item)
@@ -54,54 +77,74 @@ QString TemplateGenerator::next(const Item& item)
     const FileMetadata metadata = m_parts ? m_reader.read(diskPath(item), m_parts) : FileMetadata();
     const qint64 index = m_count++;
     qint64 folderIndex = 0;
-    for (const TemplateToken& t : m_template.tokens()) {
-        if (t.kind == Kind::FolderCounter) {
-            folderIndex = m_folderCounts[item.diskFolder]++;
-            break;
+    if (m_countsFolders) {
+        // Items of one folder usually come together: the hash is only visited when the
+        // folder changes.
+        if (m_folderCount < 0 || m_lastFolder != item.diskFolder) {
+            if (m_folderCount >= 0)
+                m_folderCounts.insert(m_lastFolder, m_folderCount);
+            m_lastFolder = item.diskFolder;
+            m_folderCount = m_folderCounts.value(item.diskFolder, 0);
         }
+        folderIndex = m_folderCount++;
     }
     QString name;
+    name.reserve(item.NewName.size() + 32);
     for (const TemplateToken& t : m_template.tokens())
-        name += tokenText(t, item, metadata, index, folderIndex);
+        appendToken(name, t, item, metadata, index, folderIndex);
     return name;
 }
 
-QString TemplateGenerator::tokenText(const TemplateToken& t, const Item& item,
-                                     const FileMetadata& metadata, qint64 index,
-                                     qint64 folderIndex) const
+void TemplateGenerator::appendToken(QString& out, const TemplateToken& t, const Item& item,
+                                    const FileMetadata& metadata, qint64 index,
+                                    qint64 folderIndex) const
 {
     switch (t.kind) {
     case Kind::Text:
-        return t.text;
+        out += t.text;
+        break;
     case Kind::NewName:
-        return t.to == 0 ? item.NewName.mid(t.from - 1)
-                         : item.NewName.mid(t.from - 1, t.to - t.from + 1);
+        out += t.to == 0 ? QStringView(item.NewName).mid(t.from - 1)
+                         : QStringView(item.NewName).mid(t.from - 1, t.to - t.from + 1);
+        break;
     case Kind::OrigName:
-        return item.OrigName;
+        out += item.OrigName;
+        break;
     case Kind::Extension:
-        return item.NewExt.mid(1);
+        out += QStringView(item.NewExt).mid(1);
+        break;
     case Kind::Folder:
-        return folderName(item.ItemPath, t.level);
+        out += folderName(item.ItemPath, t.level);
+        break;
     case Kind::Counter:
-        return padded(t.start + t.step * index, t.width);
+        appendPadded(out, t.start + t.step * index, t.width);
+        break;
     case Kind::FolderCounter:
-        return padded(t.start + t.step * folderIndex, t.width);
+        appendPadded(out, t.start + t.step * folderIndex, t.width);
+        break;
     case Kind::ModifiedDate:
-        return dateText(metadata.modified, t.text);
+        appendDate(out, metadata.modified, t.text);
+        break;
     case Kind::TakenDate:
-        return dateText(metadata.taken.isValid() ? metadata.taken : metadata.modified, t.text);
+        appendDate(out, metadata.taken.isValid() ? metadata.taken : metadata.modified, t.text);
+        break;
     case Kind::Artist:
-        return sanitized(metadata.artist);
+        out += sanitized(metadata.artist);
+        break;
     case Kind::Title:
-        return sanitized(metadata.title);
+        out += sanitized(metadata.title);
+        break;
     case Kind::Album:
-        return sanitized(metadata.album);
+        out += sanitized(metadata.album);
+        break;
     case Kind::Genre:
-        return sanitized(metadata.genre);
+        out += sanitized(metadata.genre);
+        break;
     case Kind::Track:
-        return numberOrEmpty(metadata.track, t.width);
+        appendNumberOrNothing(out, metadata.track, t.width);
+        break;
     case Kind::Year:
-        return numberOrEmpty(metadata.year, 1);
+        appendNumberOrNothing(out, metadata.year, 1);
+        break;
     }
-    return {};
 }

@@ -24,12 +24,15 @@ public:
     static QString sanitized(QString value);
 
 private:
-    QString tokenText(const TemplateToken& token, const Item& item, const FileMetadata& metadata,
-                      qint64 index, qint64 folderIndex) const;
+    void appendToken(QString& out, const TemplateToken& token, const Item& item,
+                     const FileMetadata& metadata, qint64 index, qint64 folderIndex) const;
 
     NameTemplate m_template;
     MetadataReader& m_reader;
     MetadataParts m_parts;
+    bool m_countsFolders = false;
     qint64 m_count = 0;
-    QHash<QByteArray, qint64> m_folderCounts;
+    QHash<QByteArray, qint64> m_folderCounts; // items generated per folder but the last
+    QByteArray m_lastFolder;
+    qint64 m_folderCount = -1; // items generated in m_lastFolder; -1 before the first
 };
