@@ -1,6 +1,7 @@
 #include "ops/templategenerator.h"
 
 #include "ops/globals.h"
+#include "ops/metadatacache.h"
 
 #include <charconv>
 
@@ -56,6 +57,19 @@ TemplateGenerator::TemplateGenerator(NameTemplate nameTemplate, MetadataReader& 
 {
     for (const TemplateToken& t : m_template.tokens())
         m_countsFolders = m_countsFolders || t.kind == Kind::FolderCounter;
+}
+
+std::vector<QString> TemplateGenerator::forSelected(const NameTemplate& nameTemplate,
+                                                    const ItemStore& store, MetadataReader& reader)
+{
+    MetadataCache cache(reader);
+    TemplateGenerator generator(nameTemplate, cache);
+    std::vector<QString> names(size_t(store.ItemCount()));
+    for (int i = 0; i < store.ItemCount(); ++i) {
+        if (store.isSelected(i))
+            names[size_t(i)] = generator.next(store.item(i));
+    }
+    return names;
 }
 
 QByteArray TemplateGenerator::diskPath(const Item& item)

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "list/item.h"
+#include "list/itemstore.h"
 #include "ops/metadatareader.h"
 #include "ops/nametemplate.h"
 
 #include <QHash>
+
+#include <vector>
 
 // Turns a valid name template into one new name per item. Items are given one after the
 // other in list order (the selected items of a run, or the first of them for a preview);
@@ -18,6 +21,11 @@ public:
     TemplateGenerator(NameTemplate nameTemplate, MetadataReader& reader);
 
     QString next(const Item& item);
+
+    // The raw new names of a whole run: one per position, generated for the selected
+    // items in list order (empty for the others). Each file is read once.
+    static std::vector<QString> forSelected(const NameTemplate& nameTemplate,
+                                            const ItemStore& store, MetadataReader& reader);
 
     // The on-disk path of an item, as the metadata reader takes it.
     static QByteArray diskPath(const Item& item);
