@@ -1,11 +1,13 @@
 #pragma once
 
 #include "app/popupmenus.h"
+#include "dialogs/customgenerationprompt.h"
 #include "dialogs/findreplacedialog.h"
 #include "list/fileloader.h"
 #include "list/itemstore.h"
 #include "list/listordering.h"
 #include "list/selectioncommands.h"
+#include "metadata/diskmetadatareader.h"
 #include "ops/opcode.h"
 #include "ops/operationengine.h"
 #include "platform/filesystem.h"
@@ -149,7 +151,9 @@ private:
     FileLoader m_loader{m_store, m_fileSystem, m_interaction};
     ListOrdering m_ordering{m_store, m_interaction};
     SelectionCommands m_selection{m_store, m_interaction, m_findValues};
-    OperationEngine m_engine{m_store, m_interaction, m_switches, m_findValues};
+    DiskMetadataReader m_metadata;
+    CustomGenerationPrompt m_templates{m_metadata, this};
+    OperationEngine m_engine{m_store, m_interaction, m_switches, m_findValues, &m_templates};
     RenameRunner m_renamer{m_store, m_fileSystem, m_interaction};
 
     FileListView* m_list = nullptr;

@@ -175,8 +175,7 @@ void PopupMenus::buildItemMenu()
         a->setEnabled(i != 5);
     }
     mF->addSeparator();
-    add(mF, QStringLiteral("mFCustom"), -1, QStringLiteral("Custom generation..."))
-        ->setEnabled(false);
+    add(mF, QStringLiteral("mFCustom"), -1, QStringLiteral("Custom generation..."));
     mF->addSeparator();
 
     QMenu* mE = mF->addMenu(QStringLiteral("Extension"));

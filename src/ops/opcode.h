@@ -39,7 +39,7 @@ enum class OpCode : quint8 {
     MusicSmartCase = 77,
     MusicSmartCaseArtist = 78,
     MusicSmartCaseTitle = 79,
-    CustomGeneration = 80, // no operation
+    CustomGeneration = 80,
     ExtensionUppercase = 90,
     ExtensionLowercase = 91,
     ChangeExtension = 99,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "list/itemstore.h"
+#include "ops/templateinteraction.h"
 #include "platform/userinteraction.h"
 #include "text/enumswitches.h"
 #include "text/findreplacevalues.h"
@@ -14,6 +15,7 @@ struct OperationContext {
     UserInteraction& interaction;
     EnumSwitches& switches;
     FindReplaceValues& findValues;
+    TemplateInteraction* templates; // null: custom generation ends as if cancelled
 };
 
 // The step of one operation for one selected item: turns the proposed name s of item i

@@ -2,20 +2,22 @@
 
 #include "ops/enumeration.h"
 #include "ops/findreplace.h"
+#include "ops/templategenerator.h"
 #include "text/containsanychar.h"
 #include "text/numberparse.h"
 #include "text/spacetrim.h"
 
-OperationEngine::OperationEngine(ItemStore& store, UserInteraction& interaction, EnumSwitches& switches,
-                                 FindReplaceValues& findValues)
-    : m_context{store, interaction, switches, findValues}
+OperationEngine::OperationEngine(ItemStore& store, UserInteraction& interaction,
+                                 EnumSwitches& switches, FindReplaceValues& findValues,
+                                 TemplateInteraction* templates)
+    : m_context{store, interaction, switches, findValues, templates}
 {
 }
 
 QString OperationEngine::ask(const OperationRule& rule, const QString& preset)
 {
     return m_context.interaction.inputBox(joinLines(rule.prompt.lines),
-                                       LoadResString(rule.prompt.title), preset);
+                                          LoadResString(rule.prompt.title), preset);
 }
 
 std::optional<OperationParameter> OperationEngine::readParameter(const OperationRule& rule)
@@ -53,6 +55,8 @@ std::optional<OperationParameter> OperationEngine::readParameter(const Operation
     case ParameterKind::FindValues:
         parameter.findValues = m_context.findValues;
         break;
+    case ParameterKind::Template:
+        return readTemplate();
     case ParameterKind::FindDialog:
         m_context.findValues.ReplaceMode = true;
         m_context.interaction.showFindReplace();
@@ -92,6 +96,23 @@ std::optional<OperationParameter> OperationEngine::readFormation(const Operation
         }
         preset = entry;
     }
+}
+
+std::optional<OperationParameter> OperationEngine::readTemplate()
+{
+    TemplateInteraction* templates = m_context.templates;
+    if (!templates)
+        return std::nullopt;
+    const std::optional<QString> answer = templates->askTemplate(m_context.store);
+    if (!answer)
+        return std::nullopt;
+    const NameTemplate parsed = NameTemplate::parse(*answer);
+    if (!parsed.isValid())
+        return std::nullopt;
+    OperationParameter parameter;
+    parameter.names =
+        TemplateGenerator::forSelected(parsed, m_context.store, templates->metadataReader());
+    return parameter;
 }
 
 PreparedOperation OperationEngine::prepare(OpCode op)

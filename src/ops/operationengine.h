@@ -8,8 +8,9 @@
 // the last item to the first, ending each item with the common finish.
 class OperationEngine {
 public:
+    // Without templates, "Custom generation..." ends at once as if cancelled.
     OperationEngine(ItemStore& store, UserInteraction& interaction, EnumSwitches& switches,
-                    FindReplaceValues& findValues);
+                    FindReplaceValues& findValues, TemplateInteraction* templates = nullptr);
 
     void ModifyItems(OpCode op);
 
@@ -24,6 +25,7 @@ private:
     std::optional<OperationParameter> readParameter(const OperationRule& rule);
     std::optional<OperationParameter> readFormation(const OperationRule& rule);
     std::optional<OperationParameter> readExtension(const OperationRule& rule);
+    std::optional<OperationParameter> readTemplate();
     QString ask(const OperationRule& rule, const QString& preset);
     void finish(int i, const QString& s);
 

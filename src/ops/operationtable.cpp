@@ -116,6 +116,12 @@ const std::vector<OperationRule>& rules()
         {OpCode::MusicSmartCase, P::None, {}, nameStep<smartCaseBoth>},
         {OpCode::MusicSmartCaseArtist, P::None, {}, nameStep<smartCaseArtist>},
         {OpCode::MusicSmartCaseTitle, P::None, {}, nameStep<smartCaseTitle>},
+        {OpCode::CustomGeneration,
+         P::Template,
+         {},
+         [](const OperationParameter& p, ItemStore&, int i, QString& s) {
+             s = p.names[size_t(i)];
+         }},
         {OpCode::ExtensionUppercase,
          P::None,
          {},

@@ -26,6 +26,9 @@ enum class ParameterKind {
     FindValues,
     // Sets replace mode and shows the find and replace dialog; no item is visited now.
     FindDialog,
+    // The custom generation template, asked through the TemplateInteraction; Cancel ends
+    // the operation. The new names of all selected items are generated right after.
+    Template,
 };
 
 struct OperationPrompt {
@@ -39,7 +42,8 @@ struct OperationParameter {
     QString text;
     int number = 0;
     FindReplaceValues findValues;
-    ItemTransform numbering; // Formation only: numbers one item with the folder table
+    ItemTransform numbering;    // Formation only: numbers one item with the folder table
+    std::vector<QString> names; // Template only: the generated name of each position
 };
 
 // One operation code: its parameter, its prompt and its step for one item.

@@ -1,7 +1,7 @@
 #include "ops/templategenerator.h"
 
-#include "ops/globals.h"
 #include "ops/metadatacache.h"
+#include "text/containsanychar.h"
 
 #include <charconv>
 

@@ -1,10 +1,9 @@
 #include "ops/templatepreview.h"
 
-#include "list/spacetrim.h"
-#include "ops/globals.h"
-#include "ops/operationengine.h"
 #include "ops/templategenerator.h"
 #include "rename/duplicatecheck.h"
+#include "text/containsanychar.h"
+#include "text/spacetrim.h"
 
 #include <QHash>
 
@@ -32,7 +31,7 @@ std::vector<TemplatePreview::Line> TemplatePreview::lines(const NameTemplate& na
         const QString name = trimSpaces(generator.next(item));
         Line line;
         line.onDisk = item.OrigName + item.OrigExt;
-        if (name.isEmpty() || OperationEngine::ContainsAnyChar(name, InvalidChars))
+        if (name.isEmpty() || ContainsAnyChar(name, InvalidChars))
             line.status = Status::Refused;
         else
             item.NewName = name;

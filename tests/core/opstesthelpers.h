@@ -3,6 +3,7 @@
 #include "list/itemstore.h"
 #include "ops/operationengine.h"
 #include "scriptedplatform.h"
+#include "scriptedtemplates.h"
 
 #include <QStringList>
 
@@ -15,7 +16,8 @@ struct OpsBench {
     ScriptedPlatform platform;
     EnumSwitches switches;
     FindReplaceValues findValues;
-    OperationEngine engine{store, platform, switches, findValues};
+    ScriptedTemplates templates;
+    OperationEngine engine{store, platform, switches, findValues, &templates};
 
     // Names may carry an extension after a '|': "Song|.mp3".
     explicit OpsBench(std::initializer_list<const char*> names)

@@ -1,8 +1,10 @@
 // The custom generation dialog: live preview while typing, OK only for a valid template,
-// and the remembered templates.
+// the remembered templates, and the menu entry that runs it over the selection.
 
 #include "dialogs/customgenerationdialog.h"
 #include "scriptedmetadatareader.h"
+#include "scriptedplatform.h"
+#include "windowtesthelpers.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -114,6 +116,30 @@ private Q_SLOTS:
 
         box->setCurrentIndex(9);
         QCOMPARE(previewRows(dialog), QStringList({"one.mp3 -> one 2.mp3"}));
+    }
+
+    void menuEntryRunsTheTemplateOverTheSelection()
+    {
+        ScriptedPlatform platform;
+        MainWindow window(platform, platform);
+        fill(window, {"b", "a", "c"});
+        window.store().setSelected(0, true);
+        window.store().setSelected(2, true);
+        QVERIFY(showActive(window));
+        QStringList preview;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<CustomGenerationDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            typeTemplate(*dialog, QStringLiteral("[F] [C:1,1,2]"));
+            preview = previewRows(*dialog);
+            QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+        });
+        window.menus().action("mFCustom", -1)->trigger();
+        QCOMPARE(preview, QStringList({"b.mp3 -> music 01.mp3", "c.mp3 -> music 02.mp3"}));
+        QCOMPARE(lines(window.store()), QStringList({"music 01.mp3", "a.mp3", "music 02.mp3"}));
+        QCOMPARE(selectedLines(window.store()), QList<int>({0, 2}));
+        QCOMPARE(CustomGenerationDialog::history(), QStringList({"[F] [C:1,1,2]"}));
     }
 };
 

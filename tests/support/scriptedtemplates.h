@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ops/templateinteraction.h"
+#include "scriptedmetadatareader.h"
+
+#include <deque>
+
+// Custom generation with scripted templates and scripted file metadata. Without a
+// scripted answer the question is cancelled.
+class ScriptedTemplates : public TemplateInteraction {
+public:
+    std::deque<QString> answers;
+    ScriptedMetadataReader reader;
+    int asked = 0;
+
+    std::optional<QString> askTemplate(const ItemStore&) override
+    {
+        ++asked;
+        if (answers.empty())
+            return std::nullopt;
+        const QString answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    MetadataReader& metadataReader() override { return reader; }
+};
