@@ -57,7 +57,8 @@ std::vector<ItemRenameResult> RenameRunner::RenameFiles(bool applyAll)
                                RenameOutcome::Duplicate, 0});
         }
         DuplicateCheck::selectClashes(m_store, takesPart, clashing);
-        m_interaction.messageBox(LoadResString(TextId::DuplicatesFound), LoadResString(TextId::ErrorTitle));
+        m_interaction.messageBox(LoadResString(TextId::DuplicatesFound),
+                                 LoadResString(TextId::ErrorTitle));
         return results;
     }
 
@@ -92,7 +93,8 @@ std::vector<ItemRenameResult> RenameRunner::RenameFiles(bool applyAll)
     }
 
     if (failed)
-        m_interaction.messageBox(LoadResString(TextId::RenameFailed), LoadResString(TextId::ErrorTitle));
+        m_interaction.messageBox(LoadResString(TextId::RenameFailed),
+                                 LoadResString(TextId::ErrorTitle));
     return results;
 }
 
