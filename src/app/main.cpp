@@ -9,7 +9,7 @@ int main(int argc, char* argv[])
     // systems need before the first window.
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Filevane"));
-    QApplication::setDesktopFileName(QStringLiteral("filevane"));
+    QApplication::setDesktopFileName(QStringLiteral("org.filevane.filevane"));
     // The installed icon; when the theme lacks it, the copy installed beside the program.
     QApplication::setWindowIcon(QIcon::fromTheme(
         QStringLiteral("filevane"),
