@@ -1,10 +1,38 @@
+#include "app/commandline.h"
 #include "app/mainwindow.h"
+#include "app/translations.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+CommandLine::Result parseArguments(const std::vector<QByteArray>& raw)
+{
+    const CommandLine::Result command = CommandLine::parse(QCoreApplication::arguments(), raw);
+    std::fputs(command.standardOutput.toLocal8Bit().constData(), stdout);
+    std::fputs(command.standardError.toLocal8Bit().constData(), stderr);
+    return command;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    const std::vector<QByteArray> raw(argv, argv + argc);
+    {
+        // --help and --version need no display: they are answered before the GUI starts.
+        // Anything else waits for QApplication, which takes its own options (-style) first.
+        QCoreApplication core(argc, argv);
+        Translations::install();
+        const CommandLine::Result probe = CommandLine::parse(QCoreApplication::arguments(), raw);
+        if (probe.action == CommandLine::Action::Exit && probe.exitCode == 0)
+            return parseArguments(raw).exitCode;
+    }
+
     // Qt's own style for the platform stands in for the visual-styles start-up that other
     // systems need before the first window.
     QApplication app(argc, argv);
@@ -15,8 +43,20 @@ int main(int argc, char* argv[])
         QStringLiteral("filevane"),
         QIcon(QCoreApplication::applicationDirPath() +
               QStringLiteral("/../share/icons/hicolor/scalable/apps/filevane.svg"))));
+    Translations::install();
+    const CommandLine::Result command = parseArguments(raw);
+    if (command.action == CommandLine::Action::Exit)
+        return command.exitCode;
 
     MainWindow window;
     window.show();
+    QTimer::singleShot(0, &window, [&window, &command] {
+        window.openPaths(command.paths, [](const QByteArray& path) {
+            const QByteArray reason =
+                QCoreApplication::translate("main", "cannot be opened").toLocal8Bit();
+            std::fprintf(stderr, "filevane: %s: %s\n", path.constData(), reason.constData());
+            std::fflush(stderr);
+        });
+    });
     return app.exec();
 }

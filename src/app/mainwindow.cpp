@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QFile>
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
@@ -261,6 +262,31 @@ void MainWindow::ModifyItems(OpCode op)
 {
     Q_EMIT operationRequested(int(op));
     m_engine.ModifyItems(op);
+}
+
+void MainWindow::openPaths(const std::vector<QByteArray>& paths,
+                           const std::function<void(const QByteArray&)>& unreadable)
+{
+    std::vector<QByteArray> loadable;
+    QStringList failed;
+    std::vector<FolderEntry> entries;
+    for (const QByteArray& path : paths) {
+        const std::optional<PathKind> kind = m_fileSystem.pathKind(path);
+        entries.clear();
+        if (kind && (*kind == PathKind::File || m_fileSystem.listFolder(path, entries))) {
+            loadable.push_back(path);
+            continue;
+        }
+        if (unreadable)
+            unreadable(path);
+        failed << QFile::decodeName(path);
+    }
+    if (!loadable.empty())
+        eList_OLEDragDrop(loadable);
+    if (!failed.isEmpty())
+        m_interaction.messageBox(tr("These could not be opened:") + QChar(13) +
+                                     failed.join(QChar(13)),
+                                 LoadResString(TextId::ErrorTitle));
 }
 
 void MainWindow::eButton_Click(int index)

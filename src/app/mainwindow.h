@@ -19,6 +19,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -79,6 +80,12 @@ public:
     void ReturnFind();
     // Every rename operation of the menus passes here.
     void ModifyItems(OpCode op);
+    // Loads paths handed over at start (command line, a file manager's "Open with"), in
+    // order: folders as Add directory does, files as a drop does. A path that is missing
+    // or cannot be read is passed to unreadable, left out, and named in one message after
+    // the others have loaded.
+    void openPaths(const std::vector<QByteArray>& paths,
+                   const std::function<void(const QByteArray&)>& unreadable = {});
 
     // Handlers of the controls and menu arrays; array handlers receive the index and pass
     // it on as the command it stands for.
