@@ -136,6 +136,18 @@ int FileListView::pageStep() const
     return std::max(1, viewport()->height() / rowHeight - 1);
 }
 
+// A menu opened from the keyboard belongs to the current line, wherever the pointer is:
+// just below that line, or at the list's top when there is no current line in view.
+QPoint FileListView::currentLineMenuPos() const
+{
+    const int line = m_store.currentLine();
+    QRect lineRect;
+    if (line >= 0 && line < model()->rowCount())
+        lineRect = visualRect(model()->index(line, 0)) & viewport()->rect();
+    const QPoint local = lineRect.isEmpty() ? QPoint(0, 0) : lineRect.bottomLeft();
+    return viewport()->mapToGlobal(local + QPoint(viewport()->fontMetrics().averageCharWidth(), 1));
+}
+
 void FileListView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) {
@@ -160,7 +172,7 @@ void FileListView::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton)
         m_selection.endDrag();
     else if (event->button() == Qt::RightButton)
-        Q_EMIT menuRequested();
+        Q_EMIT menuRequested(event->globalPosition().toPoint());
 }
 
 void FileListView::mouseDoubleClickEvent(QMouseEvent* event)
@@ -176,8 +188,14 @@ void FileListView::keyPressEvent(QKeyEvent* event)
         Q_EMIT removeRequested();
         return;
     case Qt::Key_Menu:
-        Q_EMIT menuRequested();
+        Q_EMIT menuRequested(currentLineMenuPos());
         return;
+    case Qt::Key_F10:
+        if (event->modifiers() == Qt::ShiftModifier) {
+            Q_EMIT menuRequested(currentLineMenuPos());
+            return;
+        }
+        break;
     default:
         break;
     }

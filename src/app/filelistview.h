@@ -22,7 +22,8 @@ Q_SIGNALS:
     void pathsDropped(const std::vector<QByteArray>& paths); // native byte paths
     void manualEditRequested();                              // double click on a line
     void removeRequested();                                  // Delete key
-    void menuRequested();                                    // right button up, menu key
+    // Right button up (at the pointer), the menu key or Shift+F10 (below the current line).
+    void menuRequested(const QPoint& globalPos);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -40,6 +41,7 @@ private:
     int lineAt(const QPoint& pos) const;
     int dragLineAt(const QPoint& pos) const;
     int pageStep() const;
+    QPoint currentLineMenuPos() const;
     void typeAhead(QKeyEvent* event);
     void onCurrentLineChanged(int line);
 

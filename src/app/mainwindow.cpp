@@ -85,35 +85,39 @@ void MainWindow::buildControls()
         new QCheckBox(QStringLiteral("Remove items from &list after renaming"), m_strip);
     check(Check::RemoveAfterRename)->setGeometry(Twips::rect(this, 1440, 2280, 5535, 255));
     check(Check::RemoveAfterRename)->setChecked(true);
-    m_check[int(Check::AlwaysOnTop)] = new QCheckBox(QStringLiteral("Allways on top"), m_strip);
+    m_check[int(Check::AlwaysOnTop)] = new QCheckBox(QStringLiteral("Allways on &top"), m_strip);
     check(Check::AlwaysOnTop)->setGeometry(Twips::rect(this, 1440, 2520, 5535, 255));
     for (int i = 0; i < 2; ++i) {
         m_check[i]->setObjectName(QStringLiteral("eCheck(%1)").arg(i));
         connect(m_check[i], &QCheckBox::clicked, this, [this, i] { eCheck_Click(i); });
     }
 
-    QWidget* const order[] = {m_list,
-                              button(Button::AddFiles),
+    // Tab runs down the button column as it is seen, then to the list and the check boxes
+    // under it.
+    QWidget* const order[] = {button(Button::AddFiles),
                               button(Button::AddDirectory),
                               button(Button::Modify),
-                              button(Button::ClearList),
-                              button(Button::RestoreAll),
-                              button(Button::SortList),
                               button(Button::ApplyAll),
+                              button(Button::SortList),
+                              button(Button::RestoreAll),
+                              button(Button::ClearList),
                               button(Button::Info),
-                              check(Check::RemoveAfterRename),
                               button(Button::Quit),
+                              m_list,
+                              check(Check::RemoveAfterRename),
                               check(Check::AlwaysOnTop)};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
+    // The window opens with the keyboard in the list, where the menu key works.
+    m_list->setFocus();
 
     connect(m_list, &FileListView::pathsDropped, this,
             [this](const std::vector<QByteArray>& paths) { eList_OLEDragDrop(paths); });
     connect(m_list, &FileListView::manualEditRequested, this, [this] { eList_DblClick(); });
     connect(m_list, &FileListView::removeRequested, this, [this] { mRemove_Click(); });
-    connect(m_list, &FileListView::menuRequested, this, [this] {
+    connect(m_list, &FileListView::menuRequested, this, [this](const QPoint& globalPos) {
         if (dispatch("eList_MouseUp"))
-            popUp(m_menus.itemMenu());
+            popUp(m_menus.itemMenu(), globalPos);
     });
 
     // Esc ends a running folder scan early.
@@ -238,8 +242,13 @@ void MainWindow::runScan(const std::function<void()>& scan)
 
 void MainWindow::popUp(QMenu* menu)
 {
+    popUp(menu, QCursor::pos());
+}
+
+void MainWindow::popUp(QMenu* menu, const QPoint& globalPos)
+{
     Q_EMIT menuOpening(menu);
-    menu->exec(QCursor::pos());
+    menu->exec(globalPos);
 }
 
 void MainWindow::openFindReplace()

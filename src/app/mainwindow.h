@@ -115,7 +115,9 @@ public:
     void mSort_Click(int index);
     void mInvertList_Click();
 
-    // Shows a popup menu at the mouse pointer and returns after the choice.
+    // Shows a popup menu at globalPos (by default the mouse pointer) and returns after the
+    // choice.
+    void popUp(QMenu* menu, const QPoint& globalPos);
     void popUp(QMenu* menu);
 
 Q_SIGNALS:

@@ -131,22 +131,21 @@ void TestPopupMenus::captionsAndDefaultEntry()
     MainWindow window(platform, platform);
     const QMenu* item = window.menus().itemMenu();
     QCOMPARE(captions(item).join('|'),
-             "Enter manual...|-|Apply|-|Select|Move up|Move down|Sort|-|Cut first "
-             "word|"
-             "Cut last word|Insert at beginning...|Add to end...|Replace...|More|Case|"
-             "Music related|-|Custom generation...|-|Extension|-|Restore "
-             "name|-|Remove from list");
+             "&Enter manual...|-|&Apply|-|&Select|Move u&p|Move &down|S&ort|-|Cut &first word|"
+             "Cut &last word|&Insert at beginning...|Add &to end...|&Replace...|&More|&Case|"
+             "M&usic related|-|Custom &generation...|-|E&xtension|-|Restore &name|-|"
+             "Remo&ve from list");
     QCOMPARE(item->defaultAction(), item->actions().first());
     QCOMPARE(captions(window.menus().listMenu()).join('|'),
-             "Sort by full name|Sort by path/filename|Sort by filename/extension|Sort "
-             "by path|"
-             "Sort by filename|Sort by extension|Sort by path/extension|-|Inverse");
+             "Sort by &full name|Sort by &path/filename|Sort by filename/&extension|"
+             "Sort by pat&h|Sort by file&name|Sort by e&xtension|Sort by path/ex&tension|-|"
+             "&Inverse");
     QCOMPARE(window.menus().listMenu()->defaultAction(), nullptr);
     const auto* select = item->findChild<QMenu*>(QStringLiteral("mS"));
     QVERIFY(select);
     QCOMPARE(captions(select).join('|'), "&All|-|&Invert|&Containing...|&Min. length|"
-                                         "Ma&x. lenght|-|With extension|-|&None");
-    QCOMPARE(window.menus().action("mSortSel", 6)->text(), "Sort by path / extension");
+                                         "Ma&x. lenght|-|&With extension|-|&None");
+    QCOMPARE(window.menus().action("mSortSel", 6)->text(), "Sort by path / ex&tension");
 }
 
 void TestPopupMenus::enumSettingsToggle()
@@ -215,7 +214,7 @@ void TestPopupMenus::nothingReachableWhileDialogOpen()
     QTest::keyClick(&window, Qt::Key_A, Qt::ControlModifier);
     window.menus().action("mSAll")->trigger();
     window.menus().action("mFDef", 3)->trigger();
-    Q_EMIT window.list()->menuRequested();
+    Q_EMIT window.list()->menuRequested(QPoint());
     Q_EMIT window.list()->removeRequested();
     QCOMPARE(dispatched.count(), 0);
     QVERIFY(selectedLines(window.store()).isEmpty());
