@@ -2,8 +2,8 @@
 
 #include "app/filelistview.h"
 #include "app/infobox.h"
+#include "app/mainwindowlayout.h"
 #include "dialogs/findreplacedialog.h"
-#include "dialogs/twips.h"
 #include "ops/enumeration.h"
 #include "platform/posixfilesystem.h"
 #include "platform/qtuserinteraction.h"
@@ -17,16 +17,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
-
-namespace {
-
-// The height of the strip along the bottom edge that carries the lower buttons and the
-// check boxes.
-constexpr int StripHeight = 2865;
-constexpr int StartClientWidth = 7080;
-constexpr int StartClientHeight = 4995;
-
-} // namespace
 
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent), m_ownFileSystem(std::make_unique<PosixFileSystem>()),
@@ -54,10 +44,8 @@ MainWindow::~MainWindow()
 
 void MainWindow::buildControls()
 {
-    resize(Twips::x(this, StartClientWidth), Twips::y(this, StartClientHeight));
-
     m_list = new FileListView(m_store, this);
-    m_list->setGeometry(Twips::rect(this, 1440, 120, 5535, 4185));
+    m_list->setObjectName(QStringLiteral("eList"));
 
     const QString captions[9] = {QStringLiteral("Add &files..."), QStringLiteral("Add &directory"),
                                  QStringLiteral("&Modify"),       QStringLiteral("&Apply all"),
@@ -68,25 +56,19 @@ void MainWindow::buildControls()
     m_strip = new QWidget(this);
     m_strip->setObjectName(QStringLiteral("ePic"));
     // Top of the window: Add files, Add directory, Modify; the rest ride on the strip.
-    const int stripTops[9] = {-1, -1, -1, 0, 480, 960, 1440, 1920, 2400};
-    const int windowTops[3] = {120, 600, 1080};
     for (int i = 0; i < 9; ++i) {
         QWidget* owner = i < 3 ? static_cast<QWidget*>(this) : m_strip;
         m_button[i] = new QPushButton(captions[i], owner);
         m_button[i]->setObjectName(QStringLiteral("eButton(%1)").arg(i));
         m_button[i]->setAutoDefault(false);
-        m_button[i]->setGeometry(
-            Twips::rect(this, 120, i < 3 ? windowTops[i] : stripTops[i], 1215, 375));
         connect(m_button[i], &QPushButton::clicked, this, [this, i] { eButton_Click(i); });
     }
     button(Button::AddFiles)->setEnabled(false);
 
     m_check[int(Check::RemoveAfterRename)] =
         new QCheckBox(QStringLiteral("Remove items from &list after renaming"), m_strip);
-    check(Check::RemoveAfterRename)->setGeometry(Twips::rect(this, 1440, 2280, 5535, 255));
     check(Check::RemoveAfterRename)->setChecked(true);
     m_check[int(Check::AlwaysOnTop)] = new QCheckBox(QStringLiteral("Allways on &top"), m_strip);
-    check(Check::AlwaysOnTop)->setGeometry(Twips::rect(this, 1440, 2520, 5535, 255));
     for (int i = 0; i < 2; ++i) {
         m_check[i]->setObjectName(QStringLiteral("eCheck(%1)").arg(i));
         connect(m_check[i], &QCheckBox::clicked, this, [this, i] { eCheck_Click(i); });
@@ -174,24 +156,62 @@ void MainWindow::Form_Load()
     m_renamer.RemoveAfterRename = true;
     m_switches.FixedWidthNumbers = true;
     setWindowTitle(LoadResString(TextId::AppTitle));
-    Form_Resize();
+    resize(layoutForStyle().startClient());
+    fitToStyle();
+}
+
+MainWindowLayout MainWindow::layoutForStyle() const
+{
+    MainWindowLayout::Metrics metrics;
+    metrics.dpiX = logicalDpiX();
+    metrics.dpiY = logicalDpiY();
+    for (const QPushButton* b : m_button)
+        metrics.buttonHint = metrics.buttonHint.expandedTo(b->sizeHint());
+    for (int i = 0; i < 2; ++i)
+        metrics.checkHint[i] = m_check[i]->sizeHint();
+    // Room for a few lines and a name's start.
+    const QFontMetrics list = m_list->fontMetrics();
+    metrics.listMinimum = QSize(16 * list.averageCharWidth(), 3 * list.lineSpacing()) +
+                          QSize(2 * m_list->frameWidth(), 2 * m_list->frameWidth());
+    return MainWindowLayout(metrics);
 }
 
 void MainWindow::Form_Resize()
 {
-    const double dpiX = logicalDpiX();
-    const double dpiY = logicalDpiY();
-    const Twips::ListSize size = Twips::listSizeForClient(Twips::fromPixels(width(), dpiX),
-                                                          Twips::fromPixels(height(), dpiY));
-    m_list->resize(Twips::toPixels(size.width, dpiX), Twips::toPixels(size.height, dpiY));
-    const int stripHeight = Twips::y(this, StripHeight);
-    m_strip->setGeometry(0, height() - stripHeight, width(), stripHeight);
+    const MainWindowLayout::Geometry g = layoutForStyle().place(size());
+    m_list->setGeometry(g.list);
+    m_strip->setGeometry(g.strip);
+    for (int i = 0; i < 3; ++i)
+        m_button[i]->setGeometry(g.topButton[i]);
+    for (int i = 0; i < 6; ++i)
+        m_button[3 + i]->setGeometry(g.stripButton[i]);
+    for (int i = 0; i < 2; ++i)
+        m_check[i]->setGeometry(g.check[i]);
+}
+
+void MainWindow::fitToStyle()
+{
+    const QSize minimum = layoutForStyle().minimumClient();
+    setMinimumSize(minimum);
+    if (width() < minimum.width() || height() < minimum.height())
+        resize(size().expandedTo(minimum));
+    else
+        Form_Resize();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     Form_Resize();
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // The controls learn of a new style or font after the window: measure them once they
+    // have.
+    if (event->type() == QEvent::StyleChange || event->type() == QEvent::FontChange)
+        QMetaObject::invokeMethod(this, &MainWindow::fitToStyle, Qt::QueuedConnection);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/mainwindowlayout.h"
 #include "app/popupmenus.h"
 #include "dialogs/customgenerationprompt.h"
 #include "dialogs/findreplacedialog.h"
@@ -131,11 +132,16 @@ Q_SIGNALS:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void Form_Load();
     void Form_Resize();
+    // The layout for the controls' current style and font, and the window's minimum size
+    // that follows from it.
+    MainWindowLayout layoutForStyle() const;
+    void fitToStyle();
     void buildControls();
     void connectMenus();
     void buttonClicked(Button which);

@@ -65,7 +65,7 @@ void TestMainWindow::layoutFollowsWindowSize_data()
     QTest::addColumn<int>("listWidth");
     QTest::addColumn<int>("listHeight");
     QTest::newRow("8000 x 6000") << 8000 << 6000 << 6440 << 5250;
-    QTest::newRow("below 750 high") << 8000 << 600 << 6440 << 0;
+    QTest::newRow("start size 7080 x 4995") << 7080 << 4995 << 5520 << 4245;
 }
 
 void TestMainWindow::layoutFollowsWindowSize()
@@ -74,6 +74,13 @@ void TestMainWindow::layoutFollowsWindowSize()
     QFETCH(int, clientHeight);
     QFETCH(int, listWidth);
     QFETCH(int, listHeight);
+    // The twip layout stands as defined where the controls fit in their defined sizes,
+    // as with a small font; larger ones widen it (tst_layout).
+    const QFont normalFont = QApplication::font();
+    QFont smallFont = normalFont;
+    smallFont.setPointSizeF(6);
+    QApplication::setFont(smallFont);
+    const auto restore = qScopeGuard([&normalFont] { QApplication::setFont(normalFont); });
     ScriptedPlatform platform;
     MainWindow window(platform, platform);
     auto twips = [&window](int x, int y) {
