@@ -1,37 +1,564 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="de_DE">
+<TS version="2.1" language="de">
 <context>
     <name>CommandLine</name>
     <message>
         <source>Renames many files at once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Benennt viele Dateien auf einmal um.</translation>
     </message>
     <message>
         <source>paths</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfade</translation>
     </message>
     <message>
         <source>Folders to add with all their subfolders, and files to add, in order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzuzufügende Ordner mit allen Unterordnern und hinzuzufügende Dateien, in dieser Reihenfolge.</translation>
     </message>
     <message>
         <source>[PATH...]</source>
-        <translation type="unfinished"></translation>
+        <translation>[PFAD...]</translation>
+    </message>
+</context>
+<context>
+    <name>FileLoader</name>
+    <message>
+        <source>#Add directory</source>
+        <translation>#Ordner hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>ListOrdering</name>
+    <message>
+        <source>Enter new text (without extension)</source>
+        <translation>Neuen Text eingeben (ohne Dateiendung)</translation>
+    </message>
+    <message>
+        <source>Edit manual...</source>
+        <translation>Manuell bearbeiten...</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>These could not be opened:</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgendes konnte nicht geöffnet werden:</translation>
+    </message>
+    <message>
+        <source>Add &amp;files...</source>
+        <translation>&amp;Dateien hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Add &amp;directory</source>
+        <translation>&amp;Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Modify</source>
+        <translation>Ä&amp;ndern</translation>
+    </message>
+    <message>
+        <source>&amp;Apply all</source>
+        <translation>&amp;Alle anwenden</translation>
+    </message>
+    <message>
+        <source>&amp;Sort list</source>
+        <translation>Liste &amp;sortieren</translation>
+    </message>
+    <message>
+        <source>&amp;Restore all</source>
+        <translation>Alle &amp;zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Clear list</source>
+        <translation>Liste &amp;leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Remove items from &amp;list after renaming</source>
+        <translation>Einträge nach dem Umbenennen aus der Liste &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Allways on &amp;top</source>
+        <translation>Immer im &amp;Vordergrund</translation>
+    </message>
+</context>
+<context>
+    <name>PopupMenus</name>
+    <message>
+        <source>&amp;Enter manual...</source>
+        <translation>&amp;Manuell eingeben...</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Anwenden</translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation>Aus&amp;wählen</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;Alle</translation>
+    </message>
+    <message>
+        <source>&amp;Invert</source>
+        <translation>&amp;Umkehren</translation>
+    </message>
+    <message>
+        <source>&amp;Containing...</source>
+        <translation>&amp;Enthält...</translation>
+    </message>
+    <message>
+        <source>&amp;Min. length</source>
+        <translation>M&amp;in. Länge</translation>
+    </message>
+    <message>
+        <source>Ma&amp;x. lenght</source>
+        <translation>Ma&amp;x. Länge</translation>
+    </message>
+    <message>
+        <source>&amp;With extension</source>
+        <translation>Mit &amp;Dateiendung</translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <translation>&amp;Keine</translation>
+    </message>
+    <message>
+        <source>Move u&amp;p</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move &amp;down</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>S&amp;ort</source>
+        <translation>&amp;Sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;full name</source>
+        <translation>Nach &amp;vollem Namen sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;path/filename</source>
+        <translation>Nach &amp;Pfad/Dateiname sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by filename/&amp;extension</source>
+        <translation>Nach Dateiname/&amp;Endung sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by pat&amp;h</source>
+        <translation>Nach Pf&amp;ad sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by file&amp;name</source>
+        <translation>Nach &amp;Dateiname sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by e&amp;xtension</source>
+        <translation>Nach E&amp;ndung sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by path / ex&amp;tension</source>
+        <translation>Nach Pfad / Endun&amp;g sortieren</translation>
+    </message>
+    <message>
+        <source>&amp;Inverse</source>
+        <translation>&amp;Umkehren</translation>
+    </message>
+    <message>
+        <source>Cut &amp;first word</source>
+        <translation>&amp;Erstes Wort entfernen</translation>
+    </message>
+    <message>
+        <source>Cut &amp;last word</source>
+        <translation>&amp;Letztes Wort entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Insert at beginning...</source>
+        <translation>Am Anfan&amp;g einfügen...</translation>
+    </message>
+    <message>
+        <source>Add &amp;to end...</source>
+        <translation>Am Ende an&amp;hängen...</translation>
+    </message>
+    <message>
+        <source>&amp;Replace...</source>
+        <translation>E&amp;rsetzen...</translation>
+    </message>
+    <message>
+        <source>&amp;More</source>
+        <translation>Wei&amp;tere</translation>
+    </message>
+    <message>
+        <source>&amp;Add Numbers...</source>
+        <translation>&amp;Zahlen hinzufügen...</translation>
+    </message>
+    <message>
+        <source>&amp;Reformat numbers</source>
+        <translation>Zahlen &amp;neu formatieren</translation>
+    </message>
+    <message>
+        <source>Cro&amp;p numbers</source>
+        <translation>Zahlen zu&amp;schneiden</translation>
+    </message>
+    <message>
+        <source>C&amp;ut numbers</source>
+        <translation>Zahlen &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Enumerated filename</source>
+        <translation>N&amp;ummerierter Dateiname</translation>
+    </message>
+    <message>
+        <source>Enumerate a&amp;s path...</source>
+        <translation>Als &amp;Pfad nummerieren...</translation>
+    </message>
+    <message>
+        <source>Enumerate pat&amp;h / filename...</source>
+        <translation>Pfad / &amp;Datei nummerieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Generated fixed-width numbers</source>
+        <translation>Zahlen mit &amp;fester Breite erzeugen</translation>
+    </message>
+    <message>
+        <source>Include &amp;0 when enumerating</source>
+        <translation>Beim Nummerieren &amp;0 einschließen</translation>
+    </message>
+    <message>
+        <source>&amp;Inverse enumeration</source>
+        <translation>&amp;Rückwärts nummerieren</translation>
+    </message>
+    <message>
+        <source>Cut &amp;first x characters...</source>
+        <translation>Erste x Zeichen &amp;abschneiden...</translation>
+    </message>
+    <message>
+        <source>Cut &amp;last x characters...</source>
+        <translation>Letzte x Zeichen a&amp;bschneiden...</translation>
+    </message>
+    <message>
+        <source>Crop first &amp;x characters...</source>
+        <translation>Auf erste &amp;x Zeichen kürzen...</translation>
+    </message>
+    <message>
+        <source>Crop las&amp;t x characters...</source>
+        <translation>Auf le&amp;tzte x Zeichen kürzen...</translation>
+    </message>
+    <message>
+        <source>Cut &amp;before expression...</source>
+        <translation>&amp;Vor Ausdruck abschneiden...</translation>
+    </message>
+    <message>
+        <source>&amp;Cut after expression...</source>
+        <translation>Nac&amp;h Ausdruck abschneiden...</translation>
+    </message>
+    <message>
+        <source>Cr&amp;op before expression...</source>
+        <translation>Vor Ausdruck &amp;kürzen...</translation>
+    </message>
+    <message>
+        <source>Crop after expressio&amp;n...</source>
+        <translation>Na&amp;ch Ausdruck kürzen...</translation>
+    </message>
+    <message>
+        <source>&amp;Case</source>
+        <translation>Schreibwe&amp;ise</translation>
+    </message>
+    <message>
+        <source>&amp;Smart case</source>
+        <translation>&amp;Intelligente Schreibweise</translation>
+    </message>
+    <message>
+        <source>&amp;Upper-Lower-Case</source>
+        <translation>&amp;Groß-Klein-Schreibung</translation>
+    </message>
+    <message>
+        <source>All U&amp;ppercase</source>
+        <translation>&amp;Alles großschreiben</translation>
+    </message>
+    <message>
+        <source>All L&amp;owercase</source>
+        <translation>Alles &amp;kleinschreiben</translation>
+    </message>
+    <message>
+        <source>M&amp;usic related</source>
+        <translation>Musi&amp;k</translation>
+    </message>
+    <message>
+        <source>Cut &amp;artist (first)</source>
+        <translation>&amp;Interpret entfernen (erster)</translation>
+    </message>
+    <message>
+        <source>Cut &amp;title (last)</source>
+        <translation>&amp;Titel entfernen (letzter)</translation>
+    </message>
+    <message>
+        <source>Cut &amp;extra-info</source>
+        <translation>&amp;Zusatzinfo entfernen</translation>
+    </message>
+    <message>
+        <source>S&amp;wap artist / title (first / last)</source>
+        <translation>Interpret / Titel tauschen (erster / l&amp;etzter)</translation>
+    </message>
+    <message>
+        <source>Swap artist / title (first / &amp;second)</source>
+        <translation>Interpret / Titel tauschen (erster / z&amp;weiter)</translation>
+    </message>
+    <message>
+        <source>Swap &amp;infos (any)</source>
+        <translation>Infos tauschen (&amp;beliebig)</translation>
+    </message>
+    <message>
+        <source>S&amp;martcase</source>
+        <translation>&amp;Schreibweise anpassen</translation>
+    </message>
+    <message>
+        <source>Smartcase (Artist) (&amp;first)</source>
+        <translation>Schreibweise anpassen (Inte&amp;rpret) (erster)</translation>
+    </message>
+    <message>
+        <source>Smartcase (Title) (&amp;rest)</source>
+        <translation>Schreibweise anpassen (Tite&amp;l) (Rest)</translation>
+    </message>
+    <message>
+        <source>Custom &amp;generation...</source>
+        <translation>&amp;Benutzerdefiniert erzeugen...</translation>
+    </message>
+    <message>
+        <source>E&amp;xtension</source>
+        <translation>&amp;Dateiendung</translation>
+    </message>
+    <message>
+        <source>&amp;Uppercase</source>
+        <translation>&amp;Großbuchstaben</translation>
+    </message>
+    <message>
+        <source>&amp;Lowercase</source>
+        <translation>&amp;Kleinbuchstaben</translation>
+    </message>
+    <message>
+        <source>&amp;Change...</source>
+        <translation>Ä&amp;ndern...</translation>
+    </message>
+    <message>
+        <source>Restore &amp;name</source>
+        <translation>&amp;Namen wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve from list</source>
+        <translation>Aus Liste ent&amp;fernen</translation>
+    </message>
+    <message>
+        <source>Sort by path/ex&amp;tension</source>
+        <translation>Nach Pfad/Endun&amp;g sortieren</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionCommands</name>
+    <message>
+        <source>Select all with at least x characters</source>
+        <translation>Alle mit mindestens x Zeichen auswählen</translation>
+    </message>
+    <message>
+        <source>Select all with at most x characters</source>
+        <translation>Alle mit höchstens x Zeichen auswählen</translation>
+    </message>
+    <message>
+        <source>Select...</source>
+        <translation>Auswählen...</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>Filevane</source>
+        <translation>Filevane</translation>
+    </message>
+    <message>
+        <source>Filevane Version $</source>
+        <translation>Filevane Version $</translation>
+    </message>
+    <message>
+        <source>Filevane Version $ [beta %]</source>
+        <translation>Filevane Version $ [Beta %]</translation>
+    </message>
+    <message>
+        <source>Renames many files at once, safely and in one run.</source>
+        <translation>Benennt viele Dateien auf einmal um, sicher und in einem Durchgang.</translation>
+    </message>
+    <message>
+        <source>Free software: use, copy and change it as you like.</source>
+        <translation>Freie Software: nutzen, kopieren und ändern Sie sie nach Belieben.</translation>
+    </message>
+    <message>
+        <source>It comes without any warranty.</source>
+        <translation>Sie kommt ohne jede Gewährleistung.</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Über...</translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation>Hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Crop...</source>
+        <translation>Kürzen...</translation>
+    </message>
+    <message>
+        <source>Cut...</source>
+        <translation>Abschneiden...</translation>
+    </message>
+    <message>
+        <source>Edit...</source>
+        <translation>Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Enumerate...</source>
+        <translation>Nummerieren...</translation>
+    </message>
+    <message>
+        <source>Cut mp3 extra information</source>
+        <translation>MP3-Zusatzinformation entfernen</translation>
+    </message>
+    <message>
+        <source>Formation string for enumerated path / filename</source>
+        <translation>Formatierung für nummerierten Pfad / Dateinamen</translation>
+    </message>
+    <message>
+        <source>Expression to add at beginning</source>
+        <translation>Am Anfang einzufügender Ausdruck</translation>
+    </message>
+    <message>
+        <source>Expression to add at end</source>
+        <translation>Am Ende anzuhängender Ausdruck</translation>
+    </message>
+    <message>
+        <source>Leading characters to cut</source>
+        <translation>Abzuschneidende Zeichen am Anfang</translation>
+    </message>
+    <message>
+        <source>Ending characters to cut</source>
+        <translation>Abzuschneidende Zeichen am Ende</translation>
+    </message>
+    <message>
+        <source>Leading characters to crop</source>
+        <translation>Zu behaltende Zeichen am Anfang</translation>
+    </message>
+    <message>
+        <source>Ending characters to crop</source>
+        <translation>Zu behaltende Zeichen am Ende</translation>
+    </message>
+    <message>
+        <source>Enter position to cut</source>
+        <translation>Position zum Abschneiden eingeben</translation>
+    </message>
+    <message>
+        <source>Enter new extension</source>
+        <translation>Neue Dateiendung eingeben</translation>
+    </message>
+    <message>
+        <source>Error...</source>
+        <translation>Fehler...</translation>
+    </message>
+    <message>
+        <source>One or more dublicate filenames found</source>
+        <translation>Ein oder mehrere doppelte Dateinamen gefunden</translation>
+    </message>
+    <message>
+        <source>One or more files could not be renamed</source>
+        <translation>Eine oder mehrere Dateien konnten nicht umbenannt werden</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Find...</source>
+        <translation>Suchen...</translation>
+    </message>
+    <message>
+        <source>Replace...</source>
+        <translation>Ersetzen...</translation>
+    </message>
+    <message>
+        <source>Find what:</source>
+        <translation>Suchen nach:</translation>
+    </message>
+    <message>
+        <source>Match &amp;case</source>
+        <translation>&amp;Groß-/Kleinschreibung beachten</translation>
+    </message>
+    <message>
+        <source>&amp;Exact phrase</source>
+        <translation>&amp;Exakter Ausdruck</translation>
+    </message>
+    <message>
+        <source>Replace with</source>
+        <translation>Ersetzen durch</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>multiple $s / %s for fixed-length numbers</source>
+        <translation>mehrere $ / % für Zahlen fester Länge</translation>
+    </message>
+    <message>
+        <source>multiple %s for fixed-length numbers</source>
+        <translation>mehrere % für Zahlen fester Länge</translation>
+    </message>
+    <message>
+        <source>e.g. $ - %%</source>
+        <translation>z. B. $ - %%</translation>
+    </message>
+    <message>
+        <source>$ for filename, % for file number</source>
+        <translation>$ für Dateiname, % für Dateinummer</translation>
+    </message>
+    <message>
+        <source>to start with number 5, type 5|$ - %%</source>
+        <translation>um mit Nummer 5 zu beginnen, 5|$ - %% eingeben</translation>
+    </message>
+    <message>
+        <source>e.g. $$ - %%</source>
+        <translation>z. B. $$ - %%</translation>
+    </message>
+    <message>
+        <source>$ for path number, % for file number</source>
+        <translation>$ für Pfadnummer, % für Dateinummer</translation>
+    </message>
+    <message>
+        <source>to start with path number 4, type 4|$$ - %%</source>
+        <translation>um mit Pfadnummer 4 zu beginnen, 4|$$ - %% eingeben</translation>
+    </message>
+    <message>
+        <source>to start with file number 5, type ,5|$$ - %%</source>
+        <translation>um mit Dateinummer 5 zu beginnen, ,5|$$ - %% eingeben</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>kann nicht geöffnet werden</translation>
     </message>
 </context>
 </TS>

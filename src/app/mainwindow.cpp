@@ -47,11 +47,9 @@ void MainWindow::buildControls()
     m_list = new FileListView(m_store, this);
     m_list->setObjectName(QStringLiteral("eList"));
 
-    const QString captions[9] = {QStringLiteral("Add &files..."), QStringLiteral("Add &directory"),
-                                 QStringLiteral("&Modify"),       QStringLiteral("&Apply all"),
-                                 QStringLiteral("&Sort list"),    QStringLiteral("&Restore all"),
-                                 QStringLiteral("&Clear list"),   QStringLiteral("&Info"),
-                                 QStringLiteral("&Quit")};
+    const QString captions[9] = {tr("Add &files..."), tr("Add &directory"), tr("&Modify"),
+                                 tr("&Apply all"),    tr("&Sort list"),     tr("&Restore all"),
+                                 tr("&Clear list"),   tr("&Info"),          tr("&Quit")};
 
     m_strip = new QWidget(this);
     m_strip->setObjectName(QStringLiteral("ePic"));
@@ -66,9 +64,9 @@ void MainWindow::buildControls()
     button(Button::AddFiles)->setEnabled(false);
 
     m_check[int(Check::RemoveAfterRename)] =
-        new QCheckBox(QStringLiteral("Remove items from &list after renaming"), m_strip);
+        new QCheckBox(tr("Remove items from &list after renaming"), m_strip);
     check(Check::RemoveAfterRename)->setChecked(true);
-    m_check[int(Check::AlwaysOnTop)] = new QCheckBox(QStringLiteral("Allways on &top"), m_strip);
+    m_check[int(Check::AlwaysOnTop)] = new QCheckBox(tr("Allways on &top"), m_strip);
     for (int i = 0; i < 2; ++i) {
         m_check[i]->setObjectName(QStringLiteral("eCheck(%1)").arg(i));
         connect(m_check[i], &QCheckBox::clicked, this, [this, i] { eCheck_Click(i); });

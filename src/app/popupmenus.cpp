@@ -58,115 +58,108 @@ void PopupMenus::buildItemMenu()
     m_itemMenu->setObjectName(QStringLiteral("mF"));
     QMenu* const mF = m_itemMenu;
 
-    QAction* manual = add(mF, QStringLiteral("mFManual"), -1, QStringLiteral("&Enter manual..."));
+    QAction* manual = add(mF, QStringLiteral("mFManual"), -1, tr("&Enter manual..."));
     mF->setDefaultAction(manual);
     mF->addSeparator();
-    add(mF, QStringLiteral("mFApply"), -1, QStringLiteral("&Apply"));
+    add(mF, QStringLiteral("mFApply"), -1, tr("&Apply"));
     mF->addSeparator();
 
-    QMenu* mS = mF->addMenu(QStringLiteral("&Select"));
+    QMenu* mS = mF->addMenu(tr("&Select"));
     mS->setObjectName(QStringLiteral("mS"));
-    add(mS, QStringLiteral("mSAll"), -1, QStringLiteral("&All"),
-        QKeySequence(Qt::CTRL | Qt::Key_A));
+    add(mS, QStringLiteral("mSAll"), -1, tr("&All"), QKeySequence(Qt::CTRL | Qt::Key_A));
     mS->addSeparator();
-    const QString selCaptions[] = {QStringLiteral("&Invert"), QStringLiteral("&Containing..."),
-                                   QStringLiteral("&Min. length"), QStringLiteral("Ma&x. lenght")};
+    const QString selCaptions[] = {tr("&Invert"), tr("&Containing..."), tr("&Min. length"),
+                                   tr("Ma&x. lenght")};
     const QKeySequence selKeys[] = {QKeySequence(Qt::CTRL | Qt::Key_I),
                                     QKeySequence(Qt::CTRL | Qt::Key_F), QKeySequence(),
                                     QKeySequence()};
     for (int i = 0; i < 4; ++i)
         add(mS, QStringLiteral("mSSel"), i, selCaptions[i], selKeys[i]);
     mS->addSeparator();
-    addDisabled(mS, QStringLiteral("mSSelExt"), -1, QStringLiteral("&With extension"),
+    addDisabled(mS, QStringLiteral("mSSelExt"), -1, tr("&With extension"),
                 QKeySequence(Qt::CTRL | Qt::Key_E));
     mS->addSeparator();
-    add(mS, QStringLiteral("mSNone"), -1, QStringLiteral("&None"),
-        QKeySequence(Qt::CTRL | Qt::Key_N));
+    add(mS, QStringLiteral("mSNone"), -1, tr("&None"), QKeySequence(Qt::CTRL | Qt::Key_N));
 
-    addDisabled(mF, QStringLiteral("mMove"), 0, QStringLiteral("Move u&p"),
-                QKeySequence(Qt::CTRL | Qt::Key_U));
-    addDisabled(mF, QStringLiteral("mMove"), 1, QStringLiteral("Move &down"),
+    addDisabled(mF, QStringLiteral("mMove"), 0, tr("Move u&p"), QKeySequence(Qt::CTRL | Qt::Key_U));
+    addDisabled(mF, QStringLiteral("mMove"), 1, tr("Move &down"),
                 QKeySequence(Qt::CTRL | Qt::Key_D));
 
-    QMenu* mFSort = mF->addMenu(QStringLiteral("S&ort"));
+    QMenu* mFSort = mF->addMenu(tr("S&ort"));
     mFSort->setObjectName(QStringLiteral("mFSort"));
     const QString sortSelCaptions[] = {
-        QStringLiteral("Sort by &full name"),          QStringLiteral("Sort by &path/filename"),
-        QStringLiteral("Sort by filename/&extension"), QStringLiteral("Sort by pat&h"),
-        QStringLiteral("Sort by file&name"),           QStringLiteral("Sort by e&xtension"),
-        QStringLiteral("Sort by path / ex&tension")};
+        tr("Sort by &full name"),          tr("Sort by &path/filename"),
+        tr("Sort by filename/&extension"), tr("Sort by pat&h"),
+        tr("Sort by file&name"),           tr("Sort by e&xtension"),
+        tr("Sort by path / ex&tension")};
     for (int i = 0; i < 7; ++i)
         add(mFSort, QStringLiteral("mSortSel"), i, sortSelCaptions[i]);
     mFSort->addSeparator();
-    add(mFSort, QStringLiteral("mInvertSel"), -1, QStringLiteral("&Inverse"));
+    add(mFSort, QStringLiteral("mInvertSel"), -1, tr("&Inverse"));
     mF->addSeparator();
 
-    const QString defCaptions[] = {QStringLiteral("Cut &first word"),
-                                   QStringLiteral("Cut &last word"),
-                                   QStringLiteral("&Insert at beginning..."),
-                                   QStringLiteral("Add &to end..."), QStringLiteral("&Replace...")};
+    const QString defCaptions[] = {tr("Cut &first word"), tr("Cut &last word"),
+                                   tr("&Insert at beginning..."), tr("Add &to end..."),
+                                   tr("&Replace...")};
     for (int i = 0; i < 5; ++i)
         add(mF, QStringLiteral("mFDef"), i, defCaptions[i]);
 
-    QMenu* mFMore = mF->addMenu(QStringLiteral("&More"));
+    QMenu* mFMore = mF->addMenu(tr("&More"));
     mFMore->setObjectName(QStringLiteral("mFMore"));
-    const QString numberCaptions[] = {QStringLiteral("&Add Numbers..."),
-                                      QStringLiteral("&Reformat numbers"),
-                                      QStringLiteral("Cro&p numbers"),
-                                      QStringLiteral("C&ut numbers"),
-                                      QStringLiteral("&Enumerated filename"),
-                                      QStringLiteral("Enumerate a&s path..."),
-                                      QStringLiteral("Enumerate pat&h / filename...")};
+    const QString numberCaptions[] = {tr("&Add Numbers..."),
+                                      tr("&Reformat numbers"),
+                                      tr("Cro&p numbers"),
+                                      tr("C&ut numbers"),
+                                      tr("&Enumerated filename"),
+                                      tr("Enumerate a&s path..."),
+                                      tr("Enumerate pat&h / filename...")};
     for (int i = 0; i < 7; ++i) {
         QAction* a = add(mFMore, QStringLiteral("mNumbers"), i, numberCaptions[i]);
         a->setEnabled(i > 4);
     }
     mFMore->addSeparator();
-    const QString enumCaptions[] = {QStringLiteral("&Generated fixed-width numbers"),
-                                    QStringLiteral("Include &0 when enumerating"),
-                                    QStringLiteral("&Inverse enumeration")};
+    const QString enumCaptions[] = {tr("&Generated fixed-width numbers"),
+                                    tr("Include &0 when enumerating"), tr("&Inverse enumeration")};
     for (int i = 0; i < 3; ++i) {
         QAction* a = add(mFMore, QStringLiteral("mEnumSettings"), i, enumCaptions[i]);
         a->setCheckable(true);
     }
     mFMore->addSeparator();
-    const QString cutXCaptions[] = {QStringLiteral("Cut &first x characters..."),
-                                    QStringLiteral("Cut &last x characters..."),
-                                    QStringLiteral("Crop first &x characters..."),
-                                    QStringLiteral("Crop las&t x characters...")};
+    const QString cutXCaptions[] = {
+        tr("Cut &first x characters..."), tr("Cut &last x characters..."),
+        tr("Crop first &x characters..."), tr("Crop las&t x characters...")};
     for (int i = 0; i < 4; ++i)
         add(mFMore, QStringLiteral("mFCutX"), i, cutXCaptions[i]);
     mFMore->addSeparator();
     const QString cropXCaptions[] = {
-        QStringLiteral("Cut &before expression..."), QStringLiteral("&Cut after expression..."),
-        QStringLiteral("Cr&op before expression..."), QStringLiteral("Crop after expressio&n...")};
+        tr("Cut &before expression..."), tr("&Cut after expression..."),
+        tr("Cr&op before expression..."), tr("Crop after expressio&n...")};
     for (int i = 0; i < 4; ++i) {
         QAction* a = add(mFMore, QStringLiteral("mFCropx"), i, cropXCaptions[i]);
         a->setEnabled(false);
     }
 
-    QMenu* mC = mF->addMenu(QStringLiteral("&Case"));
+    QMenu* mC = mF->addMenu(tr("&Case"));
     mC->setObjectName(QStringLiteral("mC"));
-    const QString caseCaptions[] = {
-        QStringLiteral("&Smart case"), QStringLiteral("&Upper-Lower-Case"),
-        QStringLiteral("All U&ppercase"), QStringLiteral("All L&owercase")};
+    const QString caseCaptions[] = {tr("&Smart case"), tr("&Upper-Lower-Case"),
+                                    tr("All U&ppercase"), tr("All L&owercase")};
     for (int i = 0; i < 4; ++i) {
         QAction* a = add(mC, QStringLiteral("mFCase"), i, caseCaptions[i]);
         a->setEnabled(i > 1);
     }
 
-    QMenu* mM = mF->addMenu(QStringLiteral("M&usic related"));
+    QMenu* mM = mF->addMenu(tr("M&usic related"));
     mM->setObjectName(QStringLiteral("mM"));
-    const QString mp3Captions[] = {QStringLiteral("Cut &artist (first)"),
-                                   QStringLiteral("Cut &title (last)"),
-                                   QStringLiteral("Cut &extra-info"),
-                                   QStringLiteral("S&wap artist / title (first / last)"),
-                                   QStringLiteral("Swap artist / title (first / &second)"),
-                                   QStringLiteral("Swap &infos (any)"),
+    const QString mp3Captions[] = {tr("Cut &artist (first)"),
+                                   tr("Cut &title (last)"),
+                                   tr("Cut &extra-info"),
+                                   tr("S&wap artist / title (first / last)"),
+                                   tr("Swap artist / title (first / &second)"),
+                                   tr("Swap &infos (any)"),
                                    QString(),
-                                   QStringLiteral("S&martcase"),
-                                   QStringLiteral("Smartcase (Artist) (&first)"),
-                                   QStringLiteral("Smartcase (Title) (&rest)")};
+                                   tr("S&martcase"),
+                                   tr("Smartcase (Artist) (&first)"),
+                                   tr("Smartcase (Title) (&rest)")};
     for (int i = 0; i < 10; ++i) {
         if (i == 6) {
             mM->addSeparator();
@@ -176,33 +169,32 @@ void PopupMenus::buildItemMenu()
         a->setEnabled(i != 5);
     }
     mF->addSeparator();
-    add(mF, QStringLiteral("mFCustom"), -1, QStringLiteral("Custom &generation..."));
+    add(mF, QStringLiteral("mFCustom"), -1, tr("Custom &generation..."));
     mF->addSeparator();
 
-    QMenu* mE = mF->addMenu(QStringLiteral("E&xtension"));
+    QMenu* mE = mF->addMenu(tr("E&xtension"));
     mE->setObjectName(QStringLiteral("mE"));
-    const QString extCaptions[] = {QStringLiteral("&Uppercase"), QStringLiteral("&Lowercase")};
+    const QString extCaptions[] = {tr("&Uppercase"), tr("&Lowercase")};
     for (int i = 0; i < 2; ++i)
         add(mE, QStringLiteral("mEExt"), i, extCaptions[i]);
     mE->addSeparator();
-    add(mE, QStringLiteral("mFChangeExt"), -1, QStringLiteral("&Change..."));
+    add(mE, QStringLiteral("mFChangeExt"), -1, tr("&Change..."));
     mF->addSeparator();
-    add(mF, QStringLiteral("mFRestore"), -1, QStringLiteral("Restore &name"));
+    add(mF, QStringLiteral("mFRestore"), -1, tr("Restore &name"));
     mF->addSeparator();
-    add(mF, QStringLiteral("mRemove"), -1, QStringLiteral("Remo&ve from list"));
+    add(mF, QStringLiteral("mRemove"), -1, tr("Remo&ve from list"));
 }
 
 void PopupMenus::buildListMenu()
 {
     m_listMenu = new QMenu(&m_window);
     m_listMenu->setObjectName(QStringLiteral("mSortList"));
-    const QString captions[] = {
-        QStringLiteral("Sort by &full name"),          QStringLiteral("Sort by &path/filename"),
-        QStringLiteral("Sort by filename/&extension"), QStringLiteral("Sort by pat&h"),
-        QStringLiteral("Sort by file&name"),           QStringLiteral("Sort by e&xtension"),
-        QStringLiteral("Sort by path/ex&tension")};
+    const QString captions[] = {tr("Sort by &full name"),          tr("Sort by &path/filename"),
+                                tr("Sort by filename/&extension"), tr("Sort by pat&h"),
+                                tr("Sort by file&name"),           tr("Sort by e&xtension"),
+                                tr("Sort by path/ex&tension")};
     for (int i = 0; i < 7; ++i)
         add(m_listMenu, QStringLiteral("mSort"), i, captions[i]);
     m_listMenu->addSeparator();
-    add(m_listMenu, QStringLiteral("mInvertList"), -1, QStringLiteral("&Inverse"));
+    add(m_listMenu, QStringLiteral("mInvertList"), -1, tr("&Inverse"));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QKeySequence>
 #include <QString>
@@ -14,6 +15,7 @@ class QMenu;
 // to the window, so the shortcut works whenever the window is active and
 // enabled, without opening a menu; a disabled entry's shortcut does nothing.
 class PopupMenus {
+    Q_DECLARE_TR_FUNCTIONS(PopupMenus)
 public:
     explicit PopupMenus(QWidget& window);
     ~PopupMenus();

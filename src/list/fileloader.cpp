@@ -3,6 +3,7 @@
 #include "list/namesplit.h"
 #include "text/spacetrim.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <deque>
@@ -35,7 +36,8 @@ void FileLoader::addDirectoryCommand()
         return;
     // The browser gives an exact path: spaces at its ends belong to the folder's name,
     // so only an answer of nothing but spaces counts as no choice.
-    const QString answer = m_interaction.browseForFolder(QStringLiteral("#Add directory"));
+    const QString answer =
+        m_interaction.browseForFolder(QCoreApplication::translate("FileLoader", "#Add directory"));
     if (trimSpaces(answer).isEmpty())
         return;
     beginCommand();

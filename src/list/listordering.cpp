@@ -3,6 +3,7 @@
 #include "list/selectionsortreplay.h"
 #include "text/spacetrim.h"
 
+#include <QCoreApplication>
 #include <numeric>
 
 ListOrdering::ListOrdering(ItemStore& store, UserInteraction& interaction)
@@ -119,9 +120,9 @@ void ListOrdering::editManual()
     const int line = m_store.currentLine();
     if (line < 0 || line >= m_store.ItemCount())
         return;
-    const QString answer = trimSpaces(
-        m_interaction.inputBox(QStringLiteral("Enter new text (without extension)"),
-                               QStringLiteral("Edit manual..."), m_store.item(line).NewName));
+    const QString answer = trimSpaces(m_interaction.inputBox(
+        QCoreApplication::translate("ListOrdering", "Enter new text (without extension)"),
+        QCoreApplication::translate("ListOrdering", "Edit manual..."), m_store.item(line).NewName));
     if (answer.isEmpty())
         return;
     m_store.setNewName(line, answer);

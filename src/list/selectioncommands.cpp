@@ -2,6 +2,8 @@
 
 #include "text/numberparse.h"
 
+#include <QCoreApplication>
+
 SelectionCommands::SelectionCommands(ItemStore& store, UserInteraction& interaction,
                                      FindReplaceValues& findValues)
     : m_store(store), m_interaction(interaction), m_findValues(findValues)
@@ -42,10 +44,12 @@ void SelectionCommands::maxLength()
 void SelectionCommands::selectByLength(Bound bound)
 {
     const QString prompt = bound == Bound::AtLeast
-                               ? QStringLiteral("Select all with at least x characters")
-                               : QStringLiteral("Select all with at most x characters");
-    const std::optional<int> x =
-        NumberParse::floorToInt16(m_interaction.inputBox(prompt, QStringLiteral("Select..."), {}));
+                               ? QCoreApplication::translate(
+                                     "SelectionCommands", "Select all with at least x characters")
+                               : QCoreApplication::translate(
+                                     "SelectionCommands", "Select all with at most x characters");
+    const std::optional<int> x = NumberParse::floorToInt16(m_interaction.inputBox(
+        prompt, QCoreApplication::translate("SelectionCommands", "Select..."), {}));
     // A number that does not fit a 16-bit length is refused like no number at all.
     if (!x || *x == 0)
         return;

@@ -1,6 +1,7 @@
 // The window without a mouse: the tab order, accelerator letters that lead to one entry
 // each, and the item menu opened from the keyboard at the current line.
 
+#include "accelerators.h"
 #include "app/filelistview.h"
 #include "app/mainwindow.h"
 #include "scriptedplatform.h"
@@ -8,48 +9,6 @@
 
 #include <QAction>
 #include <QPushButton>
-
-namespace {
-
-// The accelerator letter of a caption ("Add &to end..." gives t), or none; "&&" is a
-// literal ampersand.
-QChar accelerator(const QString& caption)
-{
-    for (int i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != QLatin1Char('&'))
-            continue;
-        if (caption[i + 1] != QLatin1Char('&'))
-            return caption[i + 1].toLower();
-        ++i;
-    }
-    return {};
-}
-
-// Entries without a letter, or with a letter that another entry of the same menu has,
-// in every menu and submenu below menu.
-QStringList acceleratorFaults(const QMenu* menu)
-{
-    QStringList faults;
-    QHash<QChar, QString> taken;
-    for (const QAction* action : menu->actions()) {
-        if (action->isSeparator())
-            continue;
-        const QChar letter = accelerator(action->text());
-        if (letter.isNull())
-            faults << menu->title() + QStringLiteral(" > \"") + action->text() +
-                          QStringLiteral("\" has no letter");
-        else if (taken.contains(letter))
-            faults << menu->title() + QStringLiteral(" > \"") + action->text() +
-                          QStringLiteral("\" shares its letter with \"") + taken[letter] + '"';
-        else
-            taken.insert(letter, action->text());
-        if (action->menu())
-            faults << acceleratorFaults(action->menu());
-    }
-    return faults;
-}
-
-} // namespace
 
 class TestKeyboard : public QObject {
     Q_OBJECT
@@ -92,14 +51,7 @@ void TestKeyboard::everyEntryHasItsOwnLetter()
 {
     ScriptedPlatform platform;
     MainWindow window(platform, platform);
-    QStringList faults =
-        acceleratorFaults(window.menus().itemMenu()) + acceleratorFaults(window.menus().listMenu());
-    // The buttons and check boxes share the window, so their letters must differ too.
-    QMenu controls;
-    controls.setTitle(QStringLiteral("window"));
-    for (const QAbstractButton* control : window.findChildren<QAbstractButton*>())
-        controls.addAction(control->text());
-    faults << acceleratorFaults(&controls);
+    const QStringList faults = windowAcceleratorFaults(window);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
 }
 

@@ -1,8 +1,10 @@
 // The main window's layout in every style at hand and with a large font, at the start
-// size and at the least size: no caption is clipped and no two controls overlap.
+// size and at the least size: no caption is clipped and no two controls overlap. CMake
+// runs it again at twice the scale and in German.
 
 #include "app/filelistview.h"
 #include "app/mainwindow.h"
+#include "app/translations.h"
 #include "scriptedplatform.h"
 #include "windowtesthelpers.h"
 
@@ -32,9 +34,16 @@ QRect inWindow(const MainWindow& window, const QWidget* control)
 class TestLayout : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase();
     void nothingClippedNothingOverlaps_data();
     void nothingClippedNothingOverlaps();
 };
+
+void TestLayout::initTestCase()
+{
+    // The user's language, for the run with longer German captions.
+    Translations::install();
+}
 
 void TestLayout::nothingClippedNothingOverlaps_data()
 {
