@@ -21,6 +21,41 @@
     </message>
 </context>
 <context>
+    <name>CustomGenerationDialog</name>
+    <message>
+        <source>refused: stays as it is</source>
+        <translation>abgelehnt: bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>clash: name taken</source>
+        <translation>Konflikt: Name vergeben</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;[N]&lt;/b&gt; name, &lt;b&gt;[N3-8]&lt;/b&gt; its characters 3 to 8, &lt;b&gt;[O]&lt;/b&gt; name on disk, &lt;b&gt;[E]&lt;/b&gt; extension, &lt;b&gt;[F]&lt;/b&gt; folder, &lt;b&gt;[F2]&lt;/b&gt; parent folder&lt;br&gt;&lt;b&gt;[C]&lt;/b&gt; counter, &lt;b&gt;[C:1,1,3]&lt;/b&gt; start, step, digits; &lt;b&gt;[CF]&lt;/b&gt; per folder&lt;br&gt;&lt;b&gt;[D:yyyy-MM-dd]&lt;/b&gt; modified, &lt;b&gt;[X:yyyyMMdd_HHmmss]&lt;/b&gt; photo taken&lt;br&gt;&lt;b&gt;[artist] [title] [album] [track] [track:2] [year] [genre]&lt;/b&gt; music tags&lt;br&gt;&lt;b&gt;[[&lt;/b&gt; and &lt;b&gt;]]&lt;/b&gt; are brackets</source>
+        <translation>&lt;b&gt;[N]&lt;/b&gt; Name, &lt;b&gt;[N3-8]&lt;/b&gt; seine Zeichen 3 bis 8, &lt;b&gt;[O]&lt;/b&gt; Name auf dem Datenträger, &lt;b&gt;[E]&lt;/b&gt; Dateiendung, &lt;b&gt;[F]&lt;/b&gt; Ordner, &lt;b&gt;[F2]&lt;/b&gt; übergeordneter Ordner&lt;br&gt;&lt;b&gt;[C]&lt;/b&gt; Zähler, &lt;b&gt;[C:1,1,3]&lt;/b&gt; Start, Schritt, Stellen; &lt;b&gt;[CF]&lt;/b&gt; je Ordner&lt;br&gt;&lt;b&gt;[D:yyyy-MM-dd]&lt;/b&gt; geändert, &lt;b&gt;[X:yyyyMMdd_HHmmss]&lt;/b&gt; Aufnahmezeit des Fotos&lt;br&gt;&lt;b&gt;[artist] [title] [album] [track] [track:2] [year] [genre]&lt;/b&gt; Musik-Tags&lt;br&gt;&lt;b&gt;[[&lt;/b&gt; und &lt;b&gt;]]&lt;/b&gt; sind eckige Klammern</translation>
+    </message>
+    <message>
+        <source>Custom generation</source>
+        <translation>Benutzerdefiniert erzeugen</translation>
+    </message>
+    <message>
+        <source>Template:</source>
+        <translation>Vorlage:</translation>
+    </message>
+    <message>
+        <source>Name on disk</source>
+        <translation>Name auf dem Datenträger</translation>
+    </message>
+    <message>
+        <source>New name</source>
+        <translation>Neuer Name</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+</context>
+<context>
     <name>FileLoader</name>
     <message>
         <source>#Add directory</source>
@@ -87,6 +122,69 @@
     <message>
         <source>Allways on &amp;top</source>
         <translation>Immer im &amp;Vordergrund</translation>
+    </message>
+</context>
+<context>
+    <name>NameTemplate</name>
+    <message>
+        <source>Empty token []</source>
+        <translation>Leeres Kürzel []</translation>
+    </message>
+    <message>
+        <source>Unknown token [%1]</source>
+        <translation>Unbekanntes Kürzel [%1]</translation>
+    </message>
+    <message>
+        <source>%1 too large in [%2]</source>
+        <translation>%1 zu groß in [%2]</translation>
+    </message>
+    <message>
+        <source>%1 must be 1 or more in [%2]</source>
+        <translation>%1 muss mindestens 1 sein in [%2]</translation>
+    </message>
+    <message>
+        <source>Range without a number in [%1]</source>
+        <translation>Bereich ohne Zahl in [%1]</translation>
+    </message>
+    <message>
+        <source>Character position</source>
+        <translation>Zeichenposition</translation>
+    </message>
+    <message>
+        <source>Range ends before it starts in [%1]</source>
+        <translation>Bereich endet vor seinem Anfang in [%1]</translation>
+    </message>
+    <message>
+        <source>Folder level</source>
+        <translation>Ordnerebene</translation>
+    </message>
+    <message>
+        <source>Bad counter [%1]: write %2</source>
+        <translation>Ungültiger Zähler [%1]: %2 schreiben</translation>
+    </message>
+    <message>
+        <source>Counter width must be 1 to %1 in [%2]</source>
+        <translation>Zählerbreite muss 1 bis %1 sein in [%2]</translation>
+    </message>
+    <message>
+        <source>Empty date format in [%1]</source>
+        <translation>Leeres Datumsformat in [%1]</translation>
+    </message>
+    <message>
+        <source>Track width must be 1 to %1 in [%2]</source>
+        <translation>Titelnummernbreite muss 1 bis %1 sein in [%2]</translation>
+    </message>
+    <message>
+        <source>Column %1: %2</source>
+        <translation>Spalte %1: %2</translation>
+    </message>
+    <message>
+        <source>] without [ (write ]] for a bracket)</source>
+        <translation>] ohne [ (]] für eine Klammer schreiben)</translation>
+    </message>
+    <message>
+        <source>[ without ] (write [[ for a bracket)</source>
+        <translation>[ ohne ] ([[ für eine Klammer schreiben)</translation>
     </message>
 </context>
 <context>

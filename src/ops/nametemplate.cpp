@@ -1,5 +1,6 @@
 #include "ops/nametemplate.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <optional>
@@ -35,7 +36,7 @@ public:
                 return token(kind);
         }
         if (m_body.isEmpty())
-            return fail(QStringLiteral("Empty token []"));
+            return fail(QCoreApplication::translate("NameTemplate", "Empty token []"));
         if (m_body.startsWith(QLatin1Char('N')))
             return newName(m_body.mid(1));
         if (m_body.startsWith(QLatin1Char('F')))
@@ -69,7 +70,10 @@ private:
         return std::nullopt;
     }
 
-    std::nullopt_t unknown() { return fail(QStringLiteral("Unknown token [%1]").arg(m_body)); }
+    std::nullopt_t unknown()
+    {
+        return fail(QCoreApplication::translate("NameTemplate", "Unknown token [%1]").arg(m_body));
+    }
 
     // A run of digits as a number in 1..MaxPosition; nullopt (with the error) otherwise.
     std::optional<int> position(const QString& digits, const QString& what)
@@ -77,9 +81,11 @@ private:
         bool ok = false;
         const int value = digits.toInt(&ok);
         if (!ok || value > MaxPosition)
-            return fail(QStringLiteral("%1 too large in [%2]").arg(what, m_body));
+            return fail(QCoreApplication::translate("NameTemplate", "%1 too large in [%2]")
+                            .arg(what, m_body));
         if (value < 1)
-            return fail(QStringLiteral("%1 must be 1 or more in [%2]").arg(what, m_body));
+            return fail(QCoreApplication::translate("NameTemplate", "%1 must be 1 or more in [%2]")
+                            .arg(what, m_body));
         return value;
     }
 
@@ -96,9 +102,12 @@ private:
         const bool dash = !match.captured(2).isEmpty();
         const QString last = match.captured(3);
         if (first.isEmpty() && last.isEmpty())
-            return fail(QStringLiteral("Range without a number in [%1]").arg(m_body));
+            return fail(
+                QCoreApplication::translate("NameTemplate", "Range without a number in [%1]")
+                    .arg(m_body));
         if (!first.isEmpty()) {
-            const std::optional<int> from = position(first, QStringLiteral("Character position"));
+            const std::optional<int> from =
+                position(first, QCoreApplication::translate("NameTemplate", "Character position"));
             if (!from)
                 return std::nullopt;
             t.from = *from;
@@ -108,11 +117,14 @@ private:
             return t;
         }
         if (!last.isEmpty()) {
-            const std::optional<int> to = position(last, QStringLiteral("Character position"));
+            const std::optional<int> to =
+                position(last, QCoreApplication::translate("NameTemplate", "Character position"));
             if (!to)
                 return std::nullopt;
             if (*to < t.from)
-                return fail(QStringLiteral("Range ends before it starts in [%1]").arg(m_body));
+                return fail(QCoreApplication::translate("NameTemplate",
+                                                        "Range ends before it starts in [%1]")
+                                .arg(m_body));
             t.to = *to;
         }
         return t;
@@ -126,7 +138,8 @@ private:
         static const QRegularExpression digits(QStringLiteral("^\\d+$"));
         if (!digits.match(level).hasMatch())
             return unknown();
-        const std::optional<int> value = position(level, QStringLiteral("Folder level"));
+        const std::optional<int> value =
+            position(level, QCoreApplication::translate("NameTemplate", "Folder level"));
         if (!value)
             return std::nullopt;
         t.level = *value;
@@ -144,7 +157,8 @@ private:
         const QString usage = kind == Kind::Counter ? QStringLiteral("[C:start,step,width]")
                                                     : QStringLiteral("[CF:start,step,width]");
         if (parts.size() > 3)
-            return fail(QStringLiteral("Bad counter [%1]: write %2").arg(m_body, usage));
+            return fail(QCoreApplication::translate("NameTemplate", "Bad counter [%1]: write %2")
+                            .arg(m_body, usage));
         qint64 values[3] = {t.start, t.step, t.width};
         for (qsizetype p = 0; p < parts.size(); ++p) {
             const QString part = parts[p].trimmed();
@@ -153,11 +167,15 @@ private:
             bool ok = false;
             values[p] = part.toLongLong(&ok);
             if (!ok || values[p] < -CounterLimit || values[p] > CounterLimit)
-                return fail(QStringLiteral("Bad counter [%1]: write %2").arg(m_body, usage));
+                return fail(
+                    QCoreApplication::translate("NameTemplate", "Bad counter [%1]: write %2")
+                        .arg(m_body, usage));
         }
         if (values[2] < 1 || values[2] > MaxWidth)
             return fail(
-                QStringLiteral("Counter width must be 1 to %1 in [%2]").arg(MaxWidth).arg(m_body));
+                QCoreApplication::translate("NameTemplate", "Counter width must be 1 to %1 in [%2]")
+                    .arg(MaxWidth)
+                    .arg(m_body));
         t.start = values[0];
         t.step = values[1];
         t.width = int(values[2]);
@@ -174,7 +192,8 @@ private:
             return unknown();
         t.text = rest.mid(1);
         if (t.text.isEmpty())
-            return fail(QStringLiteral("Empty date format in [%1]").arg(m_body));
+            return fail(QCoreApplication::translate("NameTemplate", "Empty date format in [%1]")
+                            .arg(m_body));
         return t;
     }
 
@@ -190,7 +209,9 @@ private:
         const int value = match.captured(1).toInt();
         if (value < 1 || value > MaxWidth)
             return fail(
-                QStringLiteral("Track width must be 1 to %1 in [%2]").arg(MaxWidth).arg(m_body));
+                QCoreApplication::translate("NameTemplate", "Track width must be 1 to %1 in [%2]")
+                    .arg(MaxWidth)
+                    .arg(m_body));
         t.width = value;
         return t;
     }
@@ -217,7 +238,8 @@ NameTemplate NameTemplate::parse(const QString& text)
     const auto fail = [&](qsizetype at, const QString& message) {
         result.m_tokens.clear();
         result.m_errorPosition = int(at);
-        result.m_errorMessage = QStringLiteral("Column %1: %2").arg(at + 1).arg(message);
+        result.m_errorMessage =
+            QCoreApplication::translate("NameTemplate", "Column %1: %2").arg(at + 1).arg(message);
         return result;
     };
 
@@ -228,7 +250,8 @@ NameTemplate NameTemplate::parse(const QString& text)
         const bool doubled = i + 1 < n && text[i + 1] == c;
         if (c == QLatin1Char(']')) {
             if (!doubled)
-                return fail(i, QStringLiteral("] without [ (write ]] for a bracket)"));
+                return fail(i, QCoreApplication::translate("NameTemplate",
+                                                           "] without [ (write ]] for a bracket)"));
             literal += c;
             i += 2;
             continue;
@@ -247,7 +270,8 @@ NameTemplate NameTemplate::parse(const QString& text)
         while (close < n && text[close] != QLatin1Char(']') && text[close] != QLatin1Char('['))
             ++close;
         if (close == n || text[close] == QLatin1Char('['))
-            return fail(i, QStringLiteral("[ without ] (write [[ for a bracket)"));
+            return fail(i, QCoreApplication::translate("NameTemplate",
+                                                       "[ without ] (write [[ for a bracket)"));
         TokenParser parser(text.mid(i + 1, close - i - 1));
         const std::optional<TemplateToken> token = parser.parse();
         if (!token)
