@@ -1,5 +1,7 @@
 #include "ops/findreplace.h"
 
+#include "ops/phrasematch.h"
+
 namespace {
 
 // The longest name whose positions still fit the 16-bit text positions.
@@ -35,14 +37,20 @@ QString upperKeepingPositions(const QString& text)
 } // namespace
 
 int FindReplace::FindLast(const QString& text, const QString& find, bool matchCase,
-                          bool /*exactPhrase: accepted, never changes what is found*/, int& pos,
-                          int start)
+                          bool exactPhrase, int& pos, int start)
 {
     pos = start;
     if (find.isEmpty())
         return 0;
     const QString t = matchCase ? text : upperKeepingPositions(text);
     const QString f = matchCase ? find : upperKeepingPositions(find);
+    if (exactPhrase) {
+        const qsizetype index = PhraseMatch::lastWholeOccurrence(t, f, t.size());
+        if (index < 0 || index + 1 <= start)
+            return 0;
+        pos = int(index + 1 + f.size());
+        return int(index + 1);
+    }
     int result = 0;
     for (;;) {
         // An occurrence beginning at position pos + 1 or later is at index pos or later.
@@ -84,7 +92,9 @@ QString FindReplace::ReplaceText(const QString& text, const QString& find,
         return result.replace(k - 1, f.size(), replacement);
     }
 
-    if (r.contains(f))
+    // A replacement that holds the search text (as a whole phrase, with Exact phrase)
+    // would be found again and again.
+    if (exactPhrase ? PhraseMatch::lastWholeOccurrence(r, f, r.size()) >= 0 : r.contains(f))
         return text;
     // Repeat: replace the last occurrence until none is left. The last occurrence is the
     // one with the highest start, so a backward search finds what FindLast finds. After a
@@ -93,16 +103,21 @@ QString FindReplace::ReplaceText(const QString& text, const QString& find,
     //
     // A name that shrinks or grows reaches its end within MaxNameLength replacements; the
     // same bound stops a replacement of equal length that keeps recreating occurrences.
+    //
+    // With Exact phrase, the inserted text's last character is the neighbour of what
+    // follows it, so an occurrence right behind it may have become a whole phrase; the
+    // next search starts there.
     qsizetype from = t.size();
     for (int replacements = 0;; ++replacements) {
-        const qsizetype i = t.lastIndexOf(f, from);
+        const qsizetype i =
+            exactPhrase ? PhraseMatch::lastWholeOccurrence(t, f, from) : t.lastIndexOf(f, from);
         if (i < 0)
             return result;
         if (replacements >= MaxNameLength || result.size() + growth > MaxNameLength)
             return QString();
         t.replace(i, f.size(), r);
         result.replace(i, f.size(), replacement);
-        from = i + r.size() - 1;
+        from = exactPhrase ? i + r.size() : i + r.size() - 1;
         if (from < 0)
             from = 0;
     }
