@@ -1,6 +1,6 @@
 #include "ops/expressionoperations.h"
 
-#include "list/spacetrim.h"
+#include "text/spacetrim.h"
 
 ExpressionOperations::Parsed ExpressionOperations::parse(const QString& entry, bool matchCase)
 {

@@ -1,6 +1,6 @@
 #include "ops/numberoperations.h"
 
-#include "ops/numberparse.h"
+#include "text/numberparse.h"
 
 #include <cstdlib>
 
@@ -70,7 +70,7 @@ std::optional<NumberOperations::Counter> NumberOperations::parseCounter(const QS
         }
     }
     std::optional<Enumeration::Formation> formation =
-        Enumeration::parseFormation(35, rest, includeZero);
+        Enumeration::parseFormation(OpCode::EnumerateAsPath, rest, includeZero);
     if (!formation)
         return std::nullopt;
     return Counter{*formation, step};
