@@ -2,6 +2,7 @@
 
 #include "ops/enumeration.h"
 #include "ops/findreplace.h"
+#include "ops/parameterreaders.h"
 #include "ops/templategenerator.h"
 #include "text/containsanychar.h"
 #include "text/numberparse.h"
@@ -57,6 +58,12 @@ std::optional<OperationParameter> OperationEngine::readParameter(const Operation
         break;
     case ParameterKind::Template:
         return readTemplate();
+    case ParameterKind::Counter:
+    case ParameterKind::Width:
+    case ParameterKind::Expression:
+    case ParameterKind::FieldOrder:
+    case ParameterKind::Enumerated:
+        return ParameterReaders::read(rule, m_context);
     case ParameterKind::FindDialog:
         m_context.findValues.ReplaceMode = true;
         m_context.interaction.showFindReplace();

@@ -1,7 +1,10 @@
 #include "ops/operationtable.h"
 
+#include "ops/fieldorder.h"
 #include "ops/findreplace.h"
 #include "ops/musictitles.h"
+#include "ops/numberoperations.h"
+#include "ops/smartcase.h"
 #include "ops/textoperations.h"
 
 #include <algorithm>
@@ -16,6 +19,17 @@ void nameStep(const OperationParameter&, ItemStore&, int, QString& s)
 {
     s = transform(s);
 }
+
+template <ExpressionOperations::Kind kind>
+void expressionStep(const OperationParameter& p, ItemStore&, int, QString& s)
+{
+    s = ExpressionOperations::apply(kind, *p.expression, s);
+}
+
+const OperationPrompt cutExpression{
+    {TextId::ExpressionPrompt, TextId::ExpressionSyntaxHint}, TextId::CutTitle, ""};
+const OperationPrompt cropExpression{
+    {TextId::ExpressionPrompt, TextId::ExpressionSyntaxHint}, TextId::CropTitle, ""};
 
 QString upper(const QString& s)
 {
@@ -62,6 +76,25 @@ const std::vector<OperationRule>& rules()
          {{TextId::AddAtEndPrompt}, TextId::AddTitle, "1"},
          [](const OperationParameter& p, ItemStore&, int, QString& s) { s.append(p.text); }},
         {OpCode::Replace, P::FindDialog, {}, nullptr},
+        {OpCode::AddNumbers,
+         P::Counter,
+         {{TextId::AddNumbersPrompt, TextId::PathExample, TextId::PathLegend,
+           TextId::PathFixedWidthHint, TextId::CounterStartHint},
+          TextId::NumbersTitle,
+          ""},
+         [](const OperationParameter& p, ItemStore&, int i, QString& s) { p.numbering(i, s); }},
+        {OpCode::ReformatNumbers,
+         P::Width,
+         {{TextId::NumberWidthPrompt}, TextId::NumbersTitle, "2"},
+         [](const OperationParameter& p, ItemStore&, int, QString& s) {
+             s = NumberOperations::reformatNumbers(s, p.number);
+         }},
+        {OpCode::CropNumbers, P::None, {}, nameStep<NumberOperations::cropNumbers>},
+        {OpCode::CutNumbers, P::None, {}, nameStep<NumberOperations::cutNumbers>},
+        {OpCode::EnumeratedFilename,
+         P::Enumerated,
+         {},
+         [](const OperationParameter& p, ItemStore&, int i, QString& s) { p.numbering(i, s); }},
         {OpCode::EnumerateAsPath,
          P::Formation,
          {{TextId::FormationPrompt, TextId::PathExample, TextId::PathLegend,
@@ -101,6 +134,16 @@ const std::vector<OperationRule>& rules()
          [](const OperationParameter& p, ItemStore&, int, QString& s) {
              s = TextOperations::cropLastChars(s, p.number);
          }},
+        {OpCode::CutBeforeExpression, P::Expression, cutExpression,
+         expressionStep<ExpressionOperations::Kind::CutBefore>},
+        {OpCode::CutAfterExpression, P::Expression, cutExpression,
+         expressionStep<ExpressionOperations::Kind::CutAfter>},
+        {OpCode::CropBeforeExpression, P::Expression, cropExpression,
+         expressionStep<ExpressionOperations::Kind::CropBefore>},
+        {OpCode::CropAfterExpression, P::Expression, cropExpression,
+         expressionStep<ExpressionOperations::Kind::CropAfter>},
+        {OpCode::SmartCase, P::None, {}, nameStep<SmartCase::titleCase>},
+        {OpCode::UpperLowerCase, P::None, {}, nameStep<SmartCase::sentenceCase>},
         {OpCode::AllUppercase, P::None, {}, nameStep<upper>},
         {OpCode::AllLowercase, P::None, {}, nameStep<lower>},
         {OpCode::CutArtist, P::None, {}, nameStep<MusicTitles::cutArtist>},
@@ -113,6 +156,12 @@ const std::vector<OperationRule>& rules()
          }},
         {OpCode::LastFieldToFront, P::None, {}, nameStep<MusicTitles::lastFieldToFront>},
         {OpCode::SwapFirstTwoFields, P::None, {}, nameStep<MusicTitles::swapFirstTwoFields>},
+        {OpCode::SwapInfos,
+         P::FieldOrder,
+         {{TextId::FieldOrderPrompt}, TextId::SwapInfosTitle, "2 1"},
+         [](const OperationParameter& p, ItemStore&, int, QString& s) {
+             s = FieldOrder::apply(s, p.fieldOrder);
+         }},
         {OpCode::MusicSmartCase, P::None, {}, nameStep<smartCaseBoth>},
         {OpCode::MusicSmartCaseArtist, P::None, {}, nameStep<smartCaseArtist>},
         {OpCode::MusicSmartCaseTitle, P::None, {}, nameStep<smartCaseTitle>},

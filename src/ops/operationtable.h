@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ops/expressionoperations.h"
 #include "ops/opcode.h"
 #include "ops/operationcontext.h"
 #include "resources/stringtable.h"
@@ -29,6 +30,17 @@ enum class ParameterKind {
     // The custom generation template, asked through the TemplateInteraction; Cancel ends
     // the operation. The new names of all selected items are generated right after.
     Template,
+    // Add Numbers: a formation asked again until accepted; one counter over the selection.
+    Counter,
+    // A number width from 1 to 255; Cancel, no number or one outside end the operation.
+    Width,
+    // A text, or a regular expression between slashes, matched with Match case; an invalid
+    // one is asked again with its error. Cancel or spaces end the operation.
+    Expression,
+    // A field order such as "2 1", asked again until valid; Cancel or spaces end it.
+    FieldOrder,
+    // No prompt: the selected items get the numbers 1, 2, ... in list order.
+    Enumerated,
 };
 
 struct OperationPrompt {
@@ -42,8 +54,10 @@ struct OperationParameter {
     QString text;
     int number = 0;
     FindReplaceValues findValues;
-    ItemTransform numbering;    // Formation only: numbers one item with the folder table
+    ItemTransform numbering; // Formation, Counter, Enumerated: numbers one item
     std::vector<QString> names; // Template only: the generated name of each position
+    std::optional<ExpressionOperations::Expression> expression;
+    std::vector<int> fieldOrder;
 };
 
 // One operation code: its parameter, its prompt and its step for one item.

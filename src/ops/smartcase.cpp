@@ -42,7 +42,7 @@ void appendCodePoint(QString& out, char32_t c)
 
 bool isPartBreak(char32_t c)
 {
-    return c == U'-' || c == U'(' || c == U'[' || c == U'.';
+    return c == U'-' || c == U'_' || c == U'(' || c == U'[' || c == U'.';
 }
 
 // One space-separated word in title case; small words are handled by the caller.

@@ -8,7 +8,7 @@
 class SmartCase {
 public:
     // Title case: within every word, each part (the word's start, and what follows '-',
-    // '(', '[', '.' or an apostrophe after a single letter, as in O'Brien) gets an upper-
+    // '_', '(', '[', '.' or an apostrophe after a single letter, as in O'Brien) gets an upper-
     // case first letter and a lower-case rest. A part written all in capitals with two or
     // more letters stays (ABBA, USB, AC-DC, Roman numerals such as IV); a part that begins
     // with a digit keeps its letters in lower case (1st). The small words a, an, and, as,

@@ -150,7 +150,6 @@ const EngineCase engineCases[] = {
     {"change extension cancelled", {OpCode::ChangeExtension}, three, {}, {"a.wav", "b.ogg", "c"}},
     {"restore after upper-casing the extension", {OpCode::AllUppercase, OpCode::ExtensionUppercase, OpCode::RestoreName}, {{"abc", ".txt"}}, {}, {"abc.TXT"}},
     {"restore after a change of extension", {OpCode::CutArtist, OpCode::ChangeExtension, OpCode::RestoreName}, {{"A - b", ".txt"}}, {"ogg"}, {"A - b.ogg"}},
-    {"entries without an operation", {OpCode::SmartCase, OpCode::UpperLowerCase, OpCode::SwapInfos}, {{"abc", ".txt"}}, {}, {"abc.txt"}},
 };
 // clang-format on
 

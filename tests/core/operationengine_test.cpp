@@ -85,9 +85,7 @@ TEST(ModifyItems, rejectedNamesKeepTheirLineWhileOthersChange)
 
 TEST(ModifyItems, codesWithoutOperationOnlyRunTheFinish)
 {
-    for (OpCode op : {OpCode::AddNumbers, OpCode::EnumeratedFilename, OpCode::CutBeforeExpression,
-                      OpCode::CropAfterExpression, OpCode::SmartCase, OpCode::UpperLowerCase,
-                      OpCode::SwapInfos, OpCode(1), OpCode(255)}) {
+    for (OpCode op : {OpCode(1), OpCode(255)}) {
         SCOPED_TRACE(int(op));
         OpsBench bench({"  spaced\t ", "plain", "bad:name ", " other "});
         bench.select({0, 1, 2});

@@ -33,7 +33,7 @@ const CaseRow caseRows[] = {
     {"small word first of a field", true, "artist - the end", "Artist - The End"},
     {"apostrophe after one letter", true, "o'brien", "O'Brien"},
     {"apostrophe after a longer part", true, "don't stop", "Don't Stop"},
-    {"after brackets and hyphen", true, "song (live) [remix] x-ray", "Song (Live) [Remix] X-Ray"},
+    {"after brackets, hyphen and underscore", true, "song (live) [remix] x-ray my_song", "Song (Live) [Remix] X-Ray My_Song"},
     {"word starting with a digit", true, "the 1st mp3", "The 1st Mp3"},
     {"double spaces kept", true, "a  b", "A  B"},
     {"empty name", true, "", ""},
