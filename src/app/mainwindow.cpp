@@ -4,6 +4,7 @@
 #include "app/infobox.h"
 #include "app/mainwindowlayout.h"
 #include "dialogs/findreplacedialog.h"
+#include "list/itemmover.h"
 #include "ops/enumeration.h"
 #include "platform/posixfilesystem.h"
 #include "platform/qtuserinteraction.h"
@@ -61,7 +62,6 @@ void MainWindow::buildControls()
         m_button[i]->setAutoDefault(false);
         connect(m_button[i], &QPushButton::clicked, this, [this, i] { eButton_Click(i); });
     }
-    button(Button::AddFiles)->setEnabled(false);
 
     m_check[int(Check::RemoveAfterRename)] =
         new QCheckBox(tr("Remove items from &list after renaming"), m_strip);
@@ -131,6 +131,8 @@ void MainWindow::connectMenus()
     single("mSAll", &MainWindow::mSAll_Click);
     array("mSSel", 4, &MainWindow::mSSel_Click);
     single("mSNone", &MainWindow::mSNone_Click);
+    single("mSSelExt", &MainWindow::mSSelExt_Click);
+    array("mMove", 2, &MainWindow::mMove_Click);
     array("mSortSel", 7, &MainWindow::mSortSel_Click);
     single("mInvertSel", &MainWindow::mInvertSel_Click);
     array("mFDef", 5, &MainWindow::mFDef_Click);
@@ -242,15 +244,15 @@ bool MainWindow::dispatch(const char* handler, int index)
 
 void MainWindow::runScan(const std::function<void()>& scan)
 {
-    // Add directory to Clear list, the buttons that change the list.
-    for (int i = int(Button::AddDirectory); i <= int(Button::ClearList); ++i)
+    // Add files to Clear list, the buttons that change the list.
+    for (int i = int(Button::AddFiles); i <= int(Button::ClearList); ++i)
         m_button[i]->setEnabled(false);
     // Pending events run during the scan; guard against the window going away meanwhile.
     const QPointer<MainWindow> self(this);
     scan();
     if (!self)
         return;
-    for (int i = int(Button::AddDirectory); i <= int(Button::ClearList); ++i)
+    for (int i = int(Button::AddFiles); i <= int(Button::ClearList); ++i)
         m_button[i]->setEnabled(true);
     if (m_closeAfterScan) {
         m_closeAfterScan = false;
@@ -354,7 +356,9 @@ void MainWindow::buttonClicked(Button which)
     case Button::Quit:
         close();
         break;
-    case Button::AddFiles: // disabled, without an action
+    case Button::AddFiles:
+        if (commandsAllowed())
+            runScan([this] { m_loader.addFilesCommand(); });
         break;
     }
 }
@@ -442,6 +446,22 @@ void MainWindow::mSNone_Click()
 {
     if (dispatch("mSNone_Click"))
         m_selection.selectNone();
+}
+
+void MainWindow::mSSelExt_Click()
+{
+    if (dispatch("mSSelExt_Click"))
+        m_selection.withExtension();
+}
+
+void MainWindow::mMove_Click(int index)
+{
+    if (!dispatch("mMove_Click", index))
+        return;
+    if (index == 0)
+        ItemMover::moveUp(m_store);
+    else if (index == 1)
+        ItemMover::moveDown(m_store);
 }
 
 void MainWindow::mSortSel_Click(int index)

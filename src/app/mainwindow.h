@@ -99,6 +99,8 @@ public:
     void mSAll_Click();
     void mSSel_Click(int index);
     void mSNone_Click();
+    void mSSelExt_Click();
+    void mMove_Click(int index);
     void mSortSel_Click(int index);
     void mInvertSel_Click();
     void mFDef_Click(int index);

@@ -44,14 +44,6 @@ QAction* PopupMenus::add(QMenu* menu, const QString& name, int index, const QStr
     return action;
 }
 
-QAction* PopupMenus::addDisabled(QMenu* menu, const QString& name, int index,
-                                 const QString& caption, const QKeySequence& shortcut)
-{
-    QAction* action = add(menu, name, index, caption, shortcut);
-    action->setEnabled(false);
-    return action;
-}
-
 void PopupMenus::buildItemMenu()
 {
     m_itemMenu = new QMenu(&m_window);
@@ -76,14 +68,13 @@ void PopupMenus::buildItemMenu()
     for (int i = 0; i < 4; ++i)
         add(mS, QStringLiteral("mSSel"), i, selCaptions[i], selKeys[i]);
     mS->addSeparator();
-    addDisabled(mS, QStringLiteral("mSSelExt"), -1, tr("&With extension"),
-                QKeySequence(Qt::CTRL | Qt::Key_E));
+    add(mS, QStringLiteral("mSSelExt"), -1, tr("&With extension"),
+        QKeySequence(Qt::CTRL | Qt::Key_E));
     mS->addSeparator();
     add(mS, QStringLiteral("mSNone"), -1, tr("&None"), QKeySequence(Qt::CTRL | Qt::Key_N));
 
-    addDisabled(mF, QStringLiteral("mMove"), 0, tr("Move u&p"), QKeySequence(Qt::CTRL | Qt::Key_U));
-    addDisabled(mF, QStringLiteral("mMove"), 1, tr("Move &down"),
-                QKeySequence(Qt::CTRL | Qt::Key_D));
+    add(mF, QStringLiteral("mMove"), 0, tr("Move u&p"), QKeySequence(Qt::CTRL | Qt::Key_U));
+    add(mF, QStringLiteral("mMove"), 1, tr("Move &down"), QKeySequence(Qt::CTRL | Qt::Key_D));
 
     QMenu* mFSort = mF->addMenu(tr("S&ort"));
     mFSort->setObjectName(QStringLiteral("mFSort"));
@@ -113,10 +104,8 @@ void PopupMenus::buildItemMenu()
                                       tr("&Enumerated filename"),
                                       tr("Enumerate a&s path..."),
                                       tr("Enumerate pat&h / filename...")};
-    for (int i = 0; i < 7; ++i) {
-        QAction* a = add(mFMore, QStringLiteral("mNumbers"), i, numberCaptions[i]);
-        a->setEnabled(i > 4);
-    }
+    for (int i = 0; i < 7; ++i)
+        add(mFMore, QStringLiteral("mNumbers"), i, numberCaptions[i]);
     mFMore->addSeparator();
     const QString enumCaptions[] = {tr("&Generated fixed-width numbers"),
                                     tr("Include &0 when enumerating"), tr("&Inverse enumeration")};
@@ -134,19 +123,15 @@ void PopupMenus::buildItemMenu()
     const QString cropXCaptions[] = {
         tr("Cut &before expression..."), tr("&Cut after expression..."),
         tr("Cr&op before expression..."), tr("Crop after expressio&n...")};
-    for (int i = 0; i < 4; ++i) {
-        QAction* a = add(mFMore, QStringLiteral("mFCropx"), i, cropXCaptions[i]);
-        a->setEnabled(false);
-    }
+    for (int i = 0; i < 4; ++i)
+        add(mFMore, QStringLiteral("mFCropx"), i, cropXCaptions[i]);
 
     QMenu* mC = mF->addMenu(tr("&Case"));
     mC->setObjectName(QStringLiteral("mC"));
     const QString caseCaptions[] = {tr("&Smart case"), tr("&Upper-Lower-Case"),
                                     tr("All U&ppercase"), tr("All L&owercase")};
-    for (int i = 0; i < 4; ++i) {
-        QAction* a = add(mC, QStringLiteral("mFCase"), i, caseCaptions[i]);
-        a->setEnabled(i > 1);
-    }
+    for (int i = 0; i < 4; ++i)
+        add(mC, QStringLiteral("mFCase"), i, caseCaptions[i]);
 
     QMenu* mM = mF->addMenu(tr("M&usic related"));
     mM->setObjectName(QStringLiteral("mM"));
@@ -165,8 +150,7 @@ void PopupMenus::buildItemMenu()
             mM->addSeparator();
             continue;
         }
-        QAction* a = add(mM, QStringLiteral("mFMP3"), i, mp3Captions[i]);
-        a->setEnabled(i != 5);
+        add(mM, QStringLiteral("mFMP3"), i, mp3Captions[i]);
     }
     mF->addSeparator();
     add(mF, QStringLiteral("mFCustom"), -1, tr("Custom &generation..."));

@@ -34,8 +34,6 @@ public:
 private:
     QAction* add(QMenu* menu, const QString& name, int index, const QString& caption,
                  const QKeySequence& shortcut = {});
-    QAction* addDisabled(QMenu* menu, const QString& name, int index, const QString& caption,
-                         const QKeySequence& shortcut = {});
     void buildItemMenu();
     void buildListMenu();
 

@@ -60,8 +60,6 @@ FindReplaceDialog::FindReplaceDialog(QWidget* mainWindow, FindReplaceValues& val
     setWindowTitle(LoadResString(values.ReplaceMode ? TextId::ReplaceTitle : TextId::FindTitle));
     replaceBox()->setEnabled(values.ReplaceMode);
     check(Check::Repeat)->setEnabled(values.ReplaceMode);
-    // Exact phrase is shown with its value but cannot be changed.
-    check(Check::ExactPhrase)->setEnabled(false);
 
     findBox()->setText(values.FindText);
     check(Check::MatchCase)->setChecked(values.MatchCase);

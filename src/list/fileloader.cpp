@@ -50,6 +50,16 @@ void FileLoader::addDirectoryCommand()
     endCommand();
 }
 
+void FileLoader::addFilesCommand()
+{
+    if (m_scanning)
+        return;
+    const std::vector<QByteArray> paths =
+        m_interaction.chooseFiles(QStringLiteral("Add files"), m_store.LastDirectory);
+    if (!paths.empty())
+        dropPaths(paths);
+}
+
 void FileLoader::AddDirectory(QByteArray path)
 {
     if (!beginCommand())

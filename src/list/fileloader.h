@@ -38,6 +38,9 @@ public:
     // Entries whose names start with a dot are skipped, links are never followed, and a
     // folder that cannot be read or an entry that cannot be classified is skipped.
     void AddDirectory(QByteArray path);
+    // The Add files command: asks for files, opening in LastDirectory, and adds them as a
+    // drop of the same files would.
+    void addFilesCommand();
     // A drop of files and folders (native byte paths, in drop order).
     void dropPaths(const std::vector<QByteArray>& paths);
     // Appends one item per path as a drop of those files would, but takes every path to be

@@ -1,5 +1,6 @@
 #include "list/selectioncommands.h"
 
+#include "list/extensionmatcher.h"
 #include "text/numberparse.h"
 
 #include <QCoreApplication>
@@ -58,4 +59,21 @@ void SelectionCommands::selectByLength(Bound bound)
         const int length = int(m_store.item(i).NewName.size());
         m_store.setSelected(i, bound == Bound::AtLeast ? length >= *x : length <= *x);
     }
+}
+
+void SelectionCommands::withExtension()
+{
+    const int current = m_store.currentLine();
+    const QString preset =
+        current >= 0 ? ExtensionMatcher::presetFor(m_store.item(current).NewExt) : QString();
+    const QString answer =
+        m_interaction.inputBox(QStringLiteral("Select all with extension") + QChar(13) +
+                                   QStringLiteral("several: mp3, ogg; . for none"),
+                               QStringLiteral("Select..."), preset);
+    const std::optional<ExtensionMatcher> matcher = ExtensionMatcher::parse(answer);
+    if (!matcher)
+        return;
+    ItemStore::Batch batch(m_store);
+    for (int i = 0; i < m_store.ItemCount(); ++i)
+        m_store.setSelected(i, matcher->matches(m_store.item(i).NewExt));
 }

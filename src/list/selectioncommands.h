@@ -6,8 +6,8 @@
 
 #include <QString>
 
-// The Select submenu: All, None, Invert, Containing..., Min. length, Max. length. They
-// change selection marks only, never names, order or count.
+// The Select submenu: All, None, Invert, Containing..., Min. length, Max. length, With
+// extension. They change selection marks only, never names, order or count.
 class SelectionCommands {
 public:
     SelectionCommands(ItemStore& store, UserInteraction& interaction,
@@ -24,6 +24,10 @@ public:
     // of 0, or one whose whole part lies outside -32768 to 32767 changes nothing.
     void minLength();
     void maxLength();
+    // Asks for extensions (preset: the focused line's) and marks exactly the lines whose
+    // proposed extension is one of them (ExtensionMatcher). Cancel or a blank answer
+    // changes nothing.
+    void withExtension();
 
 private:
     enum class Bound { AtLeast, AtMost };

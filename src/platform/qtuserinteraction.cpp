@@ -47,10 +47,12 @@ QString QtUserInteraction::browseForFolder(const QString& instruction)
                                              QFileDialog::ShowDirsOnly);
 }
 
-std::vector<QByteArray> QtUserInteraction::chooseFiles(const QString& title)
+std::vector<QByteArray> QtUserInteraction::chooseFiles(const QString& title,
+                                                       const QString& startFolder)
 {
     std::vector<QByteArray> paths;
-    for (const QUrl& url : QFileDialog::getOpenFileUrls(m_owner, title)) {
+    const QUrl start = startFolder.isEmpty() ? QUrl() : QUrl::fromLocalFile(startFolder);
+    for (const QUrl& url : QFileDialog::getOpenFileUrls(m_owner, title, start)) {
         QByteArray path = localPath(url);
         if (!path.isEmpty())
             paths.push_back(std::move(path));

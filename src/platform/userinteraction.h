@@ -21,8 +21,10 @@ public:
     virtual void messageBox(const QString& text, const QString& title) = 0;
     // The chosen folder; "" when cancelled.
     virtual QString browseForFolder(const QString& instruction) = 0;
-    // The chosen files as on-disk byte paths, in the order given; none when cancelled.
-    virtual std::vector<QByteArray> chooseFiles(const QString& title) = 0;
+    // The chosen files as on-disk byte paths, in the order given; none when cancelled. The
+    // chooser opens in startFolder ("" leaves the choice to the toolkit).
+    virtual std::vector<QByteArray> chooseFiles(const QString& title,
+                                                const QString& startFolder) = 0;
     // Opens the find and replace dialog in the mode of the find and replace values and
     // returns without waiting for it.
     virtual void showFindReplace() = 0;

@@ -31,9 +31,11 @@ QString ScriptedInteraction::browseForFolder(const QString& instruction)
     return takeFirst(folderAnswers);
 }
 
-std::vector<QByteArray> ScriptedInteraction::chooseFiles(const QString& title)
+std::vector<QByteArray> ScriptedInteraction::chooseFiles(const QString& title,
+                                                         const QString& startFolder)
 {
     fileChooserTitles << title;
+    fileChooserFolders << startFolder;
     return takeFirst(fileAnswers);
 }
 

@@ -31,6 +31,7 @@ public:
     std::vector<Message> messages;
     QStringList browseInstructions;
     QStringList fileChooserTitles;
+    QStringList fileChooserFolders;
     int findReplaceShown = 0;
     int pendingEventCalls = 0;
 
@@ -41,7 +42,7 @@ public:
     QString inputBox(const QString& prompt, const QString& title, const QString& preset) override;
     void messageBox(const QString& text, const QString& title) override;
     QString browseForFolder(const QString& instruction) override;
-    std::vector<QByteArray> chooseFiles(const QString& title) override;
+    std::vector<QByteArray> chooseFiles(const QString& title, const QString& startFolder) override;
     void showFindReplace() override;
     void processPendingEvents() override;
 };

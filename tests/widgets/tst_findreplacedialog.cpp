@@ -72,8 +72,7 @@ void TestFindReplaceDialog::modes()
     QCOMPARE(dialog.check(FindReplaceDialog::Check::Repeat)->isEnabled(), replaceMode);
     QVERIFY(dialog.findBox()->isEnabled());
     QVERIFY(dialog.check(FindReplaceDialog::Check::MatchCase)->isEnabled());
-    QVERIFY(!dialog.check(FindReplaceDialog::Check::ExactPhrase)
-                 ->isEnabled()); // Exact phrase, in both modes
+    QVERIFY(dialog.check(FindReplaceDialog::Check::ExactPhrase)->isEnabled());
     QCOMPARE(dialog.check(FindReplaceDialog::Check::MatchCase)->text(),
              QStringLiteral("Match &case"));
     QCOMPARE(dialog.check(FindReplaceDialog::Check::ExactPhrase)->text(),
@@ -100,6 +99,7 @@ void TestFindReplaceDialog::showsLastValuesAndCancelKeepsOptions()
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         clickBox(dialog.check(FindReplaceDialog::Check::MatchCase));
+        clickBox(dialog.check(FindReplaceDialog::Check::ExactPhrase));
         clickBox(dialog.check(FindReplaceDialog::Check::Repeat));
         typeInto(dialog.findBox(), QStringLiteral("new"));
         QTest::mouseClick(dialog.button(FindReplaceDialog::Button::Cancel), Qt::LeftButton);
@@ -107,6 +107,7 @@ void TestFindReplaceDialog::showsLastValuesAndCancelKeepsOptions()
     }
     // The options are stored at once, the texts only by OK.
     QVERIFY(values.MatchCase);
+    QVERIFY(!values.ExactPhrase);
     QVERIFY(!values.RepeatReplace);
     QCOMPARE(values.FindText, QStringLiteral(" ab "));
     FindReplaceDialog again(&main, values, [] {});
@@ -223,17 +224,23 @@ void TestFindReplaceDialog::containingSelects_data()
 {
     QTest::addColumn<QString>("find");
     QTest::addColumn<bool>("matchCase");
+    QTest::addColumn<bool>("exactPhrase");
     QTest::addColumn<QList<int>>("selected");
-    QTest::newRow("ab, case ignored: Abc and cab") << "ab" << false << QList<int>{0, 1};
-    QTest::newRow("ab, match case: only cab") << "ab" << true << QList<int>{1};
-    QTest::newRow("text only in an extension") << "txt" << false << QList<int>{};
-    QTest::newRow("spaces around the word are part of it") << " ab" << false << QList<int>{};
+    QTest::newRow("ab, case ignored: Abc and cab") << "ab" << false << false << QList<int>{0, 1};
+    QTest::newRow("ab, match case: only cab") << "ab" << true << false << QList<int>{1};
+    QTest::newRow("text only in an extension") << "txt" << false << false << QList<int>{};
+    QTest::newRow("spaces around the word are part of it")
+        << " ab" << false << false << QList<int>{};
+    QTest::newRow("exact phrase: ab stands in no name alone")
+        << "ab" << false << true << QList<int>{};
+    QTest::newRow("exact phrase: a whole name") << "XYZ" << false << true << QList<int>{2};
 }
 
 void TestFindReplaceDialog::containingSelects()
 {
     QFETCH(QString, find);
     QFETCH(bool, matchCase);
+    QFETCH(bool, exactPhrase);
     QFETCH(QList<int>, selected);
     ScriptedPlatform platform;
     MainWindow window(platform, platform);
@@ -242,6 +249,8 @@ void TestFindReplaceDialog::containingSelects()
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Find..."));
     window.store().setSelected(2, true); // replaced entirely by the search
     dialog->check(FindReplaceDialog::Check::MatchCase)->setChecked(matchCase);
+    if (exactPhrase)
+        clickBox(dialog->check(FindReplaceDialog::Check::ExactPhrase));
     typeInto(dialog->findBox(), find);
     QTest::mouseClick(dialog->button(FindReplaceDialog::Button::Ok), Qt::LeftButton);
     QCOMPARE(selectedLines(window.store()), selected);

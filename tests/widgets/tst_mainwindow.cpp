@@ -24,6 +24,7 @@ private Q_SLOTS:
     void infoText();
     void infoButtonShowsAbout();
     void addDirectoryLoadsTree();
+    void addFilesAddsChosenFilesAsADrop();
     void applyAllRenamesOnDisk();
     void restoreAllAndClearList();
     void checkBoxes();
@@ -111,8 +112,7 @@ void TestMainWindow::startState()
                                   "&Clear list",   "&Info",          "&Quit"};
     for (int i = 0; i < 9; ++i) {
         QCOMPARE(window.button(MainWindow::Button(i))->text(), captions[i]);
-        QCOMPARE(window.button(MainWindow::Button(i))->isEnabled(),
-                 i != 0); // Add files stays disabled
+        QVERIFY(window.button(MainWindow::Button(i))->isEnabled());
     }
     QCOMPARE(window.check(MainWindow::Check::RemoveAfterRename)->text(),
              QStringLiteral("Remove items from &list after renaming"));
@@ -164,6 +164,28 @@ void TestMainWindow::infoButtonShowsAbout()
                                                  QChar(13)));
 }
 
+void TestMainWindow::addFilesAddsChosenFilesAsADrop()
+{
+    TempTree tree;
+    tree.addFile("a.txt");
+    tree.addFile("b\xff.mp3"); // not UTF-8: kept by its bytes
+    ScriptedPlatform platform;
+    platform.fileAnswers.push_back({tree.path("a.txt"), tree.path("b\xff.mp3")});
+    MainWindow window(platform, platform);
+    window.store().LastDirectory = QString::fromUtf8(tree.root());
+    QTest::mouseClick(window.button(MainWindow::Button::AddFiles), Qt::LeftButton);
+    QCOMPARE(platform.fileChooserFolders, QStringList{QString::fromUtf8(tree.root())});
+    QCOMPARE(window.store().ItemCount(), 2);
+    QCOMPARE(window.store().item(0).line(), QStringLiteral("a.txt"));
+    QCOMPARE(window.store().item(1).diskName, QByteArray("b\xff.mp3"));
+    QCOMPARE(window.store().item(1).diskFolder, tree.root());
+    QCOMPARE(selectedLines(window.store()), (QList<int>{0, 1})); // the list was empty
+    // A second choice, cancelled, adds nothing.
+    QTest::mouseClick(window.button(MainWindow::Button::AddFiles), Qt::LeftButton);
+    QCOMPARE(platform.fileChooserFolders.size(), 2);
+    QCOMPARE(window.store().ItemCount(), 2);
+}
+
 void TestMainWindow::addDirectoryLoadsTree()
 {
     TempTree tree;
@@ -177,7 +199,7 @@ void TestMainWindow::addDirectoryLoadsTree()
     QCOMPARE(lines(window.store()), (QStringList{"a.txt", "b.mp3"}));
     // The buttons are usable again once the scan is over.
     QVERIFY(window.button(MainWindow::Button::AddDirectory)->isEnabled());
-    QVERIFY(!window.button(MainWindow::Button::AddFiles)->isEnabled());
+    QVERIFY(window.button(MainWindow::Button::AddFiles)->isEnabled());
 }
 
 void TestMainWindow::applyAllRenamesOnDisk()

@@ -1,5 +1,5 @@
 // The popup menus: every entry reaches its handler with its index and operation
-// code, disabled entries stay dead, shortcuts work without a menu, and the
+// code (every entry is enabled), shortcuts work without a menu, and the
 // list's own events.
 
 #include "app/filelistview.h"
@@ -28,7 +28,6 @@ class TestPopupMenus : public QObject {
 private Q_SLOTS:
     void entries_data();
     void entries();
-    void disabledEntryIgnoresClickInOpenMenu();
     void captionsAndDefaultEntry();
     void enumSettingsToggle();
     void shortcuts_data();
@@ -56,15 +55,13 @@ void TestPopupMenus::entries_data()
     const Row rows[] = {
         {"mFManual", {-1}, -1}, {"mFApply", {-1}, -1}, {"mSAll", {-1}, -1}, {"mSNone", {-1}, -1},
         {"mSSel", {0, 1, 2, 3}, -1}, {"mSortSel", {0, 1, 2, 3, 4, 5, 6}, -1},
-        {"mInvertSel", {-1}, -1}, {"mFDef", {0, 1, 2, 3, 4}, 20}, {"mNumbers", {5, 6}, 30},
-        {"mEnumSettings", {0, 1, 2}, -1}, {"mFCutX", {0, 1, 2, 3}, 40}, {"mFCase", {2, 3}, 60},
-        {"mFMP3", {0, 1, 2, 3, 4, 7, 8, 9}, 70}, {"mEExt", {0, 1}, 90},
-        {"mFCustom", {-1}, 80}, {"mFChangeExt", {-1}, 99}, {"mFRestore", {-1}, 100}, {"mRemove", {-1}, -1},
-        {"mSort", {0, 1, 2, 3, 4, 5, 6}, -1}, {"mInvertList", {-1}, -1},
-        // Entries shown but disabled.
-        {"mSSelExt", {-1}, -1, false}, {"mMove", {0, 1}, -1, false},
-        {"mNumbers", {0, 1, 2, 3, 4}, -1, false}, {"mFCropx", {0, 1, 2, 3}, -1, false},
-        {"mFCase", {0, 1}, -1, false}, {"mFMP3", {5}, -1, false},
+        {"mInvertSel", {-1}, -1}, {"mFDef", {0, 1, 2, 3, 4}, 20},
+        {"mNumbers", {0, 1, 2, 3, 4, 5, 6}, 30}, {"mEnumSettings", {0, 1, 2}, -1},
+        {"mFCutX", {0, 1, 2, 3}, 40}, {"mFCropx", {0, 1, 2, 3}, 50}, {"mFCase", {0, 1, 2, 3}, 60},
+        {"mFMP3", {0, 1, 2, 3, 4, 5, 7, 8, 9}, 70}, {"mEExt", {0, 1}, 90},
+        {"mFCustom", {-1}, 80}, {"mFChangeExt", {-1}, 99}, {"mFRestore", {-1}, 100},
+        {"mRemove", {-1}, -1}, {"mSort", {0, 1, 2, 3, 4, 5, 6}, -1}, {"mInvertList", {-1}, -1},
+        {"mSSelExt", {-1}, -1}, {"mMove", {0, 1}, -1},
     };
     // clang-format on
     for (const Row& row : rows) {
@@ -104,25 +101,6 @@ void TestPopupMenus::entries()
     QCOMPARE(operations.count(), op < 0 ? 0 : 1);
     if (op >= 0)
         QCOMPARE(operations[0][0].toInt(), op);
-}
-
-void TestPopupMenus::disabledEntryIgnoresClickInOpenMenu()
-{
-    ScriptedPlatform platform;
-    MainWindow window(platform, platform);
-    QVERIFY(showActive(window));
-    QSignalSpy dispatched(&window, &MainWindow::commandDispatched);
-    QMenu* menu = window.menus().itemMenu();
-    bool stillOpen = false;
-    QTimer::singleShot(0, [&] {
-        QAction* moveUp = window.menus().action("mMove", 0);
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(moveUp).center());
-        stillOpen = menu->isVisible();
-        menu->close();
-    });
-    window.popUp(menu);
-    QVERIFY(stillOpen);
-    QCOMPARE(dispatched.count(), 0);
 }
 
 void TestPopupMenus::captionsAndDefaultEntry()
@@ -169,13 +147,21 @@ void TestPopupMenus::shortcuts_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<QList<int>>("selectedBefore");
     QTest::addColumn<QList<int>>("selectedAfter");
-    QTest::newRow("Ctrl+A selects all") << int(Qt::Key_A) << QList<int>{1} << QList<int>{0, 1, 2};
-    QTest::newRow("Ctrl+I inverts") << int(Qt::Key_I) << QList<int>{1} << QList<int>{0, 2};
-    QTest::newRow("Ctrl+N selects none") << int(Qt::Key_N) << QList<int>{0, 2} << QList<int>{};
-    // The shortcuts of disabled entries do nothing.
-    QTest::newRow("Ctrl+E (With extension)") << int(Qt::Key_E) << QList<int>{1} << QList<int>{1};
-    QTest::newRow("Ctrl+U (Move up)") << int(Qt::Key_U) << QList<int>{1} << QList<int>{1};
-    QTest::newRow("Ctrl+D (Move down)") << int(Qt::Key_D) << QList<int>{1} << QList<int>{1};
+    QTest::addColumn<QStringList>("linesAfter");
+    QTest::addColumn<QString>("preset"); // of the one prompt shown, answered "mp3"; "-": none
+    const QStringList unchanged = {"one.mp3", "two.ogg", "three.mp3"};
+    QTest::newRow("Ctrl+A selects all")
+        << int(Qt::Key_A) << QList<int>{1} << QList<int>{0, 1, 2} << unchanged << "-";
+    QTest::newRow("Ctrl+I inverts")
+        << int(Qt::Key_I) << QList<int>{1} << QList<int>{0, 2} << unchanged << "-";
+    QTest::newRow("Ctrl+N selects none")
+        << int(Qt::Key_N) << QList<int>{0, 2} << QList<int>{} << unchanged << "-";
+    QTest::newRow("Ctrl+E selects by extension")
+        << int(Qt::Key_E) << QList<int>{1} << QList<int>{0, 2} << unchanged << "ogg";
+    QTest::newRow("Ctrl+U moves up") << int(Qt::Key_U) << QList<int>{1} << QList<int>{0}
+                                     << QStringList{"two.ogg", "one.mp3", "three.mp3"} << "-";
+    QTest::newRow("Ctrl+D moves down") << int(Qt::Key_D) << QList<int>{1} << QList<int>{2}
+                                       << QStringList{"one.mp3", "three.mp3", "two.ogg"} << "-";
 }
 
 void TestPopupMenus::shortcuts()
@@ -183,9 +169,13 @@ void TestPopupMenus::shortcuts()
     QFETCH(int, key);
     QFETCH(QList<int>, selectedBefore);
     QFETCH(QList<int>, selectedAfter);
+    QFETCH(QStringList, linesAfter);
+    QFETCH(QString, preset);
     ScriptedPlatform platform;
+    platform.inputAnswers = {QStringLiteral("mp3")};
     MainWindow window(platform, platform);
     fill(window, {"one", "two", "three"});
+    window.store().setNewExt(1, QStringLiteral(".ogg"));
     for (int line : selectedBefore)
         window.store().setSelected(line, true);
     window.store().setCurrentLine(1);
@@ -193,7 +183,10 @@ void TestPopupMenus::shortcuts()
     window.list()->setFocus();
     QTest::keyClick(window.list(), Qt::Key(key), Qt::ControlModifier);
     QCOMPARE(selectedLines(window.store()), selectedAfter);
-    QCOMPARE(lines(window.store()), (QStringList{"one.mp3", "two.mp3", "three.mp3"}));
+    QCOMPARE(lines(window.store()), linesAfter);
+    QCOMPARE(platform.prompts.size(), size_t(preset == "-" ? 0 : 1));
+    if (preset != "-")
+        QCOMPARE(platform.prompts[0].preset, preset);
     QVERIFY(!QApplication::activePopupWidget());
 }
 
