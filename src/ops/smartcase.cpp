@@ -1,42 +1,47 @@
 #include "ops/smartcase.h"
 
-#include <QStringList>
-
 #include <vector>
 
 namespace {
 
-const QStringList SmallWords = {
-    QStringLiteral("a"),  QStringLiteral("an"), QStringLiteral("and"), QStringLiteral("as"),
-    QStringLiteral("at"), QStringLiteral("by"), QStringLiteral("for"), QStringLiteral("in"),
-    QStringLiteral("of"), QStringLiteral("on"), QStringLiteral("or"),  QStringLiteral("the"),
-    QStringLiteral("to"), QStringLiteral("vs"), QStringLiteral("with")};
+constexpr QStringView SmallWords[] = {u"a",  u"an", u"and", u"as",  u"at", u"by", u"for", u"in",
+                                      u"of", u"on", u"or",  u"the", u"to", u"vs", u"with"};
 
-// A string as code points, so that case changes never split a surrogate pair. A lone
-// surrogate (a name that was not valid UTF-16) is kept as it is, not replaced.
-std::vector<char32_t> codePoints(QStringView s)
+bool isSmallWord(QStringView word)
 {
-    std::vector<char32_t> out;
-    out.reserve(size_t(s.size()));
-    for (qsizetype i = 0; i < s.size(); ++i) {
-        const QChar c = s.at(i);
-        if (c.isHighSurrogate() && i + 1 < s.size() && s.at(i + 1).isLowSurrogate()) {
-            out.push_back(QChar::surrogateToUcs4(c, s.at(i + 1)));
-            ++i;
-        } else {
-            out.push_back(c.unicode());
-        }
+    if (word.size() > 4)
+        return false;
+    for (QStringView small : SmallWords) {
+        if (word.compare(small, Qt::CaseInsensitive) == 0)
+            return true;
     }
-    return out;
+    return false;
 }
 
-void appendCodePoint(QString& out, char32_t c)
+// The code point that starts at index i and its length in code units; a lone surrogate
+// (a name that was not valid UTF-16) stands for itself.
+char32_t codePointAt(const QString& s, qsizetype i, qsizetype& length)
 {
-    if (QChar::requiresSurrogates(c)) {
-        out += QChar(QChar::highSurrogate(c));
-        out += QChar(QChar::lowSurrogate(c));
-    } else {
-        out += QChar(char16_t(c));
+    const QChar c = s.at(i);
+    if (c.isHighSurrogate() && i + 1 < s.size() && s.at(i + 1).isLowSurrogate()) {
+        length = 2;
+        return QChar::surrogateToUcs4(c, s.at(i + 1));
+    }
+    length = 1;
+    return c.unicode();
+}
+
+// Writes mapped in place of the code point at i of the given length, when it takes the
+// same number of code units; otherwise the character stays as it was.
+void replaceCodePoint(QString& s, qsizetype i, qsizetype length, char32_t mapped)
+{
+    if (QChar::requiresSurrogates(mapped)) {
+        if (length == 2) {
+            s[i] = QChar(QChar::highSurrogate(mapped));
+            s[i + 1] = QChar(QChar::lowSurrogate(mapped));
+        }
+    } else if (length == 1) {
+        s[i] = QChar(char16_t(mapped));
     }
 }
 
@@ -45,92 +50,118 @@ bool isPartBreak(char32_t c)
     return c == U'-' || c == U'_' || c == U'(' || c == U'[' || c == U'.';
 }
 
-// One space-separated word in title case; small words are handled by the caller.
-QString titleWord(const std::vector<char32_t>& word)
+// Letters of s[begin, end): how many, and whether none is lower case.
+void countLetters(const QString& s, qsizetype begin, qsizetype end, int& letters, bool& allUpper)
 {
-    // Split into parts; a part starts at the word's start and after a part break.
-    std::vector<size_t> starts{0};
-    for (size_t i = 0; i < word.size(); ++i) {
-        const char32_t c = word[i];
-        const bool apostropheAfterOneLetter =
-            c == U'\'' && i == starts.back() + 1 && QChar::isLetter(word[i - 1]);
-        if ((isPartBreak(c) || apostropheAfterOneLetter) && i + 1 < word.size())
-            starts.push_back(i + 1);
-    }
-    starts.push_back(word.size());
-
-    QString out;
-    for (size_t p = 0; p + 1 < starts.size(); ++p) {
-        const size_t begin = starts[p];
-        const size_t end = starts[p + 1];
-        int letters = 0;
-        bool allUpper = true;
-        for (size_t i = begin; i < end; ++i) {
-            if (QChar::isLetter(word[i])) {
-                ++letters;
-                allUpper = allUpper && !QChar::isLower(word[i]);
-            }
-        }
-        const bool keep = letters >= 2 && allUpper;
-        bool first = true; // the part's first character, if it is a letter
-        for (size_t i = begin; i < end; ++i) {
-            const char32_t c = word[i];
-            if (keep)
-                appendCodePoint(out, c);
-            else if (first && QChar::isLetter(c))
-                appendCodePoint(out, QChar::toUpper(c));
-            else
-                appendCodePoint(out, QChar::isLetter(c) ? QChar::toLower(c) : c);
-            first = false;
+    letters = 0;
+    allUpper = true;
+    for (qsizetype i = begin, length = 1; i < end; i += length) {
+        const char32_t c = codePointAt(s, i, length);
+        if (QChar::isLetter(c)) {
+            ++letters;
+            allUpper = allUpper && !QChar::isLower(c);
         }
     }
-    return out;
 }
 
-bool isSeparatorWord(const QString& word)
+// One part of a word: an upper-case first letter (when the part starts with a letter) and
+// a lower-case rest, unless the part is written in capitals with two or more letters.
+void titlePart(QString& s, qsizetype begin, qsizetype end)
 {
-    return !word.isEmpty() && word.count(QLatin1Char('-')) == word.size();
+    int letters = 0;
+    bool allUpper = true;
+    countLetters(s, begin, end, letters, allUpper);
+    if (letters >= 2 && allUpper)
+        return;
+    for (qsizetype i = begin, length = 1; i < end; i += length) {
+        const char32_t c = codePointAt(s, i, length);
+        if (QChar::isLetter(c))
+            replaceCodePoint(s, i, length, i == begin ? QChar::toUpper(c) : QChar::toLower(c));
+    }
+}
+
+// A word split into parts: a part starts at the word's start and after a part break, or
+// after an apostrophe that follows the part's single letter (O'Brien, not Don'T).
+void titleWord(QString& s, qsizetype begin, qsizetype end)
+{
+    qsizetype partStart = begin;
+    for (qsizetype i = begin, length = 1; i < end; i += length) {
+        const char32_t c = codePointAt(s, i, length);
+        qsizetype previousLength = 0;
+        const bool apostropheAfterOneLetter =
+            c == U'\'' && i > partStart &&
+            QChar::isLetter(codePointAt(s, partStart, previousLength)) &&
+            partStart + previousLength == i;
+        if ((isPartBreak(c) || apostropheAfterOneLetter) && i + length < end) {
+            titlePart(s, partStart, i + length);
+            partStart = i + length;
+        }
+    }
+    titlePart(s, partStart, end);
+}
+
+bool isSeparatorWord(QStringView word)
+{
+    for (QChar c : word) {
+        if (c != QLatin1Char('-'))
+            return false;
+    }
+    return !word.isEmpty();
 }
 
 } // namespace
 
 QString SmartCase::titleCase(const QString& s)
 {
-    // Spaces stay exactly where they are; empty words between two spaces stay empty.
-    const QStringList words = s.split(QLatin1Char(' '));
-    std::vector<int> wordIndexes; // the non-empty words
-    for (int i = 0; i < words.size(); ++i) {
-        if (!words[i].isEmpty())
-            wordIndexes.push_back(i);
-    }
-    QStringList out = words;
-    for (size_t n = 0; n < wordIndexes.size(); ++n) {
-        const QString& word = words[wordIndexes[n]];
-        const bool firstOfField = n == 0 || isSeparatorWord(words[wordIndexes[n - 1]]);
-        const bool lastOfField =
-            n + 1 == wordIndexes.size() || isSeparatorWord(words[wordIndexes[n + 1]]);
-        if (!firstOfField && !lastOfField && SmallWords.contains(word, Qt::CaseInsensitive)) {
-            // Small words in capitals (AND, OR) are kept like every word in capitals.
-            const bool capitals = word.size() >= 2 && word == word.toUpper();
-            out[wordIndexes[n]] = capitals ? word : word.toLower();
+    // Words are the runs between spaces; spaces stay exactly where they are.
+    struct Word {
+        qsizetype begin;
+        qsizetype end;
+    };
+    std::vector<Word> words;
+    for (qsizetype i = 0; i < s.size();) {
+        if (s.at(i) == QLatin1Char(' ')) {
+            ++i;
             continue;
         }
-        out[wordIndexes[n]] = titleWord(codePoints(word));
+        const qsizetype begin = i;
+        while (i < s.size() && s.at(i) != QLatin1Char(' '))
+            ++i;
+        words.push_back({begin, i});
     }
-    return out.join(QLatin1Char(' '));
+    QString out = s;
+    const auto view = [&s](const Word& w) {
+        return QStringView(s).sliced(w.begin, w.end - w.begin);
+    };
+    for (size_t n = 0; n < words.size(); ++n) {
+        const Word& word = words[n];
+        const bool firstOfField = n == 0 || isSeparatorWord(view(words[n - 1]));
+        const bool lastOfField = n + 1 == words.size() || isSeparatorWord(view(words[n + 1]));
+        if (!firstOfField && !lastOfField && isSmallWord(view(word))) {
+            // Small words in capitals (AND, OR) are kept like every word in capitals.
+            int letters = 0;
+            bool allUpper = true;
+            countLetters(s, word.begin, word.end, letters, allUpper);
+            if (!(letters >= 2 && allUpper)) {
+                for (qsizetype i = word.begin; i < word.end; ++i)
+                    out[i] = out.at(i).toLower();
+            }
+            continue;
+        }
+        titleWord(out, word.begin, word.end);
+    }
+    return out;
 }
 
 QString SmartCase::sentenceCase(const QString& s)
 {
-    QString out;
-    out.reserve(s.size());
+    QString out = s;
     bool seenLetter = false;
-    for (char32_t c : codePoints(s)) {
-        if (!QChar::isLetter(c)) {
-            appendCodePoint(out, c);
+    for (qsizetype i = 0, length = 1; i < out.size(); i += length) {
+        const char32_t c = codePointAt(out, i, length);
+        if (!QChar::isLetter(c))
             continue;
-        }
-        appendCodePoint(out, seenLetter ? QChar::toLower(c) : QChar::toUpper(c));
+        replaceCodePoint(out, i, length, seenLetter ? QChar::toLower(c) : QChar::toUpper(c));
         seenLetter = true;
     }
     return out;
