@@ -26,10 +26,10 @@ void TestKeyboard::tabRunsDownButtonsThenListThenChecks()
     MainWindow window(platform, platform);
     QVERIFY(showActive(window));
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window.list()));
-    // Add files is disabled, so Tab passes it by.
     const QList<QWidget*> expected = {window.list(),
                                       window.check(MainWindow::Check::RemoveAfterRename),
                                       window.check(MainWindow::Check::AlwaysOnTop),
+                                      window.button(B::AddFiles),
                                       window.button(B::AddDirectory),
                                       window.button(B::Modify),
                                       window.button(B::ApplyAll),
