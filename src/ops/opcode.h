@@ -10,7 +10,7 @@ enum class OpCode : quint8 {
     CutLastWord = 21,
     InsertAtBeginning = 22,
     AddToEnd = 23,
-    Replace = 24,            // opens the find and replace dialog in replace mode
+    Replace = 24, // opens the find and replace dialog in replace mode
     AddNumbers = 30,
     ReformatNumbers = 31,
     CropNumbers = 32,

@@ -54,7 +54,7 @@ struct OperationParameter {
     QString text;
     int number = 0;
     FindReplaceValues findValues;
-    ItemTransform numbering; // Formation, Counter, Enumerated: numbers one item
+    ItemTransform numbering;    // Formation, Counter, Enumerated: numbers one item
     std::vector<QString> names; // Template only: the generated name of each position
     std::optional<ExpressionOperations::Expression> expression;
     std::vector<int> fieldOrder;
