@@ -55,11 +55,21 @@ void TestQtUserInteraction::inputBox_data()
     QTest::addColumn<QString>("typed"); // empty: the preset is left as it is
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("answer");
-    QTest::newRow("OK answers the typed text") << "typed" << "ok" << "typed";
-    QTest::newRow("OK on the untouched preset answers the preset") << "" << "ok" << "preset";
-    QTest::newRow("Enter answers the typed text") << "typed" << "enter" << "typed";
-    QTest::newRow("Cancel answers nothing") << "typed" << "cancel" << "";
-    QTest::newRow("Esc answers nothing") << "typed" << "esc" << "";
+    QTest::newRow("OK answers the typed text") << "typed"
+                                               << "ok"
+                                               << "typed";
+    QTest::newRow("OK on the untouched preset answers the preset") << ""
+                                                                   << "ok"
+                                                                   << "preset";
+    QTest::newRow("Enter answers the typed text") << "typed"
+                                                  << "enter"
+                                                  << "typed";
+    QTest::newRow("Cancel answers nothing") << "typed"
+                                            << "cancel"
+                                            << "";
+    QTest::newRow("Esc answers nothing") << "typed"
+                                         << "esc"
+                                         << "";
 }
 
 void TestQtUserInteraction::inputBox()
