@@ -285,6 +285,7 @@ TEST(ReverseAndRemove, moveOrDropTheLinesWithTheirMarksAndNeverTouchTheDisk)
          {1, 2, 4}},
         {"remove with nothing selected", &L::removeSelected, 5, {}, "0 1 2 3 4", {}},
         {"remove everything", &L::removeSelected, 5, {0, 1, 2, 3, 4}, "", {}},
+        {"remove the one selected line", &L::removeSelected, 3, {1}, "0 2", {}},
         {"remove inner, adjacent and last", &L::removeSelected, 5, {1, 3, 4}, "0 2", {}},
     };
     for (const auto& row : rows) {
