@@ -204,15 +204,4 @@ TEST(EnumerationPrompt, showsTheHintLinesAndTitle)
             "to start with file number 5, type ,5|$$ - %%"));
 }
 
-TEST(EnumerationSwitches, toggleFlipsOneSwitchAndReportsIt)
-{
-    EnumSwitches switches;
-    EXPECT_EQ(Enumeration::toggleSwitch(switches, EnumSwitch::FixedWidthNumbers), false);
-    EXPECT_EQ(Enumeration::toggleSwitch(switches, EnumSwitch::FixedWidthNumbers), true);
-    EXPECT_EQ(Enumeration::toggleSwitch(switches, EnumSwitch::IncludeZero), true);
-    EXPECT_EQ(Enumeration::toggleSwitch(switches, EnumSwitch::InverseEnumeration), true);
-    EXPECT_EQ(Enumeration::toggleSwitch(switches, EnumSwitch(3)), std::nullopt);
-    EXPECT_TRUE(switches.FixedWidthNumbers && switches.IncludeZero && switches.InverseEnumeration);
-}
-
 } // namespace

@@ -46,8 +46,6 @@ private Q_SLOTS:
     void mainWindowDisabledUntilClosed_data();
     void mainWindowDisabledUntilClosed();
     void returnFindRunsWhileOpen();
-    void containingSelects_data();
-    void containingSelects();
     void replaceThroughMenu();
 };
 
@@ -74,13 +72,6 @@ void TestFindReplaceDialog::modes()
     QVERIFY(dialog.check(FindReplaceDialog::Check::MatchCase)->isEnabled());
     QVERIFY(!dialog.check(FindReplaceDialog::Check::ExactPhrase)
                  ->isEnabled()); // Exact phrase, in both modes
-    QCOMPARE(dialog.check(FindReplaceDialog::Check::MatchCase)->text(),
-             QStringLiteral("Match &case"));
-    QCOMPARE(dialog.check(FindReplaceDialog::Check::ExactPhrase)->text(),
-             QStringLiteral("&Exact phrase"));
-    QCOMPARE(dialog.check(FindReplaceDialog::Check::Repeat)->text(), QStringLiteral("&Repeat"));
-    QCOMPARE(dialog.button(FindReplaceDialog::Button::Ok)->text(), QStringLiteral("&Ok"));
-    QCOMPARE(dialog.button(FindReplaceDialog::Button::Cancel)->text(), QStringLiteral("&Cancel"));
     QVERIFY(dialog.button(FindReplaceDialog::Button::Ok)->isDefault());
     // A fixed size: not resizable.
     QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
@@ -217,35 +208,6 @@ void TestFindReplaceDialog::returnFindRunsWhileOpen()
     QVERIFY(visibleDuringCall);
     QVERIFY(!mainEnabledDuringCall);
     QVERIFY(main.isEnabled());
-}
-
-void TestFindReplaceDialog::containingSelects_data()
-{
-    QTest::addColumn<QString>("find");
-    QTest::addColumn<bool>("matchCase");
-    QTest::addColumn<QList<int>>("selected");
-    QTest::newRow("ab, case ignored: Abc and cab") << "ab" << false << QList<int>{0, 1};
-    QTest::newRow("ab, match case: only cab") << "ab" << true << QList<int>{1};
-    QTest::newRow("text only in an extension") << "txt" << false << QList<int>{};
-    QTest::newRow("spaces around the word are part of it") << " ab" << false << QList<int>{};
-}
-
-void TestFindReplaceDialog::containingSelects()
-{
-    QFETCH(QString, find);
-    QFETCH(bool, matchCase);
-    QFETCH(QList<int>, selected);
-    ScriptedPlatform platform;
-    MainWindow window(platform, platform);
-    FindReplaceDialog* dialog = openBy(platform, window, "mSSel", 1, {"Abc", "cab", "xyz"});
-    QVERIFY(dialog);
-    QCOMPARE(dialog->windowTitle(), QStringLiteral("Find..."));
-    window.store().setSelected(2, true); // replaced entirely by the search
-    dialog->check(FindReplaceDialog::Check::MatchCase)->setChecked(matchCase);
-    typeInto(dialog->findBox(), find);
-    QTest::mouseClick(dialog->button(FindReplaceDialog::Button::Ok), Qt::LeftButton);
-    QCOMPARE(selectedLines(window.store()), selected);
-    QCOMPARE(lines(window.store()), (QStringList{"Abc.txt", "cab.txt", "xyz.txt"}));
 }
 
 void TestFindReplaceDialog::replaceThroughMenu()

@@ -28,7 +28,6 @@ class TestPopupMenus : public QObject {
 private Q_SLOTS:
     void entries_data();
     void entries();
-    void disabledEntryIgnoresClickInOpenMenu();
     void captionsAndDefaultEntry_data();
     void captionsAndDefaultEntry();
     void enumSettingsToggle();
@@ -105,25 +104,6 @@ void TestPopupMenus::entries()
     QCOMPARE(operations.count(), op < 0 ? 0 : 1);
     if (op >= 0)
         QCOMPARE(operations[0][0].toInt(), op);
-}
-
-void TestPopupMenus::disabledEntryIgnoresClickInOpenMenu()
-{
-    ScriptedPlatform platform;
-    MainWindow window(platform, platform);
-    QVERIFY(showActive(window));
-    QSignalSpy dispatched(&window, &MainWindow::commandDispatched);
-    QMenu* menu = window.menus().itemMenu();
-    bool stillOpen = false;
-    QTimer::singleShot(0, [&] {
-        QAction* moveUp = window.menus().action("mMove", 0);
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(moveUp).center());
-        stillOpen = menu->isVisible();
-        menu->close();
-    });
-    window.popUp(menu);
-    QVERIFY(stillOpen);
-    QCOMPARE(dispatched.count(), 0);
 }
 
 void TestPopupMenus::captionsAndDefaultEntry_data()
