@@ -22,7 +22,6 @@ private Q_SLOTS:
     void startState();
     void infoText_data();
     void infoText();
-    void addDirectoryLoadsTree();
     void buttonsRunTheirOwnCommandOnly_data();
     void buttonsRunTheirOwnCommandOnly();
     void checkBoxes();
@@ -149,22 +148,6 @@ void TestMainWindow::infoText()
     QCOMPARE(lines[0], firstLine);
     for (int i = 1; i < 4; ++i)
         QVERIFY2(!lines[i].isEmpty(), "each notice line has a text");
-}
-
-void TestMainWindow::addDirectoryLoadsTree()
-{
-    TempTree tree;
-    tree.addFile("a.txt");
-    tree.addFile("sub/b.mp3");
-    ScriptedPlatform platform;
-    platform.folderAnswers.push_back(QString::fromUtf8(tree.root()));
-    MainWindow window(platform, platform);
-    QTest::mouseClick(window.button(MainWindow::Button::AddDirectory), Qt::LeftButton);
-    QCOMPARE(platform.browseInstructions.size(), 1);
-    QCOMPARE(lines(window.store()), (QStringList{"a.txt", "b.mp3"}));
-    // The buttons are usable again once the scan is over.
-    QVERIFY(window.button(MainWindow::Button::AddDirectory)->isEnabled());
-    QVERIFY(!window.button(MainWindow::Button::AddFiles)->isEnabled());
 }
 
 void TestMainWindow::buttonsRunTheirOwnCommandOnly_data()
