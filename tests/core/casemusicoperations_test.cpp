@@ -26,6 +26,7 @@ TEST(MusicTitles, rearrangesTheFields)
     // clang-format off
     const Row rows[] = {
         {"cut artist drops the first field", cutArtist, "Artist - Album - Title", "Album - Title"},
+        {"cut artist of a name that starts with the separator", cutArtist, " - Title", "Title"},
         {"cut title drops the last field", cutTitle, "Artist - Album - Title", "Artist - Album"},
         {"cut title without separator", cutTitle, "Artist -Title", "Artist -Title"},
         {"extra info 2", cutExtra(2), extra, "01 - Artist - Title"},
@@ -35,6 +36,7 @@ TEST(MusicTitles, rearrangesTheFields)
         {"last to front, two fields", toFront, "One - Two", "Two - One"},
         {"last to front, four fields", toFront, "One - Two - Three - Four", "Four - One - Two - Three"},
         {"last to front, overlapping separators", toFront, "a - - b", "- b - a"},
+        {"last to front, empty first field", toFront, " - Two", "Two - "},
         {"swap first two, two fields", swapTwo, "One - Two", "Two - One"},
         {"swap first two, four fields", swapTwo, "One - Two - Three - Four", "Two - One - Three - Four"},
         {"swap first two, empty first field", swapTwo, " - Two - Three", "Two -  - Three"},
@@ -65,6 +67,7 @@ TEST(MusicTitles, smartCaseOnArtistTitleOrBoth)
         {"further fields belong to the title", "Artist - the end - live", false, true, "Artist - The end - live"},
         {"title is trimmed of spaces", "abc -   x y  ", true, false, "Abc - x y"},
         {"no separator leaves the name", "the BLUE birds", true, true, "the BLUE birds"},
+        {"empty artist field", " - say IT", true, true, " - Say it"},
         {"letters beyond Latin", "élan vital - ÉTÉ", true, true, "Élan Vital - Été"},
     };
     // clang-format on

@@ -183,36 +183,4 @@ TEST_P(EnumerationRun, givesTheseLines)
 
 INSTANTIATE_TEST_SUITE_P(Cases, EnumerationRun, testing::ValuesIn(enumCases), rowName<EnumCase>);
 
-TEST(EnumerationPrompt, showsTheHintLinesAndTitle)
-{
-    const Outcome path = enumerate(OpCode::EnumerateAsPath, holiday, {});
-    ASSERT_EQ(path.prompts.size(), 1u);
-    EXPECT_EQ(path.prompts[0].prompt,
-              QStringLiteral(
-                  "Formation string for enumerated path / filename\re.g. $ - %%\r$ for filename, "
-                  "% for file number\rmultiple %s for fixed-length numbers\r"
-                  "to start with number 5, type 5|$ - %%"));
-    EXPECT_EQ(path.prompts[0].title, QStringLiteral("Enumerate..."));
-    const Outcome pathFile = enumerate(OpCode::EnumeratePathFilename, holiday, {});
-    ASSERT_EQ(pathFile.prompts.size(), 1u);
-    EXPECT_EQ(
-        pathFile.prompts[0].prompt,
-        QStringLiteral(
-            "Formation string for enumerated path / filename\re.g. $$ - %%\r$ for path number, "
-            "% for file number\rmultiple $s / %s for fixed-length numbers\r"
-            "to start with path number 4, type 4|$$ - %%\r"
-            "to start with file number 5, type ,5|$$ - %%"));
-}
-
-TEST(EnumerationSwitches, toggleFlipsOneSwitchAndReportsIt)
-{
-    EnumSwitches switches;
-    EXPECT_EQ(Enumeration::toggleSwitch(switches, EnumSwitch::FixedWidthNumbers), false);
-    EXPECT_EQ(Enumeration::toggleSwitch(switches, EnumSwitch::FixedWidthNumbers), true);
-    EXPECT_EQ(Enumeration::toggleSwitch(switches, EnumSwitch::IncludeZero), true);
-    EXPECT_EQ(Enumeration::toggleSwitch(switches, EnumSwitch::InverseEnumeration), true);
-    EXPECT_EQ(Enumeration::toggleSwitch(switches, EnumSwitch(3)), std::nullopt);
-    EXPECT_TRUE(switches.FixedWidthNumbers && switches.IncludeZero && switches.InverseEnumeration);
-}
-
 } // namespace

@@ -310,14 +310,6 @@ TEST_F(LoaderTest, AddingSelectsAllOnlyWhenAllWereSelectedBefore)
         {"browse when all selected selects all", {true, true}, Browse, {true, true, true, true}},
         {"known files when all selected select all", {true}, KnownFiles, {true, true, true}},
         {"drop when some selected keeps marks", {true, false}, Drop, {true, false, false, false}},
-        {"browse when some selected keeps marks",
-         {false, true},
-         Browse,
-         {false, true, false, false}},
-        {"known files when some selected keep marks",
-         {false, true},
-         KnownFiles,
-         {false, true, false, false}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

@@ -79,28 +79,6 @@ TEST(SelectionMarks, countFollowsEveryKindOfChange)
     }
 }
 
-TEST(ItemStore, refusesTheItemBeyondTheLast)
-{
-    ItemStore store;
-    for (int i = 0; i < ItemStore::MaxItems; ++i)
-        ASSERT_TRUE(store.append(named(QString::number(i))));
-    EXPECT_FALSE(store.append(named(QStringLiteral("one too many"))));
-    EXPECT_EQ(store.ItemCount(), 32767);
-}
-
-TEST(ItemStore, swapMovesMarksWithTheirItems)
-{
-    ItemStore store;
-    for (const char* name : {"a", "b", "c"})
-        store.append(named(QString::fromLatin1(name)));
-    store.setSelected(0, true);
-    store.SwapItems(0, 2);
-    EXPECT_EQ(lines(store), QStringList({"c", "b", "a"}));
-    EXPECT_FALSE(store.isSelected(0));
-    EXPECT_TRUE(store.isSelected(2));
-    EXPECT_EQ(store.selectedCount(), 1);
-}
-
 TEST(ItemStore, removeKeepsOrderAndMarksOfTheRest)
 {
     ItemStore store;
@@ -136,16 +114,4 @@ TEST(ItemStore, batchAnnouncesChangesOnceAtTheEnd)
     EXPECT_EQ(changed[0][1].value<QModelIndex>().row(), 7);
     EXPECT_EQ(inserted.count(), 1);
     EXPECT_EQ(lines(store).at(7), QStringLiteral("7.y"));
-}
-
-TEST(ItemStore, permuteMovesItemsAndMarksTogether)
-{
-    ItemStore store;
-    for (const char* name : {"a", "b", "c", "d"})
-        store.append(named(QString::fromLatin1(name)));
-    store.setSelected(1, true);
-    store.permute({3, 1, 0, 2});
-    EXPECT_EQ(lines(store), QStringList({"d", "b", "a", "c"}));
-    EXPECT_TRUE(store.isSelected(1));
-    EXPECT_EQ(store.selectedCount(), 1);
 }

@@ -188,17 +188,6 @@ TEST(SortList, alreadySortedListIsLeftAlone)
     EXPECT_EQ(marks.count(), 0);
 }
 
-TEST(SortSelected, sortsOnlyTheSelectedLines)
-{
-    ItemStore store;
-    ScriptedPlatform platform;
-    fill(store, {"/|f|", "/|e|", "/|d|", "/|c|", "/|b|", "/|a|", "/|0|"});
-    selectLines(store, {1, 3, 5});
-    ListOrdering(store, platform).sortSelected(ListOrdering::Name);
-    EXPECT_EQ(tags(store), "0 5 2 3 4 1 6");
-    EXPECT_EQ(markedLines(store), std::vector<int>({1, 3, 5}));
-}
-
 // --- The fast sort against the literal selection sort ------------------------------------
 
 TEST(SortReplay, matchesTheLiteralSelectionSortOnRandomLists)
@@ -285,6 +274,7 @@ TEST(ReverseAndRemove, moveOrDropTheLinesWithTheirMarksAndNeverTouchTheDisk)
          {1, 2, 4}},
         {"remove with nothing selected", &L::removeSelected, 5, {}, "0 1 2 3 4", {}},
         {"remove everything", &L::removeSelected, 5, {0, 1, 2, 3, 4}, "", {}},
+        {"remove the one selected line", &L::removeSelected, 3, {1}, "0 2", {}},
         {"remove inner, adjacent and last", &L::removeSelected, 5, {1, 3, 4}, "0 2", {}},
     };
     for (const auto& row : rows) {

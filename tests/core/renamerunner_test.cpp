@@ -1,3 +1,4 @@
+#include "listmarks.h"
 #include "rename/duplicatecheck.h"
 #include "rename/renamerunner.h"
 #include "renamefiles.h"
@@ -32,15 +33,6 @@ std::vector<QString> lines(const ItemStore& store)
     std::vector<QString> out;
     for (int i = 0; i < store.ItemCount(); ++i)
         out.push_back(store.item(i).line());
-    return out;
-}
-
-std::vector<int> selectedLines(const ItemStore& store)
-{
-    std::vector<int> out;
-    for (int i = 0; i < store.ItemCount(); ++i)
-        if (store.isSelected(i))
-            out.push_back(i);
     return out;
 }
 
@@ -93,7 +85,7 @@ TEST_P(RenameFilesTest, renamesAsProposed)
         actualFiles.push_back((path + '<' + content).toStdString());
     EXPECT_EQ(actualFiles, expectedFiles);
     EXPECT_EQ(lines(store), std::vector<QString>(row.linesAfter.begin(), row.linesAfter.end()));
-    EXPECT_EQ(selectedLines(store), row.selectedAfter);
+    EXPECT_EQ(markedLines(store), row.selectedAfter);
     for (int i = 0; i < store.ItemCount(); ++i) { // each item still names a file on disk
         const Item& item = store.item(i);
         EXPECT_TRUE(
@@ -252,7 +244,7 @@ TEST(RenameFiles, clashingItemsAreItsResultsAndNothingIsTried)
     EXPECT_EQ(described,
               (std::vector<std::string>{"1 b.txt>D.TXT duplicate 0", "3 d.txt>d.txt duplicate 0"}));
     EXPECT_EQ(platform.renameCalls, 0);
-    EXPECT_EQ(selectedLines(store), (std::vector<int>{1, 3}));
+    EXPECT_EQ(markedLines(store), (std::vector<int>{1, 3}));
 }
 
 TEST(RestoreAll, trimsNamesAndExtensionsKeepingMarks)
@@ -286,7 +278,7 @@ TEST(RestoreAll, trimsNamesAndExtensionsKeepingMarks)
         SCOPED_TRACE(rows[i].origName);
         EXPECT_EQ(store.item(i).line(), QString::fromUtf8(rows[i].newLine));
     }
-    EXPECT_EQ(selectedLines(store), std::vector<int>{1});
+    EXPECT_EQ(markedLines(store), std::vector<int>{1});
     EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -348,12 +340,12 @@ TEST(DuplicateCheck, matchesThePairwiseCheckOnRandomLists)
             takesPart[size_t(i)] = round % 3 == 0 || rng() % 2;
         }
         SCOPED_TRACE(round);
-        const std::vector<int> marksBefore = selectedLines(fast);
+        const std::vector<int> marksBefore = markedLines(fast);
         const std::vector<int> clashing = quadraticMarks(slow, takesPart);
         EXPECT_EQ(DuplicateCheck::findDuplicates(fast, takesPart), clashing);
-        EXPECT_EQ(selectedLines(fast), marksBefore); // the query leaves the marks alone
+        EXPECT_EQ(markedLines(fast), marksBefore); // the query leaves the marks alone
         EXPECT_EQ(DuplicateCheck::markDuplicates(fast, takesPart), !clashing.empty());
-        EXPECT_EQ(selectedLines(fast), selectedLines(slow));
+        EXPECT_EQ(markedLines(fast), markedLines(slow));
     }
 }
 

@@ -176,35 +176,6 @@ TEST(SafeRename, throughTemporaryMovesOrRollsBack)
     }
 }
 
-TEST(SafeRename, readOnlyFolderFails)
-{
-    TempTree tree;
-    tree.addFile("ro/a.txt", "A");
-    ::chmod(tree.root().constData(), 0755);
-    ::chmod(tree.path("ro").constData(), 0555);
-    const QByteArray folder = tree.path("ro");
-    int error = 0;
-    if (::geteuid() != 0) {
-        error = PosixFileSystem().renameFile(folder, "a.txt", "b.txt").error;
-    } else {
-        // Permissions do not bind root: try as an unprivileged user in a child.
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            if (::setgid(65534) != 0 || ::setuid(65534) != 0)
-                ::_exit(255);
-            ::_exit(PosixFileSystem().renameFile(folder, "a.txt", "b.txt").error);
-        }
-        int status = 0;
-        ASSERT_EQ(::waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFEXITED(status));
-        error = WEXITSTATUS(status);
-    }
-    ::chmod(folder.constData(), 0755);
-    EXPECT_EQ(error, EACCES);
-    EXPECT_EQ(tree.list("ro"), std::vector<QByteArray>{"a.txt"});
-}
-
 TEST(SafeRename, nameThatIsNotUtf8KeepsItsBytes)
 {
     // "\xff.txt" shows as U+FFFD; a decoy already carries that spelling.

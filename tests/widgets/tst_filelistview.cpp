@@ -104,6 +104,9 @@ void TestFileListView::pageKeysKeepTheCurrentLineVisible()
     const int afterOnePage = f.store.currentLine();
     QVERIFY(afterOnePage > 1);
     QCOMPARE(selectedLines(f.store), QList<int>{afterOnePage});
+    QTest::keyClick(f.view.get(), Qt::Key_PageUp);
+    QCOMPARE(selectedLines(f.store), QList<int>{0});
+    QTest::keyClick(f.view.get(), Qt::Key_PageDown);
     for (int i = 0; i < 10; ++i)
         QTest::keyClick(f.view.get(), Qt::Key_PageDown);
     QVERIFY(f.store.currentLine() > afterOnePage);
@@ -146,11 +149,15 @@ void TestFileListView::dropOfUrlsAddsTheFiles()
         loader.dropPaths(paths);
     });
 
-    QMimeData remoteOnly;
+    // A drag of text or of remote files only is refused.
+    QMimeData textOnly, remoteOnly;
+    textOnly.setText(QFile::decodeName(tree.path("song one.mp3")));
     remoteOnly.setUrls({QUrl("https://example.invalid/file.txt")});
-    QDragEnterEvent refused(QPoint(5, 5), Qt::CopyAction, &remoteOnly, Qt::LeftButton, {});
-    QApplication::sendEvent(view.viewport(), &refused);
-    QVERIFY(!refused.isAccepted());
+    for (QMimeData* refusedData : {&textOnly, &remoteOnly}) {
+        QDragEnterEvent refused(QPoint(5, 5), Qt::CopyAction, refusedData, Qt::LeftButton, {});
+        QApplication::sendEvent(view.viewport(), &refused);
+        QVERIFY(!refused.isAccepted());
+    }
 
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(QFile::decodeName(tree.path("song one.mp3"))),

@@ -22,13 +22,10 @@ private Q_SLOTS:
     void startState();
     void infoText_data();
     void infoText();
-    void infoButtonShowsAbout();
-    void addDirectoryLoadsTree();
     void addFilesAddsChosenFilesAsADrop();
-    void applyAllRenamesOnDisk();
-    void restoreAllAndClearList();
+    void buttonsRunTheirOwnCommandOnly_data();
+    void buttonsRunTheirOwnCommandOnly();
     void checkBoxes();
-    void quitClosesWindow();
     void scanBlocksListCommands_data();
     void scanBlocksListCommands();
 };
@@ -153,15 +150,35 @@ void TestMainWindow::infoText()
         QVERIFY2(!lines[i].isEmpty(), "each notice line has a text");
 }
 
-void TestMainWindow::infoButtonShowsAbout()
+void TestMainWindow::buttonsRunTheirOwnCommandOnly_data()
 {
-    ScriptedPlatform platform;
-    MainWindow window(platform, platform);
-    QTest::mouseClick(window.button(MainWindow::Button::Info), Qt::LeftButton);
-    QCOMPARE(platform.messages.size(), size_t(1));
-    QCOMPARE(platform.messages[0].title, QStringLiteral("About..."));
-    QVERIFY(platform.messages[0].text.startsWith(QStringLiteral("Filevane Version 1.00 [beta 3]") +
-                                                 QChar(13)));
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QStringList>("linesAfter");
+    QTest::addColumn<QString>("message"); // "title|first line" of the one message shown
+    QTest::addColumn<QString>("menu");    // the popup menu that opened
+    QTest::addColumn<bool>("stillOpen");
+    using B = MainWindow::Button;
+    const QStringList kept = {"changed.txt", "two.txt"};
+    QTest::newRow("Add directory, cancelled, changes nothing") << int(B::AddDirectory) << kept << ""
+                                                               << "" << true;
+    QTest::newRow("Modify opens the item menu") << int(B::Modify) << kept << ""
+                                                << "item" << true;
+    QTest::newRow("Apply all renames on disk, reports the missing file")
+        << int(B::ApplyAll) << QStringList{"two.txt"}
+        << "Error...|One or more files could not be renamed"
+        << "" << true;
+    QTest::newRow("Sort list opens the order menu") << int(B::SortList) << kept << ""
+                                                    << "list" << true;
+    QTest::newRow("Restore all restores every name")
+        << int(B::RestoreAll) << QStringList{"one.txt", "two.txt"} << ""
+        << "" << true;
+    QTest::newRow("Clear list empties the list") << int(B::ClearList) << QStringList{} << ""
+                                                 << "" << true;
+    QTest::newRow("Info shows About")
+        << int(B::Info) << kept << "About...|Filevane Version 1.00 [beta 3]"
+        << "" << true;
+    QTest::newRow("Quit closes the window") << int(B::Quit) << kept << ""
+                                            << "" << false;
 }
 
 void TestMainWindow::addFilesAddsChosenFilesAsADrop()
@@ -186,48 +203,37 @@ void TestMainWindow::addFilesAddsChosenFilesAsADrop()
     QCOMPARE(window.store().ItemCount(), 2);
 }
 
-void TestMainWindow::addDirectoryLoadsTree()
+// Each button does its own command and no other: a proposed name survives every button
+// but Restore all and Clear list.
+void TestMainWindow::buttonsRunTheirOwnCommandOnly()
 {
+    QFETCH(int, button);
+    QFETCH(QStringList, linesAfter);
+    QFETCH(QString, message);
+    QFETCH(QString, menu);
+    QFETCH(bool, stillOpen);
     TempTree tree;
-    tree.addFile("a.txt");
-    tree.addFile("sub/b.mp3");
-    ScriptedPlatform platform;
-    platform.folderAnswers.push_back(QString::fromUtf8(tree.root()));
+    tree.addFile("one.txt", "1"); // two.txt is missing: its rename fails
+    ScriptedPlatform platform;    // every chooser is cancelled
     MainWindow window(platform, platform);
-    QTest::mouseClick(window.button(MainWindow::Button::AddDirectory), Qt::LeftButton);
-    QCOMPARE(platform.browseInstructions.size(), 1);
-    QCOMPARE(lines(window.store()), (QStringList{"a.txt", "b.mp3"}));
-    // The buttons are usable again once the scan is over.
-    QVERIFY(window.button(MainWindow::Button::AddDirectory)->isEnabled());
-    QVERIFY(window.button(MainWindow::Button::AddFiles)->isEnabled());
-}
-
-void TestMainWindow::applyAllRenamesOnDisk()
-{
-    TempTree tree;
-    tree.addFile("old.txt", "x");
-    ScriptedPlatform platform;
-    MainWindow window(platform, platform);
-    window.store().append(makeItem(tree.root(), "old", ".txt"));
-    window.store().setNewName(0, "new");
-    QTest::mouseClick(window.button(MainWindow::Button::ApplyAll), Qt::LeftButton);
-    QCOMPARE(tree.list(), (std::vector<QByteArray>{"new.txt"}));
-    QCOMPARE(tree.content("new.txt"), QByteArray("x"));
-    QCOMPARE(window.store().ItemCount(),
-             0); // removed after renaming, the box is checked
-}
-
-void TestMainWindow::restoreAllAndClearList()
-{
-    ScriptedPlatform platform;
-    MainWindow window(platform, platform);
-    fill(window, {"one", "two"}, ".txt");
+    for (const char* name : {"one", "two"})
+        window.store().append(makeItem(tree.root(), name, ".txt"));
     window.store().setNewName(0, "changed");
-    window.store().setNewName(1, "also");
-    QTest::mouseClick(window.button(MainWindow::Button::RestoreAll), Qt::LeftButton);
-    QCOMPARE(lines(window.store()), (QStringList{"one.txt", "two.txt"}));
-    QTest::mouseClick(window.button(MainWindow::Button::ClearList), Qt::LeftButton);
-    QCOMPARE(window.store().ItemCount(), 0);
+    QVERIFY(showActive(window));
+    const QMenu* opened = popupOpenedBy(
+        [&] { QTest::mouseClick(window.button(MainWindow::Button(button)), Qt::LeftButton); });
+    QCOMPARE(lines(window.store()), linesAfter);
+    QStringList shown;
+    for (const auto& m : platform.messages)
+        shown << m.title + '|' + m.text.section(QChar(13), 0, 0);
+    QCOMPARE(shown.join(';'), message);
+    QCOMPARE(opened, menu == "item"   ? window.menus().itemMenu()
+                     : menu == "list" ? window.menus().listMenu()
+                                      : nullptr);
+    QCOMPARE(window.isVisible(), stillOpen);
+    const bool renamed = MainWindow::Button(button) == MainWindow::Button::ApplyAll;
+    QCOMPARE(tree.list(), std::vector<QByteArray>{renamed ? "changed.txt" : "one.txt"});
+    QCOMPARE(tree.content(renamed ? "changed.txt" : "one.txt"), QByteArray("1"));
 }
 
 void TestMainWindow::checkBoxes()
@@ -252,16 +258,6 @@ void TestMainWindow::checkBoxes()
         QVERIFY(window.isVisible());
         QCOMPARE(window.geometry(), before);
     }
-}
-
-void TestMainWindow::quitClosesWindow()
-{
-    ScriptedPlatform platform;
-    MainWindow window(platform, platform);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::mouseClick(window.button(MainWindow::Button::Quit), Qt::LeftButton);
-    QVERIFY(!window.isVisible());
 }
 
 void TestMainWindow::scanBlocksListCommands_data()

@@ -28,6 +28,7 @@ class TestPopupMenus : public QObject {
 private Q_SLOTS:
     void entries_data();
     void entries();
+    void captionsAndDefaultEntry_data();
     void captionsAndDefaultEntry();
     void enumSettingsToggle();
     void shortcuts_data();
@@ -103,27 +104,52 @@ void TestPopupMenus::entries()
         QCOMPARE(operations[0][0].toInt(), op);
 }
 
+void TestPopupMenus::captionsAndDefaultEntry_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("defaultEntry"); // -1: none
+    // clang-format off
+    QTest::newRow("item menu") << "mF"
+        << "&Enter manual...|-|&Apply|-|&Select|Move u&p|Move &down|S&ort|-|Cut &first word|"
+           "Cut &last word|&Insert at beginning...|Add &to end...|&Replace...|&More|&Case|"
+           "M&usic related|-|Custom &generation...|-|E&xtension|-|Restore &name|-|"
+           "Remo&ve from list" << 0;
+    QTest::newRow("list order menu") << "mSortList"
+        << "Sort by &full name|Sort by &path/filename|Sort by filename/&extension|"
+           "Sort by pat&h|Sort by file&name|Sort by e&xtension|Sort by path/ex&tension|-|"
+           "&Inverse" << -1;
+    QTest::newRow("Select") << "mS"
+        << "&All|-|&Invert|&Containing...|&Min. length|Ma&x. lenght|-|&With extension|-|&None"
+        << -1;
+    QTest::newRow("Sort") << "mFSort"
+        << "Sort by &full name|Sort by &path/filename|Sort by filename/&extension|"
+           "Sort by pat&h|Sort by file&name|Sort by e&xtension|Sort by path / ex&tension|-|"
+           "&Inverse" << -1;
+    QTest::newRow("More: four cut and crop entries each") << "mFMore"
+        << "&Add Numbers...|&Reformat numbers|Cro&p numbers|C&ut numbers|&Enumerated filename|"
+           "Enumerate a&s path...|Enumerate pat&h / filename...|-|&Generated fixed-width numbers|"
+           "Include &0 when enumerating|&Inverse enumeration|-|Cut &first x characters...|"
+           "Cut &last x characters...|Crop first &x characters...|Crop las&t x characters...|-|"
+           "Cut &before expression...|&Cut after expression...|Cr&op before expression...|"
+           "Crop after expressio&n..." << -1;
+    // clang-format on
+}
+
 void TestPopupMenus::captionsAndDefaultEntry()
 {
+    QFETCH(QString, menu);
+    QFETCH(QString, expected);
+    QFETCH(int, defaultEntry);
     ScriptedPlatform platform;
     MainWindow window(platform, platform);
-    const QMenu* item = window.menus().itemMenu();
-    QCOMPARE(captions(item).join('|'),
-             "&Enter manual...|-|&Apply|-|&Select|Move u&p|Move &down|S&ort|-|Cut &first word|"
-             "Cut &last word|&Insert at beginning...|Add &to end...|&Replace...|&More|&Case|"
-             "M&usic related|-|Custom &generation...|-|E&xtension|-|Restore &name|-|"
-             "Remo&ve from list");
-    QCOMPARE(item->defaultAction(), item->actions().first());
-    QCOMPARE(captions(window.menus().listMenu()).join('|'),
-             "Sort by &full name|Sort by &path/filename|Sort by filename/&extension|"
-             "Sort by pat&h|Sort by file&name|Sort by e&xtension|Sort by path/ex&tension|-|"
-             "&Inverse");
-    QCOMPARE(window.menus().listMenu()->defaultAction(), nullptr);
-    const auto* select = item->findChild<QMenu*>(QStringLiteral("mS"));
-    QVERIFY(select);
-    QCOMPARE(captions(select).join('|'), "&All|-|&Invert|&Containing...|&Min. length|"
-                                         "Ma&x. lenght|-|&With extension|-|&None");
-    QCOMPARE(window.menus().action("mSortSel", 6)->text(), "Sort by path / ex&tension");
+    QMenu* item = window.menus().itemMenu();
+    const QMenu* shown = menu == "mF"          ? item
+                         : menu == "mSortList" ? window.menus().listMenu()
+                                               : item->findChild<QMenu*>(menu);
+    QVERIFY(shown);
+    QCOMPARE(captions(shown).join(QLatin1Char('|')), expected);
+    QCOMPARE(shown->defaultAction(), defaultEntry < 0 ? nullptr : shown->actions()[defaultEntry]);
 }
 
 void TestPopupMenus::enumSettingsToggle()
@@ -220,17 +246,13 @@ void TestPopupMenus::nothingReachableWhileDialogOpen()
 void TestPopupMenus::menuOpeners_data()
 {
     QTest::addColumn<QString>("how");
-    QTest::addColumn<bool>("itemMenu"); // else the list order menu
-    QTest::newRow("right click on the list opens the item menu") << "right click" << true;
-    QTest::newRow("context-menu key in the list opens the item menu") << "menu key" << true;
-    QTest::newRow("Modify button opens the item menu") << "Modify" << true;
-    QTest::newRow("Sort list button opens the list order menu") << "Sort list" << false;
+    QTest::newRow("right click on the list opens the item menu") << "right click";
+    QTest::newRow("context-menu key in the list opens the item menu") << "menu key";
 }
 
 void TestPopupMenus::menuOpeners()
 {
     QFETCH(QString, how);
-    QFETCH(bool, itemMenu);
     ScriptedPlatform platform;
     MainWindow window(platform, platform);
     fill(window, {"one", "two"});
@@ -239,15 +261,11 @@ void TestPopupMenus::menuOpeners()
     QMenu* shown = popupOpenedBy([&] {
         if (how == "right click")
             QTest::mouseClick(window.list()->viewport(), Qt::RightButton, {}, QPoint(20, 5));
-        else if (how == "menu key")
-            QTest::keyClick(window.list(), Qt::Key_Menu);
         else
-            QTest::mouseClick(window.button(how == "Modify" ? MainWindow::Button::Modify
-                                                            : MainWindow::Button::SortList),
-                              Qt::LeftButton);
+            QTest::keyClick(window.list(), Qt::Key_Menu);
     });
     QCOMPARE(opening.count(), 1);
-    QCOMPARE(shown, itemMenu ? window.menus().itemMenu() : window.menus().listMenu());
+    QCOMPARE(shown, window.menus().itemMenu());
 }
 
 void TestPopupMenus::doubleClickEditsByHand()
