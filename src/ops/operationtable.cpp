@@ -3,6 +3,7 @@
 #include "ops/findreplace.h"
 #include "ops/musictitles.h"
 #include "ops/textoperations.h"
+#include "text/bytename.h"
 
 #include <algorithm>
 
@@ -19,12 +20,12 @@ void nameStep(const OperationParameter&, ItemStore&, int, QString& s)
 
 QString upper(const QString& s)
 {
-    return s.toUpper();
+    return ByteName::toUpper(s);
 }
 
 QString lower(const QString& s)
 {
-    return s.toLower();
+    return ByteName::toLower(s);
 }
 
 QString smartCaseBoth(const QString& s)
@@ -126,13 +127,13 @@ const std::vector<OperationRule>& rules()
          P::None,
          {},
          [](const OperationParameter&, ItemStore& store, int i, QString&) {
-             setExtension(store, i, store.item(i).NewExt.toUpper());
+             setExtension(store, i, ByteName::toUpper(store.item(i).NewExt));
          }},
         {OpCode::ExtensionLowercase,
          P::None,
          {},
          [](const OperationParameter&, ItemStore& store, int i, QString&) {
-             setExtension(store, i, store.item(i).NewExt.toLower());
+             setExtension(store, i, ByteName::toLower(store.item(i).NewExt));
          }},
         {OpCode::ChangeExtension,
          P::Extension,

@@ -1,15 +1,17 @@
 #include "rename/duplicatecheck.h"
 
+#include "text/bytename.h"
+
 #include <QHash>
 
 QString DuplicateCheck::targetKey(const Item& item)
 {
-    return (item.ItemPath + QLatin1Char('/') + item.NewName + item.NewExt).toUpper();
+    return ByteName::toUpper(item.ItemPath + QLatin1Char('/') + item.NewName + item.NewExt);
 }
 
 namespace {
 
-// Upper case as QString::toUpper gives it, with a quick path for plain ASCII text.
+// Upper case as ByteName::toUpper gives it, with a quick path for plain ASCII text.
 QString upper(const QString& text)
 {
     const QChar* data = text.constData();
@@ -18,7 +20,7 @@ QString upper(const QString& text)
     for (qsizetype i = 0; i < size; ++i) {
         const char16_t c = data[i].unicode();
         if (c >= 0x80)
-            return text.toUpper();
+            return ByteName::toUpper(text);
         lower = lower || (c >= 'a' && c <= 'z');
     }
     if (!lower)

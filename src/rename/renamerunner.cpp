@@ -2,9 +2,8 @@
 
 #include "rename/duplicatecheck.h"
 #include "resources/stringtable.h"
+#include "text/bytename.h"
 #include "text/spacetrim.h"
-
-#include <QFile>
 
 #include <algorithm>
 #include <cerrno>
@@ -15,12 +14,9 @@ RenameRunner::RenameRunner(ItemStore& store, FileSystem& fileSystem, UserInterac
 {
 }
 
-QByteArray RenameRunner::targetBytes(const Item& item)
+std::optional<QByteArray> RenameRunner::targetBytes(const Item& item)
 {
-    const QString target = item.NewName + item.NewExt;
-    if (target == item.OrigName + item.OrigExt)
-        return item.diskName;
-    return QFile::encodeName(target);
+    return ByteName::encode(item.NewName + item.NewExt);
 }
 
 RenameOutcome RenameRunner::outcomeOf(const QByteArray& newName, int error)
@@ -53,7 +49,7 @@ std::vector<ItemRenameResult> RenameRunner::RenameFiles(bool applyAll)
     if (!clashing.empty()) {
         for (int i : clashing) {
             const Item& item = m_store.item(i);
-            results.push_back({i, item.diskFolder, item.diskName, targetBytes(item),
+            results.push_back({i, item.diskFolder, item.diskName, targetBytes(item).value_or(QByteArray()),
                                RenameOutcome::Duplicate, 0});
         }
         DuplicateCheck::selectClashes(m_store, takesPart, clashing);
@@ -71,7 +67,16 @@ std::vector<ItemRenameResult> RenameRunner::RenameFiles(bool applyAll)
             if (!takesPart[size_t(i)])
                 continue;
             const Item& item = m_store.item(i);
-            QByteArray target = targetBytes(item);
+            // A name holding a lone surrogate that is not an escaped byte has no bytes
+            // to become; it is refused without touching the disk.
+            const std::optional<QByteArray> encoded = targetBytes(item);
+            if (!encoded) {
+                results.push_back({i, item.diskFolder, item.diskName, QByteArray(),
+                                   RenameOutcome::UnencodableName, 0});
+                failed = true;
+                continue;
+            }
+            QByteArray target = *encoded;
             const int error = m_fileSystem.renameFile(item.diskFolder, item.diskName, target).error;
             results.push_back(
                 {i, item.diskFolder, item.diskName, target, outcomeOf(target, error), error});
@@ -79,6 +84,7 @@ std::vector<ItemRenameResult> RenameRunner::RenameFiles(bool applyAll)
                 failed = true;
                 continue;
             }
+            const QByteArray& target = *encoded;
             renamed[size_t(i)] = 1;
             if (RemoveAfterRename)
                 continue;

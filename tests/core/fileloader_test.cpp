@@ -206,7 +206,8 @@ TEST_F(AddDirectory, NameThatIsNotUtf8KeepsItsBytes)
     EXPECT_EQ(item.diskName, latin1Name);
     EXPECT_EQ(item.diskFolder, tree.path("sub"));
     EXPECT_EQ(item.OrigExt, ".txt");
-    EXPECT_EQ(item.OrigName, QStringLiteral("caf\ufffd menu"));
+    // The byte that is not UTF-8 is held as its escape, U+DC00 + byte.
+    EXPECT_EQ(item.OrigName, QStringLiteral("caf") + QChar(0xdce9) + QStringLiteral(" menu"));
     EXPECT_EQ(platform.fileSystem.pathKind(PosixFileSystem::join(item.diskFolder, item.diskName)),
               PathKind::File);
     // QTemporaryDir cannot remove a name that is not UTF-8.
