@@ -84,7 +84,6 @@ std::vector<ItemRenameResult> RenameRunner::RenameFiles(bool applyAll)
                 failed = true;
                 continue;
             }
-            const QByteArray& target = *encoded;
             renamed[size_t(i)] = 1;
             if (RemoveAfterRename)
                 continue;

@@ -1,5 +1,10 @@
 #include "text/bytename.h"
 
+#include <QVarLengthArray>
+
+#include <algorithm>
+#include <atomic>
+
 namespace {
 
 // Length of the valid UTF-8 sequence starting at data[i], or 0 when the byte there does
@@ -189,7 +194,65 @@ QString convertBetweenLoneSurrogates(const QString& text, QString (QString::*con
     return out;
 }
 
+// The upper case of each character of the basic plane, found once: 0 not yet known,
+// else KnownBit | SpecialBit when the upper case is not one character (ß gives SS), else
+// KnownBit | the upper-case character.
+constexpr quint32 KnownBit = 0x10000, SpecialBit = 0x20000;
+std::atomic<quint32> upperOf[0x10000];
+
+quint32 upperEntry(char16_t c)
+{
+    quint32 entry = upperOf[c].load(std::memory_order_relaxed);
+    if (entry == 0) {
+        const QString full = QString(QChar(c)).toUpper();
+        entry = KnownBit | (full.size() == 1 ? full.at(0).unicode() : SpecialBit);
+        upperOf[c].store(entry, std::memory_order_relaxed);
+    }
+    return entry;
+}
+
+class UnitHash {
+public:
+    void add(char16_t unit) { m_hash = (m_hash ^ unit) * 0x100000001b3ULL; }
+    quint64 value() const { return m_hash ^ (m_hash >> 29); }
+
+private:
+    quint64 m_hash = 0xcbf29ce484222325ULL;
+};
+
 } // namespace
+
+quint64 ByteName::upperHash(QStringView first, QStringView second)
+{
+    QVarLengthArray<char16_t, 512> units(first.size() + second.size());
+    std::copy(first.utf16(), first.utf16() + first.size(), units.data());
+    std::copy(second.utf16(), second.utf16() + second.size(), units.data() + first.size());
+    const qsizetype size = units.size();
+    UnitHash hash;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = units[i];
+        if (c < 0x80) {
+            hash.add(c >= 'a' && c <= 'z' ? char16_t(c - 32) : c);
+        } else if (isHigh(c) && i + 1 < size && isLow(units[i + 1])) {
+            const char32_t upper = QChar::toUpper(QChar::surrogateToUcs4(c, units[i + 1]));
+            if (QChar::requiresSurrogates(upper)) {
+                hash.add(QChar::highSurrogate(upper));
+                hash.add(QChar::lowSurrogate(upper));
+            } else {
+                hash.add(char16_t(upper));
+            }
+            ++i;
+        } else if (isHigh(c) || isLow(c)) {
+            hash.add(c); // kept as it is, as toUpper does
+        } else if (const quint32 entry = upperEntry(c); entry & SpecialBit) {
+            for (QChar unit : QString(QChar(c)).toUpper())
+                hash.add(unit.unicode());
+        } else {
+            hash.add(char16_t(entry));
+        }
+    }
+    return hash.value();
+}
 
 QString ByteName::toUpper(const QString& text)
 {

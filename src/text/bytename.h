@@ -32,6 +32,9 @@ public:
     // escaped byte.
     static QString toUpper(const QString& text);
     static QString toLower(const QString& text);
+    // A 64-bit hash of toUpper(first + second), found without building either text, so
+    // that equal upper-case texts have equal hashes.
+    static quint64 upperHash(QStringView first, QStringView second);
 
     // The text to show for a name: each escape becomes the marker U+FFFD, so that the
     // user sees where a byte of the name is not a character. The text itself is returned

@@ -3,6 +3,7 @@
 #include "rowname.h"
 #include "scriptedplatform.h"
 #include "temptree.h"
+#include "text/bytename.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,7 @@ namespace {
 
 QString q(const QByteArray& bytes)
 {
-    return QFile::decodeName(bytes);
+    return ByteName::decode(bytes); // as the loader decodes names
 }
 
 // A platform whose folder listings can be scripted, for trees that cannot be built in a
