@@ -2,8 +2,9 @@
 
 #include "app/filelistview.h"
 #include "list/fileloader.h"
-#include "ops/globals.h"
-#include "platform/qtplatform.h"
+#include "ops/opcode.h"
+#include "platform/posixfilesystem.h"
+#include "platform/qtuserinteraction.h"
 #include "rename/duplicatecheck.h"
 #include "rename/renamerunner.h"
 #include "scriptedplatform.h"
@@ -13,15 +14,15 @@
 #include <QElapsedTimer>
 #include <QProcess>
 
+#include <ctime>
 #include <deque>
 #include <dirent.h>
 #include <fcntl.h>
-#include <string>
-#include <ctime>
 #include <functional>
-#include <utility>
+#include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <utility>
 
 // Names as users have them: Cyrillic, Greek, CJK, emoji and accented Latin, with full
 // paths of about 98 bytes, 32767 files in 1000 folders two levels deep.
@@ -43,7 +44,7 @@ QByteArray folderOf(int file)
 QByteArray nameOf(int file)
 {
     static const char* const names[] = {
-        "Кино - Группа крови",       "Μάνος Χατζιδάκις - Τα παιδιά", "久石譲 - 君をのせて",
+        "Кино - Группа крови",    "Μάνος Χατζιδάκις - Τα παιδιά", "久石譲 - 君をのせて",
         "Holiday 🎉🌴 beach photo", "Café de l'Été - Chanson",      "Ёжик в тумане - серия",
     };
     static const char* const exts[] = {".mp3", ".flac", ".jpg", ".txt"};
@@ -108,7 +109,8 @@ void duplicateCheck()
     qint64 bytes = 0;
     for (int i = 0; i < ItemTotal; ++i)
         bytes += store.item(i).diskFolder.size() + 1 + store.item(i).diskName.size();
-    printLine(QStringLiteral("mean path length %1 bytes").arg(double(bytes) / ItemTotal, 0, 'f', 1));
+    printLine(
+        QStringLiteral("mean path length %1 bytes").arg(double(bytes) / ItemTotal, 0, 'f', 1));
     const std::vector<char> everyItem(ItemTotal, 1);
     printFigure(QStringLiteral("duplicate check, 32767 realistic items, none found"),
                 timeRuns(9, {}, [&] { DuplicateCheck::markDuplicates(store, everyItem); }));
@@ -119,8 +121,9 @@ void operations()
     ItemStore store;
     fillStore(store, "/tmp/qt_temp-Ab12Cd");
     store.selectAll();
-    benchModifyItems(store, 62, {}, QStringLiteral("ModifyItems 62 upper case, 32767 realistic items"));
-    benchModifyItems(store, 23, QStringLiteral(" ✓"),
+    benchModifyItems(store, OpCode::AllUppercase, {},
+                     QStringLiteral("ModifyItems 62 upper case, 32767 realistic items"));
+    benchModifyItems(store, OpCode::AddToEnd, QStringLiteral(" ✓"),
                      QStringLiteral("ModifyItems 23 add to end, 32767 realistic items"));
 }
 
@@ -134,13 +137,14 @@ void loadingAndApply()
     printFigure(QStringLiteral("raw readdir walk, realistic tree"), raw);
 
     {
-        QtPlatform platform;
+        PosixFileSystem fileSystem;
+        QtUserInteraction interaction(nullptr, {});
         ItemStore store;
         FileListView view(store);
         view.resize(500, 600);
         view.show();
         QCoreApplication::processEvents();
-        FileLoader loader(store, platform);
+        FileLoader loader(store, fileSystem, interaction);
         const BenchStats load = timeRuns(
             Runs, [&] { loader.clearList(); },
             [&] {
@@ -156,13 +160,13 @@ void loadingAndApply()
     for (int run = 0; run < 3; ++run) {
         ItemStore store;
         ScriptedPlatform platform;
-        FileLoader(store, platform).AddDirectory(tree.root());
+        FileLoader(store, platform, platform).AddDirectory(tree.root());
         for (int i = 0; i < store.ItemCount(); ++i)
             store.setNewName(i, (run % 2 ? QStringLiteral("y") : QStringLiteral("x")) +
                                     store.item(i).NewName);
         QElapsedTimer timer;
         timer.start();
-        RenameRunner(store, platform).RenameFiles(true);
+        RenameRunner(store, platform, platform).RenameFiles(true);
         times.push_back(double(timer.nsecsElapsed()) / 1e6);
         if (!platform.messages.empty() || store.ItemCount() != 0)
             printLine(QStringLiteral("WARNING: some renames failed"));
@@ -214,13 +218,14 @@ void firstLoadChild()
         return;
     rawWalk(root.toStdString());
     const auto raw = timed([&] { rawWalk(root.toStdString()); });
-    QtPlatform platform;
+    PosixFileSystem fileSystem;
+    QtUserInteraction interaction(nullptr, {});
     ItemStore store;
     FileListView view(store);
     view.resize(500, 600);
     view.show();
     QCoreApplication::processEvents();
-    FileLoader loader(store, platform);
+    FileLoader loader(store, fileSystem, interaction);
     // Page faults: in a fresh process the first large load touches every page anew.
     rusage usage{};
     ::getrusage(RUSAGE_SELF, &usage);

@@ -12,14 +12,24 @@ trap 'kill $xvfb 2>/dev/null' EXIT
 export DISPLAY=$display QT_QPA_PLATFORM=xcb
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
-# Milliseconds from start until a window whose name matches $1 is mapped.
+# True when a top-level window of class "$1" is mapped and viewable.
+viewable() {
+    local tree id
+    tree=$(xwininfo -root -tree 2>/dev/null) || return 1
+    for id in $(awk -v class="$1" 'index($0, class) {print $1}' <<<"$tree"); do
+        [[ $(xwininfo -id "$id" 2>/dev/null) == *IsViewable* ]] && return 0
+    done
+    return 1
+}
+
+# Milliseconds from starting the program until its window is viewable.
 shown_after() {
-    local name=$1; shift
+    local class=$1; shift
     local start end
     start=$(date +%s%N)
     "$@" >/dev/null 2>&1 &
     local pid=$!
-    until xwininfo -root -tree 2>/dev/null | grep -q "$name"; do :; done
+    until viewable "$class"; do :; done
     end=$(date +%s%N)
     kill "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null || true
@@ -28,5 +38,5 @@ shown_after() {
 
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
-app=$(for _ in $(seq "$runs"); do shown_after '"Filevane' "$build/filevane"; done | median)
+app=$(for _ in $(seq "$runs"); do shown_after '("filevane" "Filevane")' "$build/filevane"; done | median)
 echo "filevane start to shown window, median of $runs: $app ms"

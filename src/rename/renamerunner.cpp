@@ -49,8 +49,9 @@ std::vector<ItemRenameResult> RenameRunner::RenameFiles(bool applyAll)
     if (!clashing.empty()) {
         for (int i : clashing) {
             const Item& item = m_store.item(i);
-            results.push_back({i, item.diskFolder, item.diskName, targetBytes(item).value_or(QByteArray()),
-                               RenameOutcome::Duplicate, 0});
+            results.push_back({i, item.diskFolder, item.diskName,
+                               targetBytes(item).value_or(QByteArray()), RenameOutcome::Duplicate,
+                               0});
         }
         DuplicateCheck::selectClashes(m_store, takesPart, clashing);
         m_interaction.messageBox(LoadResString(TextId::DuplicatesFound),
