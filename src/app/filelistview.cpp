@@ -1,6 +1,7 @@
 #include "app/filelistview.h"
 
 #include "platform/qtuserinteraction.h"
+#include "text/bytename.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -17,7 +18,8 @@
 namespace {
 
 // Paints the selection mark and the focus frame of a line from the store, not from Qt's
-// selection model (which the view leaves empty).
+// selection model (which the view leaves empty), and a marker for each byte of a name
+// that is not a character.
 class MarkDelegate : public QStyledItemDelegate {
 public:
     MarkDelegate(const ItemStore& store, QAbstractItemView& view)
@@ -29,6 +31,8 @@ protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
     {
         QStyledItemDelegate::initStyleOption(option, index);
+        // Bytes of a name that are not UTF-8 are held as escapes, which no font draws.
+        option->text = ByteName::shown(option->text);
         const int row = index.row();
         const bool selected = row >= 0 && row < m_store.ItemCount() && m_store.isSelected(row);
         option->state.setFlag(QStyle::State_Selected, selected);

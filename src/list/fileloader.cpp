@@ -1,6 +1,7 @@
 #include "list/fileloader.h"
 
 #include "list/namesplit.h"
+#include "text/bytename.h"
 #include "text/spacetrim.h"
 
 #include <QCoreApplication>
@@ -26,7 +27,7 @@ QString FileLoader::ClassifyPath(const QByteArray& path)
         return QString(failureMarker());
     if (*kind == PathKind::Folder)
         return QString(folderMarker());
-    const QString full = QFile::decodeName(path);
+    const QString full = ByteName::decode(path);
     return NameSplit::extensionOf(full.mid(full.lastIndexOf(QLatin1Char('/')) + 1));
 }
 
@@ -40,9 +41,12 @@ void FileLoader::addDirectoryCommand()
         m_interaction.browseForFolder(QCoreApplication::translate("FileLoader", "#Add directory"));
     if (trimSpaces(answer).isEmpty())
         return;
+    const std::optional<QByteArray> folder = ByteName::encode(answer);
+    if (!folder)
+        return;
     beginCommand();
     const bool allSelected = m_store.allSelected();
-    if (!scanTree(QFile::encodeName(answer)))
+    if (!scanTree(*folder))
         return;
     if (allSelected)
         m_store.selectAll();
@@ -156,7 +160,7 @@ bool FileLoader::scanTree(QByteArray path)
         entries.clear();
         // A folder that cannot be read is skipped; the scan goes on with the others.
         if (m_fileSystem.listFolder(folder, entries)) {
-            const QString itemPath = QFile::decodeName(folder);
+            const QString itemPath = ByteName::decode(folder);
             m_store.beginBatch();
             for (const FolderEntry& entry : entries) {
                 if (entry.name.startsWith('.'))
@@ -188,7 +192,7 @@ bool FileLoader::scanTree(QByteArray path)
 void FileLoader::addFile(const QByteArray& folder, const QByteArray& name)
 {
     if (!m_store.isFull())
-        appendFile(folder, QFile::decodeName(folder), name);
+        appendFile(folder, ByteName::decode(folder), name);
 }
 
 void FileLoader::appendFile(const QByteArray& folder, const QString& itemPath,
@@ -198,7 +202,7 @@ void FileLoader::appendFile(const QByteArray& folder, const QString& itemPath,
     item.ItemPath = itemPath;
     item.diskFolder = folder;
     item.diskName = name;
-    NameSplit::fill(item, QFile::decodeName(name));
+    NameSplit::fill(item, ByteName::decode(name));
     m_store.append(std::move(item));
 }
 

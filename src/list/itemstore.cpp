@@ -3,7 +3,13 @@
 #include <algorithm>
 #include <utility>
 
-ItemStore::ItemStore(QObject* parent) : QAbstractListModel(parent) {}
+ItemStore::ItemStore(QObject* parent) : QAbstractListModel(parent)
+{
+    // Address space only: pages are touched as items arrive. Growing by doubling would
+    // touch about twice the final size in fresh pages, and a page fault is the dearest
+    // part of a first large load.
+    m_items.reserve(MaxItems);
+}
 
 Item& ItemStore::editItem(int i)
 {

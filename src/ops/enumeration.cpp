@@ -1,6 +1,7 @@
 #include "ops/enumeration.h"
 
 #include "ops/findreplace.h"
+#include "text/bytename.h"
 #include "text/numberparse.h"
 
 #include <QHash>
@@ -79,7 +80,7 @@ struct FolderTable {
 
 QString Enumeration::folderKey(const QString& itemPath)
 {
-    return itemPath.mid(itemPath.lastIndexOf(QLatin1Char('/')) + 1).toLower();
+    return ByteName::toLower(itemPath.mid(itemPath.lastIndexOf(QLatin1Char('/')) + 1));
 }
 
 QString Enumeration::numberText(qint64 number, int minWidth, bool fixedWidth, qint64 reference)

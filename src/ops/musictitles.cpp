@@ -1,5 +1,6 @@
 #include "ops/musictitles.h"
 
+#include "text/bytename.h"
 #include "text/spacetrim.h"
 
 namespace {
@@ -84,7 +85,7 @@ QString MusicTitles::sentenceCapitals(const QString& text)
     // The first character may be a surrogate pair; it is cased as one character.
     const qsizetype firstLength =
         text.size() > 1 && text.at(0).isHighSurrogate() && text.at(1).isLowSurrogate() ? 2 : 1;
-    return text.left(firstLength).toUpper() + text.mid(firstLength).toLower();
+    return ByteName::toUpper(text.left(firstLength)) + ByteName::toLower(text.mid(firstLength));
 }
 
 QString MusicTitles::wordCapitals(const QString& text)

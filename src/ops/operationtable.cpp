@@ -6,6 +6,7 @@
 #include "ops/numberoperations.h"
 #include "ops/smartcase.h"
 #include "ops/textoperations.h"
+#include "text/bytename.h"
 
 #include <algorithm>
 
@@ -33,12 +34,12 @@ const OperationPrompt cropExpression{
 
 QString upper(const QString& s)
 {
-    return s.toUpper();
+    return ByteName::toUpper(s);
 }
 
 QString lower(const QString& s)
 {
-    return s.toLower();
+    return ByteName::toLower(s);
 }
 
 QString smartCaseBoth(const QString& s)
@@ -175,13 +176,13 @@ const std::vector<OperationRule>& rules()
          P::None,
          {},
          [](const OperationParameter&, ItemStore& store, int i, QString&) {
-             setExtension(store, i, store.item(i).NewExt.toUpper());
+             setExtension(store, i, ByteName::toUpper(store.item(i).NewExt));
          }},
         {OpCode::ExtensionLowercase,
          P::None,
          {},
          [](const OperationParameter&, ItemStore& store, int i, QString&) {
-             setExtension(store, i, store.item(i).NewExt.toLower());
+             setExtension(store, i, ByteName::toLower(store.item(i).NewExt));
          }},
         {OpCode::ChangeExtension,
          P::Extension,

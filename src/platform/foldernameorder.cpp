@@ -1,6 +1,6 @@
 #include "platform/foldernameorder.h"
 
-#include <QFile>
+#include "text/bytename.h"
 
 #include <algorithm>
 #include <string_view>
@@ -21,7 +21,7 @@ QString keyOfBytes(const QByteArray& name)
     const qsizetype size = name.size();
     for (qsizetype i = 0; i < size; ++i) {
         if (static_cast<unsigned char>(bytes[i]) >= 0x80)
-            return foldernameorder::key(QFile::decodeName(name));
+            return foldernameorder::key(ByteName::decode(name));
     }
     QString out(size, Qt::Uninitialized);
     char16_t* const unit = reinterpret_cast<char16_t*>(out.data());

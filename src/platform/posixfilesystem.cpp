@@ -8,22 +8,42 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 std::optional<PathKind> PosixFileSystem::pathKind(const QByteArray& path)
 {
     struct stat st;
-    if (::lstat(path.constData(), &st) != 0)
-        return std::nullopt;
+    if (::lstat(path.constData(), &st) != 0) {
+        if (errno != ENAMETOOLONG)
+            return std::nullopt;
+        // Deeper than one call reaches: ask the folder that holds it.
+        const qsizetype slash = path.lastIndexOf('/');
+        if (slash < 0)
+            return std::nullopt;
+        const int dir = saferename::openFolder(path.left(slash));
+        if (dir < 0)
+            return std::nullopt;
+        const bool found =
+            ::fstatat(dir, path.mid(slash + 1).constData(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+        ::close(dir);
+        if (!found)
+            return std::nullopt;
+    }
     return S_ISDIR(st.st_mode) ? PathKind::Folder : PathKind::File;
 }
 
 bool PosixFileSystem::listFolder(const QByteArray& folder, std::vector<FolderEntry>& entries)
 {
     const size_t first = entries.size();
-    const QByteArray path = folder.isEmpty() ? QByteArray("/") : folder;
-    DIR* dir = ::opendir(path.constData());
-    if (!dir)
+    // Through a descriptor, so that folders deeper than PATH_MAX are read too.
+    const int fd = saferename::openFolder(folder);
+    if (fd < 0)
         return false;
+    DIR* dir = ::fdopendir(fd);
+    if (!dir) {
+        ::close(fd);
+        return false;
+    }
     while (const dirent* entry = ::readdir(dir)) {
         const char* name = entry->d_name;
         if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
@@ -34,8 +54,12 @@ bool PosixFileSystem::listFolder(const QByteArray& folder, std::vector<FolderEnt
         case DT_DIR:
             out.kind = PathKind::Folder;
             break;
-        case DT_UNKNOWN:
+        case DT_UNKNOWN: {
+            struct stat st;
+            if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) == 0)
+                out.kind = S_ISDIR(st.st_mode) ? PathKind::Folder : PathKind::File;
             break;
+        }
         default:
             out.kind = PathKind::File;
             break;

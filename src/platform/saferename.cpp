@@ -1,6 +1,7 @@
 #include "platform/saferename.h"
 
-#include <QFile>
+#include "text/bytename.h"
+
 #include <QHash>
 
 #include <atomic>
@@ -20,11 +21,6 @@
 namespace saferename {
 
 namespace {
-
-QByteArray fullPath(const QByteArray& folder, const QByteArray& name)
-{
-    return folder + '/' + name;
-}
 
 // The longest name in bytes the folder's file system takes.
 long nameLimit(const QByteArray& folder)
@@ -48,8 +44,10 @@ long nameLimit(const QByteArray& folder)
     const auto found = cache.limits.constFind(folder);
     if (found != cache.limits.constEnd())
         return found.value();
-    const QByteArray path = folder.isEmpty() ? QByteArray("/") : folder;
-    long limit = ::pathconf(path.constData(), _PC_NAME_MAX);
+    const int fd = openFolder(folder);
+    long limit = fd < 0 ? -1 : ::fpathconf(fd, _PC_NAME_MAX);
+    if (fd >= 0)
+        ::close(fd);
     if (limit <= 0)
         limit = NAME_MAX;
     cache.limits.insert(folder, limit);
@@ -58,6 +56,25 @@ long nameLimit(const QByteArray& folder)
 }
 
 #ifndef _WIN32
+
+// Closes a descriptor when it goes out of scope.
+class FdGuard {
+public:
+    explicit FdGuard(int fd) : m_fd(fd) {}
+    ~FdGuard() { close(); }
+    FdGuard(const FdGuard&) = delete;
+    FdGuard& operator=(const FdGuard&) = delete;
+    int get() const { return m_fd; }
+    void close()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = -1;
+    }
+
+private:
+    int m_fd;
+};
 
 void runHook(const Faults& faults, const QByteArray& folder, const QByteArray& newName)
 {
@@ -76,38 +93,95 @@ bool linkUnsupported(int error)
            error == EMLINK;
 }
 
-bool sameInode(const QByteArray& a, const QByteArray& b)
+bool statAt(int dirFd, const QByteArray& name, struct stat& st)
+{
+    return ::fstatat(dirFd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+}
+
+bool sameInode(int dirFd, const QByteArray& a, const QByteArray& b)
 {
     struct stat sa, sb;
-    return ::lstat(a.constData(), &sa) == 0 && ::lstat(b.constData(), &sb) == 0 &&
-           sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    return statAt(dirFd, a, sa) && statAt(dirFd, b, sb) && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
 }
 
 // Link the new name, then drop the old one. When the old name cannot be dropped the new
 // link is taken back, so the file keeps exactly one of the two names.
-int moveByLink(const QByteArray& from, const QByteArray& to)
+int moveByLink(int dirFd, const QByteArray& from, const QByteArray& to)
 {
-    if (::linkat(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), 0) != 0)
+    if (::linkat(dirFd, from.constData(), dirFd, to.constData(), 0) != 0)
         return errno;
-    if (::unlink(from.constData()) == 0)
+    if (::unlinkat(dirFd, from.constData(), 0) == 0)
         return 0;
     const int error = errno;
-    if (sameInode(from, to))
-        ::unlink(to.constData());
+    if (sameInode(dirFd, from, to))
+        ::unlinkat(dirFd, to.constData(), 0);
+    return error;
+}
+
+// Whether the entry found at the reserved name is still the empty file this run created
+// there: the same inode, untouched since. A writer that opened the reservation without
+// O_EXCL and wrote into it, or that replaced it, makes it someone else's file.
+bool isReservation(const struct stat& reserved, const struct stat& found)
+{
+    return S_ISREG(found.st_mode) && found.st_dev == reserved.st_dev &&
+           found.st_ino == reserved.st_ino && found.st_size == 0 &&
+           found.st_mtim.tv_sec == reserved.st_mtim.tv_sec &&
+           found.st_mtim.tv_nsec == reserved.st_mtim.tv_nsec;
+}
+
+void dropReservation(int dirFd, const QByteArray& name, const struct stat& reserved)
+{
+    struct stat found;
+    if (statAt(dirFd, name, found) && isReservation(reserved, found))
+        ::unlinkat(dirFd, name.constData(), 0);
+}
+
+// The last resort where neither no-replace renames nor hard links exist (FAT under FUSE,
+// where a plain rename replaces its target). The target name is first taken with an
+// exclusive create, which fails when anything at all is there, a dangling link included;
+// the file then moves onto that empty reservation, and only when the name still holds
+// the very reservation right before the move.
+//
+// What remains: a process that replaces or writes into the reservation after the last
+// check and before the rename completes loses that file or those writes, since the plain
+// rename replaces whatever the name holds by then. Well-behaved writers create with
+// O_EXCL and are refused while the reservation exists, so only a writer that deletes or
+// truncates a file it did not create can fall into that window.
+int moveOntoReservation(int dirFd, const QByteArray& folder, const QByteArray& from,
+                        const QByteArray& to, const Faults& faults)
+{
+    FdGuard reservation(::openat(dirFd, to.constData(),
+                                 O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (reservation.get() < 0)
+        return errno;
+    struct stat reserved;
+    if (::fstat(reservation.get(), &reserved) != 0) {
+        const int error = errno;
+        ::unlinkat(dirFd, to.constData(), 0); // just created, nothing can be in it yet
+        return error;
+    }
+    runHook(faults, folder, to);
+    struct stat found;
+    if (!statAt(dirFd, to, found) || !isReservation(reserved, found))
+        return EEXIST; // not ours any more: leave it alone
+    // Closed first: FUSE keeps a replaced file that is still open under a hidden name.
+    reservation.close();
+    if (::renameat(dirFd, from.constData(), dirFd, to.constData()) == 0)
+        return 0;
+    const int error = errno;
+    dropReservation(dirFd, to, reserved);
     return error;
 }
 
 // One move within the folder that never replaces an entry; 0 or an errno.
-int moveNoReplace(const QByteArray& folder, const QByteArray& oldName, const QByteArray& newName,
-                  const Faults& faults)
+int moveNoReplace(int dirFd, const QByteArray& folder, const QByteArray& oldName,
+                  const QByteArray& newName, const Faults& faults)
 {
-    const QByteArray from = fullPath(folder, oldName);
-    const QByteArray to = fullPath(folder, newName);
-
     int error = faults.noReplaceError;
     if (error == 0) {
         runHook(faults, folder, newName);
-        if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) ==
+        if (::renameat2(dirFd, oldName.constData(), dirFd, newName.constData(), RENAME_NOREPLACE) ==
             0)
             return 0;
         error = errno;
@@ -118,21 +192,18 @@ int moveNoReplace(const QByteArray& folder, const QByteArray& oldName, const QBy
     error = faults.linkError;
     if (error == 0) {
         runHook(faults, folder, newName);
-        error = moveByLink(from, to);
+        error = moveByLink(dirFd, oldName, newName);
         if (error == 0)
             return 0;
     }
     if (!linkUnsupported(error))
         return error;
-
-    // Last resort: nothing at all may be at the target, a dangling link included.
-    struct stat st;
-    if (::lstat(to.constData(), &st) == 0)
-        return EEXIST;
-    if (errno != ENOENT)
+    // A reservation needs the source to exist; without this the exclusive create would
+    // leave an empty file behind for a source that is gone.
+    struct stat source;
+    if (!statAt(dirFd, oldName, source))
         return errno;
-    runHook(faults, folder, newName);
-    return ::rename(from.constData(), to.constData()) == 0 ? 0 : errno;
+    return moveOntoReservation(dirFd, folder, oldName, newName, faults);
 }
 
 QByteArray temporaryName()
@@ -140,6 +211,23 @@ QByteArray temporaryName()
     static std::atomic<unsigned> counter{0};
     return ".filevane-" + QByteArray::number(qint64(::getpid()), 16) + '-' +
            QByteArray::number(counter.fetch_add(1), 16) + ".tmp";
+}
+
+RenameResult throughTemporaryAt(int dirFd, const QByteArray& folder, const QByteArray& oldName,
+                                const QByteArray& newName, const Faults& faults)
+{
+    QByteArray parked;
+    int error = EEXIST;
+    for (int attempt = 0; attempt < 16 && error == EEXIST; ++attempt) {
+        parked = temporaryName();
+        error = moveNoReplace(dirFd, folder, oldName, parked, faults);
+    }
+    if (error != 0)
+        return {error};
+    error = moveNoReplace(dirFd, folder, parked, newName, faults);
+    if (error != 0)
+        moveNoReplace(dirFd, folder, parked, oldName, faults);
+    return {error};
 }
 
 #endif
@@ -168,7 +256,7 @@ bool isSameEntry(const struct stat& source, const struct stat& target, const QBy
         return false;
     if (source.st_nlink <= 1)
         return true;
-    return QString::compare(QFile::decodeName(oldName), QFile::decodeName(newName),
+    return QString::compare(ByteName::decode(oldName), ByteName::decode(newName),
                             Qt::CaseInsensitive) == 0;
 }
 
@@ -186,8 +274,8 @@ RenameResult renameInFolder(const QByteArray& folder, const QByteArray& oldName,
     // Without MOVEFILE_REPLACE_EXISTING the call fails when the target exists, and
     // without MOVEFILE_COPY_ALLOWED it never copies. A change of letter case alone is a
     // rename of the one entry there.
-    const std::wstring from = QString::fromUtf8(fullPath(folder, oldName)).toStdWString();
-    const std::wstring to = QString::fromUtf8(fullPath(folder, newName)).toStdWString();
+    const std::wstring from = QString::fromUtf8(folder + '/' + oldName).toStdWString();
+    const std::wstring to = QString::fromUtf8(folder + '/' + newName).toStdWString();
     if (::MoveFileExW(from.c_str(), to.c_str(), 0))
         return {};
     switch (::GetLastError()) {
@@ -212,25 +300,62 @@ RenameResult renameThroughTemporary(const QByteArray& folder, const QByteArray& 
 
 #else
 
+int openFolder(const QByteArray& folder)
+{
+    const QByteArray path = folder.isEmpty() ? QByteArray("/") : folder;
+    const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+    const int fd = ::open(path.constData(), flags);
+    if (fd >= 0 || errno != ENAMETOOLONG)
+        return fd;
+    // Too long for one call: open it piece by piece, each piece a whole number of path
+    // components shorter than PATH_MAX.
+    int at = path.startsWith('/') ? ::open("/", flags) : ::open(".", flags);
+    qsizetype start = 0;
+    while (at >= 0) {
+        while (start < path.size() && path[start] == '/')
+            ++start;
+        if (start >= path.size())
+            return at;
+        qsizetype end = path.size();
+        if (end - start >= PATH_MAX) {
+            end = path.lastIndexOf('/', start + PATH_MAX - 1);
+            if (end <= start) {
+                ::close(at);
+                errno = ENAMETOOLONG;
+                return -1;
+            }
+        }
+        const int next = ::openat(at, path.mid(start, end - start).constData(), flags);
+        const int error = errno;
+        ::close(at);
+        errno = error;
+        at = next;
+        start = end;
+    }
+    return -1;
+}
+
 RenameResult renameInFolder(const QByteArray& folder, const QByteArray& oldName,
                             const QByteArray& newName, const Faults& faults)
 {
     if (const int refused = checkNewName(folder, newName))
         return {refused};
+    const FdGuard dir(openFolder(folder));
+    if (dir.get() < 0)
+        return {errno};
     if (oldName == newName) {
         struct stat st;
-        return {::lstat(fullPath(folder, oldName).constData(), &st) == 0 ? 0 : errno};
+        return {statAt(dir.get(), oldName, st) ? 0 : errno};
     }
-    const int error = moveNoReplace(folder, oldName, newName, faults);
+    const int error = moveNoReplace(dir.get(), folder, oldName, newName, faults);
     if (error != EEXIST)
         return {error};
 
     struct stat source, target;
-    if (::lstat(fullPath(folder, oldName).constData(), &source) != 0 ||
-        ::lstat(fullPath(folder, newName).constData(), &target) != 0 ||
+    if (!statAt(dir.get(), oldName, source) || !statAt(dir.get(), newName, target) ||
         !isSameEntry(source, target, oldName, newName))
         return {EEXIST};
-    return renameThroughTemporary(folder, oldName, newName, faults);
+    return throughTemporaryAt(dir.get(), folder, oldName, newName, faults);
 }
 
 RenameResult renameThroughTemporary(const QByteArray& folder, const QByteArray& oldName,
@@ -238,18 +363,10 @@ RenameResult renameThroughTemporary(const QByteArray& folder, const QByteArray& 
 {
     if (const int refused = checkNewName(folder, newName))
         return {refused};
-    QByteArray parked;
-    int error = EEXIST;
-    for (int attempt = 0; attempt < 16 && error == EEXIST; ++attempt) {
-        parked = temporaryName();
-        error = moveNoReplace(folder, oldName, parked, faults);
-    }
-    if (error != 0)
-        return {error};
-    error = moveNoReplace(folder, parked, newName, faults);
-    if (error != 0)
-        moveNoReplace(folder, parked, oldName, faults);
-    return {error};
+    const FdGuard dir(openFolder(folder));
+    if (dir.get() < 0)
+        return {errno};
+    return throughTemporaryAt(dir.get(), folder, oldName, newName, faults);
 }
 
 #endif

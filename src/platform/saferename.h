@@ -13,9 +13,12 @@ struct stat;
 //   1. renameat2 with RENAME_NOREPLACE (atomic, the normal case);
 //   2. where the file system refuses that flag (EINVAL, ENOSYS, ENOTSUP: NFS, many FUSE
 //      file systems): link the new name, then unlink the old one (link never replaces);
-//   3. where links are refused too (FAT and the like): lstat the target right before a
-//      plain rename and go ahead only when nothing at all is there. A target that
-//      appears between the lstat and the rename cannot be caught on such a file system.
+//   3. where links are refused too (FAT under FUSE, where a plain rename replaces its
+//      target): reserve the target name with an exclusive create and move the file onto
+//      that reservation, only while the name still holds the untouched reservation.
+//      The window that remains is described at moveOntoReservation.
+// Every call works relative to a descriptor of the folder, so a folder whose path is
+// longer than PATH_MAX is renamed in as well as any other.
 // A rename whose target is the source itself under another spelling (letter case on a
 // case-insensitive file system) moves through a temporary name in the same folder, each
 // step no-replace, and is moved back when the second step fails.
@@ -29,6 +32,11 @@ struct Faults {
     // Runs right before each call that moves or links the file, after every check.
     std::function<void(const QByteArray& folder, const QByteArray& newName)> beforeMove;
 };
+
+// Opens a folder for reading however long its path is ("" is the root folder); a
+// descriptor the caller closes, or -1 with errno set. Symbolic links on the way are
+// followed, as in any path.
+int openFolder(const QByteArray& folder);
 
 // Refuses, before any call on disk, a name that could not name an entry of the folder:
 // empty, ".", "..", one holding '/' or NUL, or one longer than the file system's limit

@@ -1,15 +1,19 @@
 #include "rename/duplicatecheck.h"
 
+#include "text/bytename.h"
+
 #include <QHash>
+
+#include <optional>
 
 QString DuplicateCheck::targetKey(const Item& item)
 {
-    return (item.ItemPath + QLatin1Char('/') + item.NewName + item.NewExt).toUpper();
+    return ByteName::toUpper(item.ItemPath + QLatin1Char('/') + item.NewName + item.NewExt);
 }
 
 namespace {
 
-// Upper case as QString::toUpper gives it, with a quick path for plain ASCII text.
+// Upper case as ByteName::toUpper gives it, with a quick path for plain ASCII text.
 QString upper(const QString& text)
 {
     const QChar* data = text.constData();
@@ -18,7 +22,7 @@ QString upper(const QString& text)
     for (qsizetype i = 0; i < size; ++i) {
         const char16_t c = data[i].unicode();
         if (c >= 0x80)
-            return text.toUpper();
+            return ByteName::toUpper(text);
         lower = lower || (c >= 'a' && c <= 'z');
     }
     if (!lower)
@@ -32,7 +36,8 @@ QString upper(const QString& text)
     return out;
 }
 
-// targetKey for consecutive items, upper-casing each run of one folder once.
+// targetKey for consecutive items, upper-casing each run of one folder once, and the
+// key as one number.
 class KeyMaker {
 public:
     QString key(const Item& item)
@@ -45,11 +50,76 @@ public:
         return m_upperFolder + upper(item.NewName + item.NewExt);
     }
 
+    // Equal keys give equal numbers. The folder part of a key ends at its last '/' (a
+    // name holds none), so folder and name can be hashed apart.
+    quint64 hashedKey(const Item& item)
+    {
+        const quint64 folder = quint64(folderId(item)) * 0x9e3779b97f4a7c15ULL;
+        return folder ^ ByteName::upperHash(item.NewName, item.NewExt);
+    }
+
 private:
+    // Items of one folder usually share one folder text (the loader makes it once per
+    // folder), so the text's data pointer finds the folder without reading the text.
+    // Every item is alive while the maker is used, so a data pointer keeps its text.
+    int folderId(const Item& item)
+    {
+        const void* data = item.ItemPath.constData();
+        if (data == m_lastData)
+            return m_lastId;
+        auto known = m_byData.constFind(data);
+        if (known == m_byData.constEnd()) {
+            auto byText = m_byText.constFind(item.ItemPath);
+            if (byText == m_byText.constEnd()) {
+                const QString upperFolder = upper(item.ItemPath);
+                auto byUpper = m_byUpper.constFind(upperFolder);
+                if (byUpper == m_byUpper.constEnd())
+                    byUpper = m_byUpper.insert(upperFolder, int(m_byUpper.size()));
+                byText = m_byText.insert(item.ItemPath, byUpper.value());
+            }
+            known = m_byData.insert(data, byText.value());
+        }
+        m_lastData = data;
+        m_lastId = known.value();
+        return m_lastId;
+    }
+
     bool m_started = false;
     QString m_folder;
     QString m_upperFolder;
+    const void* m_lastData = nullptr;
+    int m_lastId = 0;
+    QHash<const void*, int> m_byData;
+    QHash<QString, int> m_byText;
+    QHash<QString, int> m_byUpper;
 };
+
+// firstLaterEqual over the items from first on, through the hashed keys, each equal pair
+// confirmed with the keys themselves; empty when two different keys share a hash.
+std::optional<std::vector<int>> firstLaterEqualByHash(const ItemStore& store, int first)
+{
+    const int count = store.ItemCount() - first;
+    std::vector<quint64> hashes(static_cast<size_t>(count));
+    KeyMaker maker;
+    for (int i = 0; i < count; ++i)
+        hashes[size_t(i)] = maker.hashedKey(store.item(first + i));
+    std::vector<int> partner(static_cast<size_t>(count), -1);
+    QHash<quint64, int> nearest;
+    nearest.reserve(count);
+    for (int i = count - 1; i >= 0; --i) {
+        auto found = nearest.find(hashes[size_t(i)]);
+        if (found == nearest.end()) {
+            nearest.insert(hashes[size_t(i)], i);
+            continue;
+        }
+        if (DuplicateCheck::targetKey(store.item(first + i)) !=
+            DuplicateCheck::targetKey(store.item(first + found.value())))
+            return std::nullopt;
+        partner[size_t(i)] = found.value();
+        found.value() = i;
+    }
+    return partner;
+}
 
 } // namespace
 
@@ -82,22 +152,28 @@ std::vector<int> DuplicateCheck::findDuplicates(const ItemStore& store,
     if (firstExamined >= count - 1)
         return {};
 
-    // Items above the first examined one never meet a comparison.
-    std::vector<QString> keys;
-    keys.reserve(size_t(count - firstExamined));
-    KeyMaker maker;
-    for (int i = firstExamined; i < count; ++i)
-        keys.push_back(maker.key(store.item(i)));
-    const std::vector<int> partner = firstLaterEqual(keys);
+    // Items above the first examined one never meet a comparison. Numbers stand in for
+    // the keys; only when two different keys share one do the keys themselves decide.
+    std::optional<std::vector<int>> byHash = firstLaterEqualByHash(store, firstExamined);
+    if (!byHash) {
+        std::vector<QString> keys;
+        keys.reserve(size_t(count - firstExamined));
+        KeyMaker maker;
+        for (int i = firstExamined; i < count; ++i)
+            keys.push_back(maker.key(store.item(i)));
+        byHash = firstLaterEqual(keys);
+    }
+    const std::vector<int>& partner = *byHash;
 
     // Positions relative to firstExamined from here on.
-    std::vector<char> inPair(keys.size(), 0);
-    for (size_t k = 0; k + 1 < keys.size(); ++k) {
+    const size_t examined = partner.size();
+    std::vector<char> inPair(examined, 0);
+    for (size_t k = 0; k + 1 < examined; ++k) {
         if (takesPart[k + size_t(firstExamined)] && partner[k] >= 0)
             inPair[k] = inPair[size_t(partner[k])] = 1;
     }
     std::vector<int> clashing;
-    for (size_t k = 0; k < keys.size(); ++k) {
+    for (size_t k = 0; k < examined; ++k) {
         if (inPair[k])
             clashing.push_back(int(k) + firstExamined);
     }

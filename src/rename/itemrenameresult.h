@@ -5,11 +5,12 @@
 // Why an item of a rename run was or was not renamed.
 enum class RenameOutcome {
     Renamed,
-    Failed,      // the file system refused or failed; the error holds its errno
-    EmptyName,   // the proposed name is empty
-    InvalidName, // ".", "..", or a name holding '/' or NUL
-    TooLong,     // longer than the folder's file system takes
-    Duplicate,   // another item has the same target, so the run renamed nothing
+    Failed,          // the file system refused or failed; the error holds its errno
+    EmptyName,       // the proposed name is empty
+    InvalidName,     // ".", "..", or a name holding '/' or NUL
+    TooLong,         // longer than the folder's file system takes
+    Duplicate,       // another item has the same target, so the run renamed nothing
+    UnencodableName, // holds a lone surrogate that stands for no byte; never tried
 };
 
 // What one rename run did with one item. Names are on-disk bytes, complete enough to

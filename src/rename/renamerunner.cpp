@@ -2,9 +2,8 @@
 
 #include "rename/duplicatecheck.h"
 #include "resources/stringtable.h"
+#include "text/bytename.h"
 #include "text/spacetrim.h"
-
-#include <QFile>
 
 #include <algorithm>
 #include <cerrno>
@@ -15,12 +14,9 @@ RenameRunner::RenameRunner(ItemStore& store, FileSystem& fileSystem, UserInterac
 {
 }
 
-QByteArray RenameRunner::targetBytes(const Item& item)
+std::optional<QByteArray> RenameRunner::targetBytes(const Item& item)
 {
-    const QString target = item.NewName + item.NewExt;
-    if (target == item.OrigName + item.OrigExt)
-        return item.diskName;
-    return QFile::encodeName(target);
+    return ByteName::encode(item.NewName + item.NewExt);
 }
 
 RenameOutcome RenameRunner::outcomeOf(const QByteArray& newName, int error)
@@ -53,8 +49,9 @@ std::vector<ItemRenameResult> RenameRunner::RenameFiles(bool applyAll)
     if (!clashing.empty()) {
         for (int i : clashing) {
             const Item& item = m_store.item(i);
-            results.push_back({i, item.diskFolder, item.diskName, targetBytes(item),
-                               RenameOutcome::Duplicate, 0});
+            results.push_back({i, item.diskFolder, item.diskName,
+                               targetBytes(item).value_or(QByteArray()), RenameOutcome::Duplicate,
+                               0});
         }
         DuplicateCheck::selectClashes(m_store, takesPart, clashing);
         m_interaction.messageBox(LoadResString(TextId::DuplicatesFound),
@@ -71,7 +68,16 @@ std::vector<ItemRenameResult> RenameRunner::RenameFiles(bool applyAll)
             if (!takesPart[size_t(i)])
                 continue;
             const Item& item = m_store.item(i);
-            QByteArray target = targetBytes(item);
+            // A name holding a lone surrogate that is not an escaped byte has no bytes
+            // to become; it is refused without touching the disk.
+            const std::optional<QByteArray> encoded = targetBytes(item);
+            if (!encoded) {
+                results.push_back({i, item.diskFolder, item.diskName, QByteArray(),
+                                   RenameOutcome::UnencodableName, 0});
+                failed = true;
+                continue;
+            }
+            QByteArray target = *encoded;
             const int error = m_fileSystem.renameFile(item.diskFolder, item.diskName, target).error;
             results.push_back(
                 {i, item.diskFolder, item.diskName, target, outcomeOf(target, error), error});

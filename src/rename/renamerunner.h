@@ -7,6 +7,8 @@
 
 #include <vector>
 
+#include <optional>
+
 // Carries the proposed names over to the disk (Apply, Apply all) and throws them away
 // (Restore all).
 class RenameRunner {
@@ -28,9 +30,10 @@ public:
 
     bool RemoveAfterRename = true;
 
-    // The on-disk bytes an item's proposed name stands for. An unchanged name keeps the
-    // exact on-disk bytes, so that a name which is not valid UTF-8 is not respelt.
-    static QByteArray targetBytes(const Item& item);
+    // The on-disk bytes an item's proposed name stands for (see ByteName): the bytes of
+    // an unchanged name, and every byte outside the edited part, are those on disk.
+    // Empty when the name holds a lone surrogate that no byte string can carry.
+    static std::optional<QByteArray> targetBytes(const Item& item);
     // Names the reason of a rename to newName that ended with errno error (0: success).
     static RenameOutcome outcomeOf(const QByteArray& newName, int error);
 

@@ -3,8 +3,7 @@
 #include "list/item.h"
 #include "platform/posixfilesystem.h"
 #include "temptree.h"
-
-#include <QFile>
+#include "text/bytename.h"
 
 #include <utility>
 #include <vector>
@@ -15,8 +14,8 @@ inline Item diskItem(const QByteArray& folder, const QByteArray& diskName)
     Item item;
     item.diskFolder = folder;
     item.diskName = diskName;
-    item.ItemPath = QFile::decodeName(folder);
-    const QString name = QFile::decodeName(diskName);
+    item.ItemPath = ByteName::decode(folder);
+    const QString name = ByteName::decode(diskName);
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     item.OrigName = item.NewName = dot < 0 ? name : name.left(dot);
     item.OrigExt = item.NewExt = dot < 0 ? QString() : name.mid(dot);

@@ -1,0 +1,42 @@
+#!/bin/bash
+# Start to shown window, as a whole process under Xvfb: the time from starting filevane
+# until its main window is mapped (polled with xwininfo, so a few ms coarse).
+# Usage: bench/startup.sh [build dir] (default: build). Needs xvfb and x11-utils.
+set -euo pipefail
+build=${1:-build}
+runs=${RUNS:-7}
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null' EXIT
+export DISPLAY=$display QT_QPA_PLATFORM=xcb
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+# True when a top-level window of class "$1" is mapped and viewable.
+viewable() {
+    local tree id
+    tree=$(xwininfo -root -tree 2>/dev/null) || return 1
+    for id in $(awk -v class="$1" 'index($0, class) {print $1}' <<<"$tree"); do
+        [[ $(xwininfo -id "$id" 2>/dev/null) == *IsViewable* ]] && return 0
+    done
+    return 1
+}
+
+# Milliseconds from starting the program until its window is viewable.
+shown_after() {
+    local class=$1; shift
+    local start end
+    start=$(date +%s%N)
+    "$@" >/dev/null 2>&1 &
+    local pid=$!
+    until viewable "$class"; do :; done
+    end=$(date +%s%N)
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null || true
+    echo $(((end - start) / 1000000))
+}
+
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+
+app=$(for _ in $(seq "$runs"); do shown_after '("filevane" "Filevane")' "$build/filevane"; done | median)
+echo "filevane start to shown window, median of $runs: $app ms"

@@ -1,0 +1,265 @@
+#include "text/bytename.h"
+
+#include <QVarLengthArray>
+
+#include <algorithm>
+#include <atomic>
+
+namespace {
+
+// Length of the valid UTF-8 sequence starting at data[i], or 0 when the byte there does
+// not start one (overlong forms, encoded surrogates and code points above U+10FFFF are
+// invalid).
+int validSequenceLength(const unsigned char* data, qsizetype i, qsizetype size)
+{
+    const unsigned char lead = data[i];
+    int length;
+    unsigned char low = 0x80, high = 0xBF; // bounds of the second byte
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0)
+            low = 0xA0; // overlong below U+0800
+        else if (lead == 0xED)
+            high = 0x9F; // U+D800..U+DFFF are not characters
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0)
+            low = 0x90; // overlong below U+10000
+        else if (lead == 0xF4)
+            high = 0x8F; // above U+10FFFF
+    } else {
+        return 0;
+    }
+    if (i + length > size)
+        return 0;
+    if (data[i + 1] < low || data[i + 1] > high)
+        return 0;
+    for (int k = 2; k < length; ++k) {
+        if ((data[i + k] & 0xC0) != 0x80)
+            return 0;
+    }
+    return length;
+}
+
+bool isHigh(char16_t c)
+{
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+
+bool isLow(char16_t c)
+{
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
+
+} // namespace
+
+QString ByteName::decode(const QByteArray& bytes)
+{
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype size = bytes.size();
+    QString out(size, Qt::Uninitialized); // never more units than bytes
+    QChar* target = out.data();
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < size;) {
+        const unsigned char lead = data[i];
+        if (lead < 0x80) {
+            target[n++] = QChar(char16_t(lead));
+            ++i;
+            continue;
+        }
+        const int length = validSequenceLength(data, i, size);
+        if (length == 0) {
+            target[n++] = QChar(char16_t(0xDC00 + lead));
+            ++i;
+            continue;
+        }
+        char32_t code = lead & (0xFF >> (length + 1));
+        for (int k = 1; k < length; ++k)
+            code = (code << 6) | (data[i + k] & 0x3F);
+        if (code >= 0x10000) {
+            target[n++] = QChar(char16_t(0xD800 + ((code - 0x10000) >> 10)));
+            target[n++] = QChar(char16_t(0xDC00 + ((code - 0x10000) & 0x3FF)));
+        } else {
+            target[n++] = QChar(char16_t(code));
+        }
+        i += length;
+    }
+    out.truncate(n);
+    return out;
+}
+
+std::optional<QByteArray> ByteName::encode(const QString& text)
+{
+    const QChar* data = text.constData();
+    const qsizetype size = text.size();
+    QByteArray out;
+    out.reserve(size * 3);
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = data[i].unicode();
+        if (c < 0x80) {
+            out.append(char(c));
+        } else if (c < 0x800) {
+            out.append(char(0xC0 | (c >> 6)));
+            out.append(char(0x80 | (c & 0x3F)));
+        } else if (isHigh(c) && i + 1 < size && isLow(data[i + 1].unicode())) {
+            const char32_t code =
+                0x10000 + ((char32_t(c) - 0xD800) << 10) + (data[i + 1].unicode() - 0xDC00);
+            out.append(char(0xF0 | (code >> 18)));
+            out.append(char(0x80 | ((code >> 12) & 0x3F)));
+            out.append(char(0x80 | ((code >> 6) & 0x3F)));
+            out.append(char(0x80 | (code & 0x3F)));
+            ++i;
+        } else if (c >= 0xDC80 && c <= 0xDCFF) {
+            out.append(char(escapedByte(data[i])));
+        } else if (isHigh(c) || isLow(c)) {
+            return std::nullopt;
+        } else {
+            out.append(char(0xE0 | (c >> 12)));
+            out.append(char(0x80 | ((c >> 6) & 0x3F)));
+            out.append(char(0x80 | (c & 0x3F)));
+        }
+    }
+    return out;
+}
+
+bool ByteName::hasForeignSurrogate(const QString& text)
+{
+    const QChar* data = text.constData();
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = data[i].unicode();
+        if (isHigh(c)) {
+            if (i + 1 < size && isLow(data[i + 1].unicode()))
+                ++i;
+            else
+                return true;
+        } else if (isLow(c) && !(c >= 0xDC80 && c <= 0xDCFF)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ByteName::isEscapeAt(const QString& text, qsizetype i)
+{
+    const char16_t c = text.at(i).unicode();
+    if (c < 0xDC80 || c > 0xDCFF)
+        return false;
+    // The second half of a pair is part of a character, not an escape. Text that
+    // decode() made never holds a lone high surrogate, so a low one after a high one
+    // always completes it.
+    return i == 0 || !isHigh(text.at(i - 1).unicode());
+}
+
+QString ByteName::shown(const QString& text)
+{
+    QString out = text;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (isEscapeAt(text, i))
+            out[i] = QChar::ReplacementCharacter;
+    }
+    return out;
+}
+
+namespace {
+
+// Applies convert to each run of the text between lone surrogates.
+QString convertBetweenLoneSurrogates(const QString& text, QString (QString::*convert)() const&)
+{
+    const QChar* data = text.constData();
+    const qsizetype size = text.size();
+    QString out;
+    qsizetype start = 0; // of the run not yet copied
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = data[i].unicode();
+        if (isHigh(c) && i + 1 < size && isLow(data[i + 1].unicode())) {
+            ++i;
+            continue;
+        }
+        if (!isHigh(c) && !isLow(c))
+            continue;
+        if (out.isNull())
+            out.reserve(size);
+        out += (QStringView(data + start, i - start).toString().*convert)();
+        out += data[i];
+        start = i + 1;
+    }
+    if (out.isNull())
+        return (text.*convert)();
+    out += (QStringView(data + start, size - start).toString().*convert)();
+    return out;
+}
+
+// The upper case of each character of the basic plane, found once: 0 not yet known,
+// else KnownBit | SpecialBit when the upper case is not one character (ß gives SS), else
+// KnownBit | the upper-case character.
+constexpr quint32 KnownBit = 0x10000, SpecialBit = 0x20000;
+std::atomic<quint32> upperOf[0x10000];
+
+quint32 upperEntry(char16_t c)
+{
+    quint32 entry = upperOf[c].load(std::memory_order_relaxed);
+    if (entry == 0) {
+        const QString full = QString(QChar(c)).toUpper();
+        entry = KnownBit | (full.size() == 1 ? full.at(0).unicode() : SpecialBit);
+        upperOf[c].store(entry, std::memory_order_relaxed);
+    }
+    return entry;
+}
+
+class UnitHash {
+public:
+    void add(char16_t unit) { m_hash = (m_hash ^ unit) * 0x100000001b3ULL; }
+    quint64 value() const { return m_hash ^ (m_hash >> 29); }
+
+private:
+    quint64 m_hash = 0xcbf29ce484222325ULL;
+};
+
+} // namespace
+
+quint64 ByteName::upperHash(QStringView first, QStringView second)
+{
+    QVarLengthArray<char16_t, 512> units(first.size() + second.size());
+    std::copy(first.utf16(), first.utf16() + first.size(), units.data());
+    std::copy(second.utf16(), second.utf16() + second.size(), units.data() + first.size());
+    const qsizetype size = units.size();
+    UnitHash hash;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = units[i];
+        if (c < 0x80) {
+            hash.add(c >= 'a' && c <= 'z' ? char16_t(c - 32) : c);
+        } else if (isHigh(c) && i + 1 < size && isLow(units[i + 1])) {
+            const char32_t upper = QChar::toUpper(QChar::surrogateToUcs4(c, units[i + 1]));
+            if (QChar::requiresSurrogates(upper)) {
+                hash.add(QChar::highSurrogate(upper));
+                hash.add(QChar::lowSurrogate(upper));
+            } else {
+                hash.add(char16_t(upper));
+            }
+            ++i;
+        } else if (isHigh(c) || isLow(c)) {
+            hash.add(c); // kept as it is, as toUpper does
+        } else if (const quint32 entry = upperEntry(c); entry & SpecialBit) {
+            for (QChar unit : QString(QChar(c)).toUpper())
+                hash.add(unit.unicode());
+        } else {
+            hash.add(char16_t(entry));
+        }
+    }
+    return hash.value();
+}
+
+QString ByteName::toUpper(const QString& text)
+{
+    return convertBetweenLoneSurrogates(text, &QString::toUpper);
+}
+
+QString ByteName::toLower(const QString& text)
+{
+    return convertBetweenLoneSurrogates(text, &QString::toLower);
+}

@@ -1,0 +1,154 @@
+#include "list/fileloader.h"
+#include "ops/opcode.h"
+#include "ops/operationengine.h"
+#include "rename/renamerunner.h"
+#include "resources/stringtable.h"
+#include "rowname.h"
+#include "scriptedplatform.h"
+#include "temptree.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <unistd.h>
+
+// Names whose bytes are not UTF-8, loaded from a real folder, edited by each operation
+// family and applied: every byte outside the edited part reaches the disk unchanged.
+
+namespace {
+
+// Every byte 0x80..0xFF, each between valid multi-byte characters.
+std::vector<QByteArray> everyHighByte()
+{
+    std::vector<QByteArray> out;
+    for (int b = 0x80; b <= 0xff; ++b)
+        out.push_back(QByteArray(1, char(b)));
+    return out;
+}
+
+QByteArray fill(QByteArray pattern, const QByteArray& byte)
+{
+    return pattern.replace('@', byte);
+}
+
+struct FamilyRow {
+    const char* name;
+    OpCode op;
+    QStringList answers;
+    const char* folder; // '@' stands for the byte under test
+    const char* before;
+    const char* after;
+};
+
+// clang-format off
+const FamilyRow familyRows[] = {
+    {"upper case keeps the bytes", OpCode::AllUppercase, {}, "f@", "\xd0\xb6@\xc3\xa9 song@.mp3", "\xd0\x96@\xc3\x89 SONG@.mp3"},
+    {"lower case keeps the bytes", OpCode::AllLowercase, {}, "f@", "\xd0\x96@\xc3\x89 Song@.mp3", "\xd0\xb6@\xc3\xa9 song@.mp3"},
+    {"smart case keeps the bytes", OpCode::MusicSmartCase, {}, "f@", "bad@ - one\xe2\x82\xac.mp3", "Bad@ - One\xe2\x82\xac.mp3"},
+    {"extension lower case keeps the bytes", OpCode::ExtensionLowercase, {}, "f@", "caf@ one.MP3", "caf@ one.mp3"},
+    {"insert at end keeps the bytes", OpCode::AddToEnd, {"\xc3\xbc"}, "f@", "@x\xf0\x9f\x8e\xb5.ogg", "@x\xf0\x9f\x8e\xb5\xc3\xbc.ogg"},
+    {"replace elsewhere keeps the bytes", OpCode::ReplaceWithFindValues, {}, "f@", "Song @\xce\xa9.flac", "Tune @\xce\xa9.flac"},
+    {"enumeration carries the folder's bytes", OpCode::EnumerateAsPath, {"$ %"}, "Alb@", "x@.jpg", "alb@ 1.jpg"},
+};
+// clang-format on
+
+class ByteNameFamilies : public testing::TestWithParam<FamilyRow> {};
+
+TEST_P(ByteNameFamilies, applyWritesTheOriginalBytesBack)
+{
+    const FamilyRow& row = GetParam();
+    TempTree tree;
+    std::vector<QByteArray> expected;
+    for (const QByteArray& byte : everyHighByte()) {
+        // One folder per byte, so that names may repeat.
+        const QByteArray folder = fill(row.folder, byte);
+        tree.addFile(folder + '/' + fill(row.before, byte), "content " + byte.toHex());
+        expected.push_back(folder + '/' + fill(row.after, byte));
+    }
+    ItemStore store;
+    ScriptedPlatform platform;
+    FileLoader(store, platform, platform).AddDirectory(tree.root());
+    ASSERT_EQ(store.ItemCount(), 128);
+    store.selectAll();
+    platform.inputAnswers.assign(row.answers.begin(), row.answers.end());
+    FindReplaceValues findValues;
+    findValues.FindText = QStringLiteral("Song");
+    findValues.ReplaceWith = QStringLiteral("Tune");
+    EnumSwitches switches;
+    switches.FixedWidthNumbers = false;
+    OperationEngine(store, platform, switches, findValues).ModifyItems(row.op);
+    RenameRunner(store, platform, platform).RenameFiles(true);
+
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(store.ItemCount(), 0);
+    for (const QByteArray& byte : everyHighByte()) {
+        const QByteArray folder = fill(row.folder, byte);
+        const QByteArray name = fill(row.after, byte);
+        EXPECT_EQ(tree.list(folder), std::vector<QByteArray>{name}) << byte.toHex().constData();
+        EXPECT_EQ(tree.content(folder + '/' + name), "content " + byte.toHex());
+        // The temporary folder's clean-up cannot reach names that are not UTF-8.
+        ::unlink(tree.path(folder + '/' + name).constData());
+        ::rmdir(tree.path(folder).constData());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, ByteNameFamilies, testing::ValuesIn(familyRows),
+                         rowName<FamilyRow>);
+
+struct RefusalRow {
+    const char* name;
+    QString newName;
+};
+
+TEST(ByteNameRename, loneSurrogateIsRefusedBeforeTheDisk)
+{
+    // clang-format off
+    const RefusalRow rows[] = {
+        {"half an emoji left by a cut", QStringLiteral("song ") + QChar(0xd83c)},
+        {"low half alone", QChar(0xdfb5) + QStringLiteral("song")},
+        {"low surrogate below the escapes", QStringLiteral("a") + QChar(0xdc41)},
+    };
+    // clang-format on
+    for (const RefusalRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        TempTree tree;
+        tree.addFile("a.mp3", "A");
+        ItemStore store;
+        ScriptedPlatform platform;
+        FileLoader(store, platform, platform).AddDirectory(tree.root());
+        store.setNewName(0, row.newName);
+        const std::vector<ItemRenameResult> results =
+            RenameRunner(store, platform, platform).RenameFiles(true);
+        EXPECT_EQ(platform.renameCalls, 0);
+        ASSERT_EQ(results.size(), 1u);
+        EXPECT_EQ(results[0].outcome, RenameOutcome::UnencodableName);
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_EQ(platform.messages[0].text, LoadResString(TextId::RenameFailed));
+        EXPECT_EQ(tree.list(), std::vector<QByteArray>{"a.mp3"});
+        EXPECT_EQ(store.item(0).NewName, row.newName);
+    }
+}
+
+TEST(ByteNameRename, untouchedNameBesideItsReplacementCharacterSpellingIsNoDuplicate)
+{
+    TempTree tree;
+    const QByteArray odd("caf\xe9.mp3"), decoy("caf\xef\xbf\xbd.mp3");
+    tree.addFile(odd, "odd");
+    tree.addFile(decoy, "decoy");
+    ItemStore store;
+    ScriptedPlatform platform;
+    FileLoader(store, platform, platform).AddDirectory(tree.root());
+    ASSERT_EQ(store.ItemCount(), 2);
+    RenameRunner runner(store, platform, platform);
+    runner.RemoveAfterRename = false;
+    runner.RenameFiles(true);
+    EXPECT_TRUE(platform.messages.empty());
+    std::vector<QByteArray> expected{odd, decoy};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(tree.list(), expected);
+    EXPECT_EQ(tree.content(odd), "odd");
+    EXPECT_EQ(tree.content(decoy), "decoy");
+    ::unlink(tree.path(odd).constData());
+}
+
+} // namespace
