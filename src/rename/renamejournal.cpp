@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
@@ -145,6 +146,7 @@ std::optional<RenameJournal::Content> RenameJournal::read(const QString& path)
         return std::nullopt;
 
     Content content;
+    size_t nextOutcome = 0; // outcomes belong to the T records in order
     qsizetype start = Header.size() + 1;
     while (start < all.size()) {
         const qsizetype end = all.indexOf('\n', start);
@@ -156,8 +158,11 @@ std::optional<RenameJournal::Content> RenameJournal::read(const QString& path)
         if (kind == "T" && fields.size() == 4) {
             content.entries.push_back(
                 {decode(fields[1]), decode(fields[2]), decode(fields[3]), State::Attempted});
-        } else if ((kind == "D" || kind == "F") && !content.entries.empty()) {
-            content.entries.back().state = kind == "D" ? State::Renamed : State::Failed;
+        } else if ((kind == "D" || kind == "F" || kind == "N") &&
+                   nextOutcome < content.entries.size()) {
+            content.entries[nextOutcome++].state = kind == "D"   ? State::Renamed
+                                                   : kind == "F" ? State::Failed
+                                                                 : State::NotTried;
         } else if (kind == "B" && fields.size() == 2) {
             bool number = false;
             const qsizetype index = fields[1].toLongLong(&number);
@@ -170,51 +175,81 @@ std::optional<RenameJournal::Content> RenameJournal::read(const QString& path)
     return content;
 }
 
-int RenameJournal::aboutToRename(const QByteArray& folder, const QByteArray& oldName,
-                                 const QByteArray& newName)
+void RenameJournal::setPlan(std::vector<Entry> plan)
 {
-    QByteArray record = std::move(m_pending);
+    m_plan = std::move(plan);
+    m_written = 0;
+    m_outcomes = 0;
+}
+
+int RenameJournal::aboutToRename(int i)
+{
+    if (i < m_written)
+        return 0;
+    QByteArray records = std::move(m_pending);
+    int count = m_pendingCount;
     m_pending.clear();
-    record += "T " + encode(folder) + ' ' + encode(oldName) + ' ' + encode(newName) + '\n';
-    return append(record);
+    m_pendingCount = 0;
+    const qsizetype end = std::min<qsizetype>(qsizetype(m_plan.size()), i + qsizetype(Chunk));
+    for (qsizetype k = m_written; k < end; ++k) {
+        const Entry& entry = m_plan[size_t(k)];
+        records += "T " + encode(entry.folder) + ' ' + encode(entry.oldName) + ' ' +
+                   encode(entry.newName) + '\n';
+    }
+    count += int(end - m_written);
+    m_written = end;
+    return append(records, count);
 }
 
 void RenameJournal::renamed(int error)
 {
+    ++m_outcomes;
+    ++m_pendingCount;
     if (error == 0) {
-        m_pending = QByteArrayLiteral("D\n");
+        m_pending += "D\n";
         ++m_renamed;
     } else {
-        m_pending = "F " + QByteArray::number(error) + '\n';
+        m_pending += "F " + QByteArray::number(error) + '\n';
     }
 }
 
 int RenameJournal::renamedBack(int index)
 {
-    return append("B " + QByteArray::number(index) + '\n');
+    m_pending += "B " + QByteArray::number(index) + '\n';
+    if (++m_pendingCount < Chunk)
+        return 0;
+    const QByteArray records = std::move(m_pending);
+    const int count = m_pendingCount;
+    m_pending.clear();
+    m_pendingCount = 0;
+    return append(records, count);
 }
 
 int RenameJournal::markUndone()
 {
-    return append(QByteArrayLiteral("UNDONE\n"));
+    m_pending += "UNDONE\n";
+    ++m_pendingCount;
+    return 0;
 }
 
 int RenameJournal::finish()
 {
-    if (!m_pending.isEmpty()) {
-        const QByteArray record = std::move(m_pending);
-        m_pending.clear();
-        if (const int error = writeAll(m_fd, record))
-            return error;
-    }
+    for (; m_outcomes < m_written; ++m_outcomes)
+        m_pending += "N\n";
+    const QByteArray records = std::move(m_pending);
+    m_pending.clear();
+    m_pendingCount = 0;
+    if (const int error = writeAll(m_fd, records))
+        return error;
     return sync();
 }
 
-int RenameJournal::append(const QByteArray& record)
+int RenameJournal::append(const QByteArray& records, int count)
 {
-    if (const int error = writeAll(m_fd, record))
+    if (const int error = writeAll(m_fd, records))
         return error;
-    if (++m_unsynced >= SyncEvery)
+    m_unsynced += count;
+    if (m_unsynced >= SyncEvery)
         return sync();
     return 0;
 }

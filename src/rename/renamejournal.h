@@ -11,21 +11,24 @@
 // run of the program. Append-only text, one record a line:
 //
 //   filevane rename journal 1      header
-//   T <folder> <old> <new>         about to rename folder/old to folder/new
-//   D                              the last T was renamed
-//   F <errno>                      the last T failed
+//   T <folder> <old> <new>         a rename to be tried: folder/old to folder/new
+//   D                              the oldest T without outcome was renamed
+//   F <errno>                      ... failed
+//   N                              ... was not tried (the run stopped)
 //   B <n>                          the n-th T (from 0) was renamed back by an undo
 //   UNDONE                         an undo went through the whole journal
 //
 // Names are the exact on-disk bytes, percent-encoded: printable ASCII other than space
-// and '%' stands for itself, every other byte is %XX. A T is written before its rename
-// and its outcome right after (with the next T, in one write), so a process killed at
-// any point leaves every finished rename on record; a T without outcome is settled
-// against the disk when undoing. Records reach the kernel one by one and the disk in
-// batches (fdatasync every SyncEvery records and at the end).
+// and '%' stands for itself, every other byte is %XX.
+//
+// T records are written ahead, Chunk at a time, before the first of them is tried, and
+// outcomes follow in the same writes; so a process killed at any point leaves every
+// rename it made on record, and at most the last Chunk outcomes unknown. An undo settles
+// a T without outcome against the disk. Records reach the disk (fdatasync) every
+// SyncEvery records and at the end.
 class RenameJournal {
 public:
-    enum class State { Attempted, Renamed, Failed, RenamedBack };
+    enum class State { Attempted, Renamed, Failed, NotTried, RenamedBack };
     struct Entry {
         QByteArray folder;
         QByteArray oldName;
@@ -37,7 +40,8 @@ public:
         bool undone = false;
     };
 
-    static constexpr int SyncEvery = 1024;
+    static constexpr int Chunk = 256;
+    static constexpr int SyncEvery = 8192;
 
     // Creates the journal file at path (which must not exist yet), writes the header and
     // syncs it. Null, with the errno in error, when that cannot be done.
@@ -52,15 +56,18 @@ public:
     RenameJournal(const RenameJournal&) = delete;
     RenameJournal& operator=(const RenameJournal&) = delete;
 
-    // Each returns 0 or the errno of a failed write; a caller that gets an error must not
-    // go on renaming, since the journal would no longer tell the truth.
-    int aboutToRename(const QByteArray& folder, const QByteArray& oldName,
-                      const QByteArray& newName);
-    // The outcome of the last aboutToRename; written with the next record or by finish.
+    // The renames to come, in the order they will be tried (nothing is written yet).
+    void setPlan(std::vector<Entry> plan);
+    // Before trying the i-th planned rename; renames are tried in plan order. Returns 0
+    // or the errno of a failed write: a caller that gets an error must not rename, since
+    // the journal would no longer tell the truth.
+    int aboutToRename(int i);
+    // The outcome of the rename last announced.
     void renamed(int error);
+    // After an undo renamed the n-th entry back.
     int renamedBack(int index);
     int markUndone();
-    // Writes what is pending and syncs the file to the disk.
+    // Writes what is pending (planned renames never tried become N) and syncs.
     int finish();
 
     QString path() const { return m_path; }
@@ -71,12 +78,16 @@ public:
 
 private:
     RenameJournal(int fd, QString path);
-    int append(const QByteArray& record);
+    int append(const QByteArray& records, int count);
     int sync();
 
     int m_fd = -1;
     QString m_path;
-    QByteArray m_pending; // an outcome not yet written
+    std::vector<Entry> m_plan;
+    qsizetype m_written = 0;  // planned entries whose T is written
+    qsizetype m_outcomes = 0; // planned entries with an outcome
+    QByteArray m_pending;     // records not yet written
+    int m_pendingCount = 0;
     int m_unsynced = 0;
     int m_renamed = 0;
 };

@@ -31,10 +31,14 @@ std::vector<RenameOutcome> applyWithJournal(const JournalFolder& journals, const
     EXPECT_TRUE(journal) << error;
     if (!journal)
         return {};
+    std::vector<RenameJournal::Entry> plan;
+    for (const Move& move : moves)
+        plan.push_back({tree.root(), move.from, move.to});
+    journal->setPlan(plan);
     PosixFileSystem fileSystem;
     std::vector<RenameOutcome> outcomes;
     for (size_t i = 0; i < moves.size(); ++i) {
-        EXPECT_EQ(journal->aboutToRename(tree.root(), moves[i].from, moves[i].to), 0);
+        EXPECT_EQ(journal->aboutToRename(int(i)), 0);
         if (at)
             at(int(i), Moment::BeforeRename);
         const int result = fileSystem.renameFile(tree.root(), moves[i].from, moves[i].to).error;
