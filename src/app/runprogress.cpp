@@ -1,13 +1,13 @@
 #include "app/runprogress.h"
 
 #include "app/statusline.h"
-#include "platform/platform.h"
+#include "platform/userinteraction.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 
-RunProgress::RunProgress(StatusLine& line, Platform& platform, Text text)
-    : m_line(line), m_platform(platform), m_text(std::move(text))
+RunProgress::RunProgress(StatusLine& line, UserInteraction& interaction, Text text)
+    : m_line(line), m_interaction(interaction), m_text(std::move(text))
 {
     m_clock.start();
 }
@@ -30,7 +30,7 @@ bool RunProgress::operator()(int done, int total)
     }
     m_shown = true;
     m_line.showProgress(m_text(done, total));
-    m_platform.processPendingEvents();
+    m_interaction.processPendingEvents();
     m_nextUpdate = m_clock.elapsed() + StepMs;
     return !m_stopped;
 }

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-class Platform;
+class UserInteraction;
 class StatusLine;
 
 // The keepGoing answer of a long rename run (Apply, Undo). Once the run has taken about
@@ -18,7 +18,7 @@ class RunProgress : public QObject {
 public:
     using Text = std::function<QString(int done, int total)>;
 
-    RunProgress(StatusLine& line, Platform& platform, Text text);
+    RunProgress(StatusLine& line, UserInteraction& interaction, Text text);
     ~RunProgress() override;
 
     // Asked before each file: false once Esc was pressed.
@@ -33,7 +33,7 @@ protected:
 
 private:
     StatusLine& m_line;
-    Platform& m_platform;
+    UserInteraction& m_interaction;
     Text m_text;
     QElapsedTimer m_clock;
     qint64 m_nextUpdate = QuietMs;

@@ -10,6 +10,7 @@ enum class RenameOutcome {
     InvalidName, // ".", "..", or a name holding '/' or NUL
     TooLong,     // longer than the folder's file system takes
     Duplicate,   // another item has the same target, so the run renamed nothing
+    NotTried,    // the run was stopped (or could not keep its journal) before this item
 };
 
 // What one rename run did with one item. Names are on-disk bytes, complete enough to

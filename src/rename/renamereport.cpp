@@ -6,62 +6,89 @@
 #include <cerrno>
 #include <cstring>
 
-RenameReport::RenameReport(std::vector<RenameOutcome> outcomes, int leftOver)
-    : m_outcomes(std::move(outcomes)), m_leftOver(leftOver)
-{
-}
+RenameReport::RenameReport(std::vector<ItemRenameResult> results) : m_results(std::move(results)) {}
 
 int RenameReport::renamed() const
 {
-    return int(std::count_if(m_outcomes.begin(), m_outcomes.end(),
-                             [](const RenameOutcome& outcome) { return outcome.ok(); }));
+    return int(std::count_if(m_results.begin(), m_results.end(),
+                             [](const ItemRenameResult& result) { return result.renamed(); }));
 }
 
 int RenameReport::failed() const
 {
-    return int(m_outcomes.size()) - renamed();
+    return total() - renamed() - leftOver();
+}
+
+int RenameReport::leftOver() const
+{
+    return int(
+        std::count_if(m_results.begin(), m_results.end(), [](const ItemRenameResult& result) {
+            return result.outcome == RenameOutcome::NotTried;
+        }));
 }
 
 QString RenameReport::countText() const
 {
     QStringList lines;
-    const int notRenamed = failed() + m_leftOver;
+    const int notRenamed = total() - renamed();
+    const int left = leftOver();
     if (notRenamed > 0) {
         lines << (notRenamed == 1 ? QStringLiteral("1 of %1 files was not renamed").arg(total())
                                   : QStringLiteral("%1 of %2 files were not renamed")
                                         .arg(notRenamed)
                                         .arg(total()));
     }
-    if (m_leftOver == 1)
+    if (left == 1)
         lines << QStringLiteral("1 file was left untouched because the run was stopped");
-    else if (m_leftOver > 1)
-        lines << QStringLiteral("%1 files were left untouched because the run was stopped")
-                     .arg(m_leftOver);
+    else if (left > 1)
+        lines
+            << QStringLiteral("%1 files were left untouched because the run was stopped").arg(left);
     return lines.join(QLatin1Char('\n'));
 }
 
 QStringList RenameReport::detailLines() const
 {
     QStringList lines;
-    for (const RenameOutcome& outcome : m_outcomes) {
-        if (!outcome.ok())
-            lines << detailLine(outcome);
+    for (const ItemRenameResult& result : m_results) {
+        if (!result.renamed() && result.outcome != RenameOutcome::NotTried)
+            lines << detailLine(result);
     }
     return lines;
 }
 
 QString RenameReport::summary() const
 {
-    return QStringLiteral("%1 renamed, %2 not renamed").arg(renamed()).arg(failed() + m_leftOver);
+    return QStringLiteral("%1 renamed, %2 not renamed").arg(renamed()).arg(total() - renamed());
 }
 
-QString RenameReport::detailLine(const RenameOutcome& outcome)
+QString RenameReport::detailLine(const ItemRenameResult& result)
 {
     const QString folder =
-        outcome.folder.isEmpty() ? QStringLiteral("/") : QFile::decodeName(outcome.folder);
+        result.folder.isEmpty() ? QStringLiteral("/") : QFile::decodeName(result.folder);
     return QStringLiteral("%1: %2 → %3: %4")
-        .arg(folder, QFile::decodeName(outcome.from), QFile::decodeName(outcome.to),
-             reason(outcome.error));
+        .arg(folder, QFile::decodeName(result.oldName), QFile::decodeName(result.newName),
+             reason(result));
+}
+
+QString RenameReport::reason(const ItemRenameResult& result)
+{
+    switch (result.outcome) {
+    case RenameOutcome::Renamed:
+        return QString();
+    case RenameOutcome::EmptyName:
+        return QStringLiteral("the name is empty");
+    case RenameOutcome::InvalidName:
+        return QStringLiteral("not a valid name");
+    case RenameOutcome::TooLong:
+        return QStringLiteral("the name is too long for this file system");
+    case RenameOutcome::Duplicate:
+        return QStringLiteral("another file would get the same name");
+    case RenameOutcome::NotTried:
+        return QStringLiteral("not tried: the run was stopped");
+    case RenameOutcome::Failed:
+        break;
+    }
+    return reason(result.error);
 }
 
 QString RenameReport::reason(int error)
@@ -103,9 +130,11 @@ QString RenameReport::reason(int error)
     }
 }
 
-QString RenameReport::journalFailure(const QString& path, int error)
+QString RenameReport::journalFailure(const QString& path, int error, bool midRun)
 {
-    return QStringLiteral("The rename journal could not be written, so nothing was renamed: "
-                          "%1 (%2)")
+    return (midRun ? QStringLiteral("The rename journal could not be written, so the run "
+                                    "stopped: %1 (%2)")
+                   : QStringLiteral("The rename journal could not be written, so nothing was "
+                                    "renamed: %1 (%2)"))
         .arg(reason(error), path);
 }

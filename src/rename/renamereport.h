@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rename/renameoutcome.h"
+#include "rename/itemrenameresult.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,16 +11,15 @@
 // and how many a stop left untouched. Texts are in plain words for the user.
 class RenameReport {
 public:
-    // outcomes: every rename that was tried, in the order tried. leftOver: files that a
-    // stop left untouched (never tried).
-    explicit RenameReport(std::vector<RenameOutcome> outcomes, int leftOver = 0);
+    // results: one per file of the run, in the order tried; NotTried for files that a
+    // stop left untouched.
+    explicit RenameReport(std::vector<ItemRenameResult> results);
 
     int renamed() const;
-    int failed() const;
-    int leftOver() const { return m_leftOver; }
-    // Tried and left over.
-    int total() const { return int(m_outcomes.size()) + m_leftOver; }
-    bool hasProblems() const { return failed() > 0 || m_leftOver > 0; }
+    int failed() const; // tried and not renamed
+    int leftOver() const;
+    int total() const { return int(m_results.size()); }
+    bool hasProblems() const { return renamed() < total(); }
 
     // "3 of 120 files were not renamed", plus a line on the files a stop left over.
     QString countText() const;
@@ -31,11 +30,13 @@ public:
 
     // The reason for a failed rename in plain words, from its errno.
     static QString reason(int error);
-    static QString detailLine(const RenameOutcome& outcome);
-    // The message when the journal of an Apply cannot be written.
-    static QString journalFailure(const QString& path, int error);
+    // The reason for one item's result in plain words ("" when it was renamed).
+    static QString reason(const ItemRenameResult& result);
+    static QString detailLine(const ItemRenameResult& result);
+    // The message when the journal of an Apply cannot be written: before the first
+    // rename, or in the middle of the run, which then stops.
+    static QString journalFailure(const QString& path, int error, bool midRun = false);
 
 private:
-    std::vector<RenameOutcome> m_outcomes;
-    int m_leftOver = 0;
+    std::vector<ItemRenameResult> m_results;
 };

@@ -1,9 +1,11 @@
 #include "rename/renameundo.h"
 
+#include "rename/renamerunner.h"
+
 #include <cerrno>
 
-RenameUndo::RenameUndo(JournalFolder folder, Platform& platform)
-    : m_folder(std::move(folder)), m_platform(platform)
+RenameUndo::RenameUndo(JournalFolder folder, FileSystem& fileSystem)
+    : m_folder(std::move(folder)), m_fileSystem(fileSystem)
 {
 }
 
@@ -38,32 +40,31 @@ RenameUndo::Result RenameUndo::undoLast(const Progress& keepGoing)
             // Killed between the rename and its record: renamed when the new name is
             // there and the old one is not (the rename never replaces).
             const QByteArray base = entry.folder + '/';
-            if (m_platform.pathKind(base + entry.newName) &&
-                !m_platform.pathKind(base + entry.oldName))
+            if (m_fileSystem.pathKind(base + entry.newName) &&
+                !m_fileSystem.pathKind(base + entry.oldName))
                 todo.push_back(i);
         }
     }
 
     const int total = int(todo.size());
     result.outcomes.reserve(todo.size());
+    bool stopped = false;
     for (int done = 0; done < total; ++done) {
-        if (keepGoing && !keepGoing(done, total)) {
-            result.leftOver = total - done;
-            break;
-        }
         const int index = todo[size_t(done)];
         const RenameJournal::Entry& entry = entries[size_t(index)];
-        RenameOutcome outcome{entry.folder, entry.newName, entry.oldName, 0};
-        outcome.error = m_platform.renameFile(entry.folder, entry.newName, entry.oldName).error;
-        result.outcomes.push_back(outcome);
-        if (outcome.ok()) {
-            if ((result.journalError = journal->renamedBack(index)) != 0) {
-                result.leftOver = total - done - 1;
-                break;
-            }
+        stopped = stopped || (keepGoing && !keepGoing(done, total));
+        if (stopped) {
+            result.outcomes.push_back(
+                {-1, entry.folder, entry.newName, entry.oldName, RenameOutcome::NotTried, 0});
+            continue;
         }
+        const int error = m_fileSystem.renameFile(entry.folder, entry.newName, entry.oldName).error;
+        result.outcomes.push_back({-1, entry.folder, entry.newName, entry.oldName,
+                                   RenameRunner::outcomeOf(entry.oldName, error), error});
+        if (error == 0)
+            stopped = (result.journalError = journal->renamedBack(index)) != 0;
     }
-    if (result.journalError == 0 && result.leftOver == 0)
+    if (!stopped)
         result.journalError = journal->markUndone();
     if (const int error = journal->finish(); result.journalError == 0)
         result.journalError = error;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/platform.h"
+#include "platform/filesystem.h"
+#include "rename/itemrenameresult.h"
 #include "rename/journalfolder.h"
-#include "rename/renameoutcome.h"
 
 #include <functional>
 #include <vector>
@@ -14,23 +14,24 @@
 class RenameUndo {
 public:
     struct Result {
-        bool started = false;                // a journal was found and taken up
-        int journalError = 0;                // errno when the journal could not be written to
-        QString journal;                     // its path
-        std::vector<RenameOutcome> outcomes; // from = name now, to = name before the apply
-        int leftOver = 0;                    // not tried because keepGoing said stop
+        bool started = false; // a journal was found and taken up
+        int journalError = 0; // errno when the journal could not be written to
+        QString journal;      // its path
+        // oldName = the name now, newName = the name before the apply; item is -1.
+        // Files a stop left untouched are NotTried.
+        std::vector<ItemRenameResult> outcomes;
     };
 
     // keepGoing(done, total) is asked before each file; false stops the undo there, and
     // the next undo carries on with the files left.
     using Progress = std::function<bool(int done, int total)>;
 
-    RenameUndo(JournalFolder folder, Platform& platform);
+    RenameUndo(JournalFolder folder, FileSystem& fileSystem);
 
     bool canUndo() const;
     Result undoLast(const Progress& keepGoing = {});
 
 private:
     JournalFolder m_folder;
-    Platform& m_platform;
+    FileSystem& m_fileSystem;
 };

@@ -23,13 +23,19 @@ TEST(RenameReport, reasonsInPlainWords)
     EXPECT_TRUE(RenameReport::reason(ELOOP).startsWith(QStringLiteral("error %1 (").arg(ELOOP)));
 }
 
-TEST(RenameReport, countsAndOneDetailLinePerFailedFile)
+ItemRenameResult result(const char* folder, const char* from, const char* to, RenameOutcome outcome,
+                        int error = 0)
 {
-    std::vector<RenameOutcome> outcomes(120, {"/d", "a", "b", 0});
-    outcomes[3] = {"/d/e", "x.txt", "y.txt", EEXIST};
-    outcomes[50] = {"", "\xff.txt", "z", EACCES};
-    outcomes[119] = {"/d", "long", "l…ng", ENAMETOOLONG};
-    const RenameReport report(outcomes);
+    return {-1, folder, from, to, outcome, error};
+}
+
+TEST(RenameReport, countsAndOneDetailLinePerFileNotRenamed)
+{
+    std::vector<ItemRenameResult> results(120, result("/d", "a", "b", RenameOutcome::Renamed));
+    results[3] = result("/d/e", "x.txt", "y.txt", RenameOutcome::Failed, EEXIST);
+    results[50] = result("", "\xff.txt", "z", RenameOutcome::Failed, EACCES);
+    results[119] = result("/d", "long", "l…ng", RenameOutcome::TooLong, ENAMETOOLONG);
+    const RenameReport report(results);
     EXPECT_EQ(report.countText(), QStringLiteral("3 of 120 files were not renamed"));
     EXPECT_EQ(report.summary(), QStringLiteral("117 renamed, 3 not renamed"));
     EXPECT_EQ(report.detailLines(),
@@ -38,12 +44,15 @@ TEST(RenameReport, countsAndOneDetailLinePerFailedFile)
                    QStringLiteral("/: \uFFFD.txt → z: permission denied"),
                    QStringLiteral("/d: long → l…ng: the name is too long for this file system")}));
 
-    const RenameReport stopped({{"/d", "a", "b", EEXIST}, {"/d", "c", "d", 0}}, 5);
-    EXPECT_EQ(stopped.countText(),
+    std::vector<ItemRenameResult> stopped(5, result("/d", "c", "d", RenameOutcome::NotTried));
+    stopped.push_back(result("/d", "a", "b", RenameOutcome::Failed, EEXIST));
+    stopped.push_back(result("/d", "e", "f", RenameOutcome::Renamed));
+    EXPECT_EQ(RenameReport(stopped).countText(),
               QStringLiteral("6 of 7 files were not renamed\n"
                              "5 files were left untouched because the run was stopped"));
-    EXPECT_EQ(stopped.summary(), QStringLiteral("1 renamed, 6 not renamed"));
-    EXPECT_EQ(RenameReport({{"/d", "a", "b", EIO}}).countText(),
+    EXPECT_EQ(RenameReport(stopped).detailLines(),
+              QStringList{QStringLiteral("/d: a → b: a file with that name exists")});
+    EXPECT_EQ(RenameReport({result("/d", "a", "", RenameOutcome::EmptyName)}).countText(),
               QStringLiteral("1 of 1 files was not renamed"));
 }
 

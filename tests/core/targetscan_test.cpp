@@ -1,7 +1,10 @@
+#include "rename/duplicatecheck.h"
 #include "rename/targetscan.h"
 #include "rowname.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 namespace {
 
@@ -54,5 +57,33 @@ const ScanCase scanCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, TargetScanTest, ::testing::ValuesIn(scanCases), rowName<ScanCase>);
+
+// The painted clashes are exactly the pairs the duplicate check at Apply all finds.
+TEST(TargetScan, agreesWithTheDuplicateCheckOnRandomLists)
+{
+    std::mt19937 random(7);
+    const QString names[] = {QStringLiteral("a"),  QStringLiteral("A"),  QStringLiteral("b"),
+                             QStringLiteral("ä"),  QStringLiteral("Ä"),  QStringLiteral("ß"),
+                             QStringLiteral("SS"), QStringLiteral("c.d")};
+    for (int round = 0; round < 200; ++round) {
+        ItemStore store;
+        const int count = 1 + int(random() % 12);
+        for (int i = 0; i < count; ++i) {
+            Item item;
+            item.ItemPath = random() % 2 ? QStringLiteral("/x") : QStringLiteral("/X");
+            item.OrigName = QStringLiteral("o%1").arg(i);
+            item.NewName = names[random() % std::size(names)];
+            store.append(item);
+        }
+        const std::vector<int> expected =
+            DuplicateCheck::findDuplicates(store, std::vector<char>(size_t(count), 1));
+        const TargetScan::Result scan = TargetScan::scan(store);
+        std::vector<int> found;
+        for (int i = 0; i < count; ++i)
+            if (scan.clashing[size_t(i)])
+                found.push_back(i);
+        ASSERT_EQ(found, expected) << "round " << round;
+    }
+}
 
 } // namespace
