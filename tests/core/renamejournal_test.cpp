@@ -278,4 +278,33 @@ const CrashCase crashCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Cases, CrashTest, ::testing::ValuesIn(crashCases), rowName<CrashCase>);
 
+TEST(RenameFiles, aStoppedApplyLeavesTheRestUntouchedAndSaysSo)
+{
+    TempTree tree, store;
+    ItemStore items;
+    for (const char* name : {"a", "b", "c"}) {
+        tree.addFile(name, name);
+        Item item = diskItem(tree.root(), name);
+        item.NewName = QString::fromLatin1(name).toUpper();
+        items.append(item);
+    }
+    ScriptedPlatform platform;
+    RenameRunner runner(items, platform, platform);
+    runner.setJournalFolder(JournalFolder(QString::fromUtf8(store.path("journals"))));
+    const auto results = runner.RenameFiles(true, [](int done, int) { return done < 1; });
+    EXPECT_EQ(tree.list(), (std::vector<QByteArray>{"C", "a", "b"}));
+    ASSERT_EQ(results.size(), 3u);
+    EXPECT_EQ(results[1].outcome, RenameOutcome::NotTried);
+    EXPECT_EQ(results[2].outcome, RenameOutcome::NotTried);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].informative,
+              QStringLiteral("2 of 3 files were not renamed\n"
+                             "2 files were left untouched because the run was stopped"));
+    EXPECT_EQ(platform.messages[0].details, QString());
+    // The journal holds the one rename made: undo takes back just that.
+    ScriptedFileSystem fileSystem;
+    EXPECT_EQ(RenameUndo(*runner.journalFolder(), fileSystem).undoLast().outcomes.size(), 1u);
+    EXPECT_EQ(tree.list(), (std::vector<QByteArray>{"a", "b", "c"}));
+}
+
 } // namespace
