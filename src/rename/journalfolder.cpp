@@ -1,6 +1,7 @@
 #include "rename/journalfolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -73,6 +74,11 @@ QString JournalFolder::latestUndoable() const
 {
     const QStringList paths = journals();
     for (auto it = paths.crbegin(); it != paths.crend(); ++it) {
+        // An undone journal ends in its UNDONE record: no need to read all of it.
+        QFile file(*it);
+        if (file.open(QIODevice::ReadOnly) && file.size() >= 7 && file.seek(file.size() - 7) &&
+            file.read(7) == "UNDONE\n")
+            continue;
         const auto content = RenameJournal::read(*it);
         if (content && hasWorkLeft(*content))
             return *it;
