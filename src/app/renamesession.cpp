@@ -10,8 +10,11 @@
 #include "resources/stringtable.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QFile>
+#include <QHBoxLayout>
 #include <QHash>
+#include <QLabel>
 
 RenameSession::RenameSession(ItemStore& store, RenameRunner& runner, FileSystem& fileSystem,
                              UserInteraction& interaction, FileListView& list, StatusLine& status,
@@ -25,6 +28,36 @@ RenameSession::RenameSession(ItemStore& store, RenameRunner& runner, FileSystem&
     m_list.setItemDelegate(m_painter);
     delete old;
     m_listStatus = new ListStatus(store, *m_painter, status, *m_list.viewport());
+
+    m_header = new QWidget(&m_list);
+    m_header->setObjectName(QStringLiteral("diskNamesHeader"));
+    auto* layout = new QHBoxLayout(m_header);
+    layout->setContentsMargins(2, 0, 2, 0);
+    for (const char* title : {"Folder", "Name on disk", "New name"})
+        layout->addWidget(new QLabel(QString::fromLatin1(title), m_header), 1);
+    m_header->hide();
+    m_list.installEventFilter(this);
+    placeBands();
+}
+
+bool RenameSession::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &m_list && event->type() == QEvent::Resize)
+        placeBands();
+    return QObject::eventFilter(watched, event);
+}
+
+void RenameSession::placeBands()
+{
+    // The list keeps the size and place the window gives it; the bands take their room
+    // from the lines.
+    const int frame = m_list.frameWidth();
+    const int width = m_list.width() - 2 * frame;
+    const int top = m_header->isVisibleTo(&m_list) ? m_header->sizeHint().height() : 0;
+    const int bottom = m_status.sizeHint().height();
+    m_list.setBands(top, bottom);
+    m_header->setGeometry(frame, frame, width, top);
+    m_status.setGeometry(frame, m_list.height() - frame - bottom, width, bottom);
 }
 
 void RenameSession::setUndoActions(QList<QAction*> actions)
@@ -129,5 +162,7 @@ void RenameSession::followUndo(const std::vector<ItemRenameResult>& outcomes)
 void RenameSession::setShowDiskNames(bool on)
 {
     m_painter->setShowDiskNames(on);
+    m_header->setVisible(on);
+    placeBands();
     m_list.viewport()->update();
 }

@@ -45,6 +45,9 @@ private:
     void followUndo(const std::vector<ItemRenameResult>& outcomes);
     void report(const std::vector<ItemRenameResult>& results);
     RenameUndo undoer() const;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Places the header (when shown) and the status line inside the list's frame.
+    void placeBands();
 
     ItemStore& m_store;
     RenameRunner& m_runner;
@@ -53,6 +56,7 @@ private:
     StatusLine& m_status;
     FileSystem& m_fileSystem;
     LineDelegate* m_painter = nullptr;
+    QWidget* m_header = nullptr; // Folder | Name on disk | New name
     ListStatus* m_listStatus = nullptr;
     QList<QAction*> m_undoActions;
 };

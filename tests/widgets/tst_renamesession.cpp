@@ -171,12 +171,16 @@ private Q_SLOTS:
         QVERIFY(toggle->isCheckable() && !toggle->isChecked());
         toggle->trigger();
         QVERIFY(s.window.renameSession().painter().showsDiskNames());
+        auto* header = s.window.list()->findChild<QWidget*>(QStringLiteral("diskNamesHeader"));
+        QVERIFY(header);
         QVERIFY(showActive(s.window));
         QTest::keyClick(&s.window, Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(selectedLines(s.window.store()), (QList<int>{0, 1}));
-        QVERIFY(!s.window.list()->viewport()->grab().isNull());
+        QVERIFY(header->isVisible());
+        QVERIFY(s.window.list()->viewport()->geometry().top() >= header->geometry().bottom());
         toggle->trigger();
         QVERIFY(!s.window.renameSession().painter().showsDiskNames());
+        QVERIFY(header->isHidden());
     }
 };
 
