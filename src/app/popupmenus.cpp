@@ -54,7 +54,7 @@ void PopupMenus::buildItemMenu()
     mF->setDefaultAction(manual);
     mF->addSeparator();
     add(mF, QStringLiteral("mFApply"), -1, tr("&Apply"));
-    add(mF, QStringLiteral("mFUndo"), -1, tr("Undo last apply"),
+    add(mF, QStringLiteral("mFUndo"), -1, tr("Undo last appl&y"),
         QKeySequence(Qt::CTRL | Qt::Key_Z));
     mF->addSeparator();
 
@@ -192,9 +192,9 @@ void PopupMenus::addViewEntries()
     // The item menu's entry carries Ctrl+Z for the window; this one answers it only
     // while its own menu is open, so the two never make the shortcut ambiguous.
     QAction* undo =
-        add(m_listMenu, QStringLiteral("mUndoList"), -1, tr("Undo last apply"));
+        add(m_listMenu, QStringLiteral("mUndoList"), -1, tr("Undo last appl&y"));
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     QAction* disk =
-        add(m_listMenu, QStringLiteral("mShowDisk"), -1, tr("Show names on disk"));
+        add(m_listMenu, QStringLiteral("mShowDisk"), -1, tr("Show names on &disk"));
     disk->setCheckable(true);
 }

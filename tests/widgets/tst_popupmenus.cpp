@@ -114,7 +114,7 @@ void TestPopupMenus::captionsAndDefaultEntry()
     MainWindow window(platform, platform);
     const QMenu* item = window.menus().itemMenu();
     QCOMPARE(captions(item).join('|'),
-             "&Enter manual...|-|&Apply|Undo last apply|-|&Select|Move u&p|Move &down|S&ort|-|Cut &first word|"
+             "&Enter manual...|-|&Apply|Undo last appl&y|-|&Select|Move u&p|Move &down|S&ort|-|Cut &first word|"
              "Cut &last word|&Insert at beginning...|Add &to end...|&Replace...|&More|&Case|"
              "M&usic related|-|Custom &generation...|-|E&xtension|-|Restore &name|-|"
              "Remo&ve from list");
@@ -122,7 +122,7 @@ void TestPopupMenus::captionsAndDefaultEntry()
     QCOMPARE(captions(window.menus().listMenu()).join('|'),
              "Sort by &full name|Sort by &path/filename|Sort by filename/&extension|"
              "Sort by pat&h|Sort by file&name|Sort by e&xtension|Sort by path/ex&tension|-|"
-             "&Inverse|-|Undo last apply|Show names on disk");
+             "&Inverse|-|Undo last appl&y|Show names on &disk");
     QCOMPARE(window.menus().listMenu()->defaultAction(), nullptr);
     const auto* select = item->findChild<QMenu*>(QStringLiteral("mS"));
     QVERIFY(select);
