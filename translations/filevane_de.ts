@@ -279,7 +279,7 @@
     </message>
     <message>
         <source>Show names on &amp;disk</source>
-        <translation>Namen auf dem &amp;Datenträger zeigen</translation>
+        <translation>Namen auf dem Da&amp;tenträger zeigen</translation>
     </message>
     <message>
         <source>Cut &amp;first word</source>
