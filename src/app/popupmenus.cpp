@@ -191,10 +191,8 @@ void PopupMenus::addViewEntries()
     m_listMenu->addSeparator();
     // The item menu's entry carries Ctrl+Z for the window; this one answers it only
     // while its own menu is open, so the two never make the shortcut ambiguous.
-    QAction* undo =
-        add(m_listMenu, QStringLiteral("mUndoList"), -1, tr("Undo last appl&y"));
+    QAction* undo = add(m_listMenu, QStringLiteral("mUndoList"), -1, tr("Undo last appl&y"));
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QAction* disk =
-        add(m_listMenu, QStringLiteral("mShowDisk"), -1, tr("Show names on &disk"));
+    QAction* disk = add(m_listMenu, QStringLiteral("mShowDisk"), -1, tr("Show names on &disk"));
     disk->setCheckable(true);
 }

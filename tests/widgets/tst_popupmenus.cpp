@@ -114,7 +114,8 @@ void TestPopupMenus::captionsAndDefaultEntry()
     MainWindow window(platform, platform);
     const QMenu* item = window.menus().itemMenu();
     QCOMPARE(captions(item).join('|'),
-             "&Enter manual...|-|&Apply|Undo last appl&y|-|&Select|Move u&p|Move &down|S&ort|-|Cut &first word|"
+             "&Enter manual...|-|&Apply|Undo last appl&y|-|&Select|Move u&p|Move &down|S&ort|-|Cut "
+             "&first word|"
              "Cut &last word|&Insert at beginning...|Add &to end...|&Replace...|&More|&Case|"
              "M&usic related|-|Custom &generation...|-|E&xtension|-|Restore &name|-|"
              "Remo&ve from list");
