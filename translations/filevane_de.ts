@@ -274,6 +274,14 @@
         <translation>&amp;Umkehren</translation>
     </message>
     <message>
+        <source>Undo last appl&amp;y</source>
+        <translation>Letztes Anwenden &amp;zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Show names on &amp;disk</source>
+        <translation>Namen auf dem Da&amp;tenträger zeigen</translation>
+    </message>
+    <message>
         <source>Cut &amp;first word</source>
         <translation>&amp;Erstes Wort entfernen</translation>
     </message>

@@ -18,6 +18,9 @@ class FileListView : public QListView {
 public:
     explicit FileListView(ItemStore& store, QWidget* parent = nullptr);
 
+    // Room inside the frame above and below the lines, for a header row and a status line.
+    void setBands(int top, int bottom) { setViewportMargins(0, top, 0, bottom); }
+
 Q_SIGNALS:
     void pathsDropped(const std::vector<QByteArray>& paths); // native byte paths
     void manualEditRequested();                              // double click on a line

@@ -3,6 +3,8 @@
 #include "app/filelistview.h"
 #include "app/infobox.h"
 #include "app/mainwindowlayout.h"
+#include "app/renamesession.h"
+#include "app/statusline.h"
 #include "dialogs/findreplacedialog.h"
 #include "list/itemmover.h"
 #include "ops/enumeration.h"
@@ -47,6 +49,9 @@ void MainWindow::buildControls()
 {
     m_list = new FileListView(m_store, this);
     m_list->setObjectName(QStringLiteral("eList"));
+    m_status = new StatusLine(m_list);
+    m_session = new RenameSession(m_store, m_renamer, m_fileSystem, m_interaction, *m_list,
+                                  *m_status, JournalFolder(JournalFolder::defaultPath()));
 
     const QString captions[9] = {tr("Add &files..."), tr("Add &directory"), tr("&Modify"),
                                  tr("&Apply all"),    tr("&Sort list"),     tr("&Restore all"),
@@ -149,6 +154,15 @@ void MainWindow::connectMenus()
     single("mRemove", &MainWindow::mRemove_Click);
     array("mSort", 7, &MainWindow::mSort_Click);
     single("mInvertList", &MainWindow::mInvertList_Click);
+
+    single("mFUndo", &MainWindow::mUndo_Click);
+    single("mUndoList", &MainWindow::mUndo_Click);
+    m_session->setUndoActions(
+        {m_menus.action(QStringLiteral("mFUndo")), m_menus.action(QStringLiteral("mUndoList"))});
+    for (QMenu* menu : {m_menus.itemMenu(), m_menus.listMenu()})
+        connect(menu, &QMenu::aboutToShow, m_session, [this] { m_session->refreshUndo(); });
+    connect(m_menus.action(QStringLiteral("mShowDisk")), &QAction::toggled, m_session,
+            [this](bool on) { m_session->setShowDiskNames(on); });
 }
 
 void MainWindow::Form_Load()
@@ -254,6 +268,8 @@ void MainWindow::runScan(const std::function<void()>& scan)
         return;
     for (int i = int(Button::AddFiles); i <= int(Button::ClearList); ++i)
         m_button[i]->setEnabled(true);
+    if (m_loader.notAdded() > 0)
+        m_status->setMessage(StatusLine::notAdded(m_loader.notAdded(), ItemStore::MaxItems));
     if (m_closeAfterScan) {
         m_closeAfterScan = false;
         close();
@@ -336,7 +352,7 @@ void MainWindow::buttonClicked(Button which)
         break;
     case Button::ApplyAll:
         if (commandsAllowed())
-            m_renamer.RenameFiles(true);
+            m_session->apply(true);
         break;
     case Button::SortList:
         if (commandsAllowed())
@@ -421,7 +437,13 @@ void MainWindow::mFManual_Click()
 void MainWindow::mFApply_Click()
 {
     if (dispatch("mFApply_Click"))
-        m_renamer.RenameFiles(false);
+        m_session->apply(false);
+}
+
+void MainWindow::mUndo_Click()
+{
+    if (dispatch("mUndo_Click"))
+        m_session->undo();
 }
 
 void MainWindow::mSAll_Click()

@@ -28,6 +28,8 @@ class FileListView;
 class QCheckBox;
 class QMenu;
 class QPushButton;
+class RenameSession;
+class StatusLine;
 
 // The program's one window: the list, the nine buttons, the two check boxes and the two
 // popup menus. It owns the item store, the switches, the find and replace values and the
@@ -71,6 +73,9 @@ public:
     QPushButton* button(Button which) const { return m_button[int(which)]; }
     QCheckBox* check(Check which) const { return m_check[int(which)]; }
     QWidget* strip() const { return m_strip; }
+    StatusLine* statusLine() const { return m_status; }
+    // Apply, Apply all and Undo with their journal, report and status.
+    RenameSession& renameSession() const { return *m_session; }
     // The open find and replace dialog, or null.
     FindReplaceDialog* findReplaceDialog() const { return m_findReplace; }
 
@@ -117,6 +122,7 @@ public:
     void mRemove_Click();
     void mSort_Click(int index);
     void mInvertList_Click();
+    void mUndo_Click();
 
     // Shows a popup menu at globalPos (by default the mouse pointer) and returns after the
     // choice.
@@ -180,4 +186,6 @@ private:
     PopupMenus m_menus{*this};
     QPointer<FindReplaceDialog> m_findReplace;
     bool m_closeAfterScan = false;
+    StatusLine* m_status = nullptr;
+    RenameSession* m_session = nullptr;
 };

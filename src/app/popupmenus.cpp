@@ -54,6 +54,8 @@ void PopupMenus::buildItemMenu()
     mF->setDefaultAction(manual);
     mF->addSeparator();
     add(mF, QStringLiteral("mFApply"), -1, tr("&Apply"));
+    add(mF, QStringLiteral("mFUndo"), -1, tr("Undo last appl&y"),
+        QKeySequence(Qt::CTRL | Qt::Key_Z));
     mF->addSeparator();
 
     QMenu* mS = mF->addMenu(tr("&Select"));
@@ -181,4 +183,16 @@ void PopupMenus::buildListMenu()
         add(m_listMenu, QStringLiteral("mSort"), i, captions[i]);
     m_listMenu->addSeparator();
     add(m_listMenu, QStringLiteral("mInvertList"), -1, tr("&Inverse"));
+    addViewEntries();
+}
+
+void PopupMenus::addViewEntries()
+{
+    m_listMenu->addSeparator();
+    // The item menu's entry carries Ctrl+Z for the window; this one answers it only
+    // while its own menu is open, so the two never make the shortcut ambiguous.
+    QAction* undo = add(m_listMenu, QStringLiteral("mUndoList"), -1, tr("Undo last appl&y"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction* disk = add(m_listMenu, QStringLiteral("mShowDisk"), -1, tr("Show names on &disk"));
+    disk->setCheckable(true);
 }

@@ -36,6 +36,8 @@ private:
                  const QKeySequence& shortcut = {});
     void buildItemMenu();
     void buildListMenu();
+    // Undo last apply and Show names on disk at the end of the list order menu.
+    void addViewEntries();
 
     QWidget& m_window;
     QMenu* m_itemMenu = nullptr;

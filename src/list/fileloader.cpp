@@ -140,6 +140,7 @@ bool FileLoader::beginCommand()
         return false;
     m_scanning = true;
     m_stopRequested = false;
+    m_notAdded = 0;
     return true;
 }
 
@@ -174,6 +175,8 @@ bool FileLoader::scanTree(QByteArray path)
                     queue.push_back(FileSystem::join(folder, entry.name));
                 else if (!m_store.isFull())
                     appendFile(folder, itemPath, entry.name);
+                else
+                    ++m_notAdded;
             }
             m_store.endBatch(); // the lines found so far appear before events run
         }
@@ -193,6 +196,8 @@ void FileLoader::addFile(const QByteArray& folder, const QByteArray& name)
 {
     if (!m_store.isFull())
         appendFile(folder, ByteName::decode(folder), name);
+    else
+        ++m_notAdded;
 }
 
 void FileLoader::appendFile(const QByteArray& folder, const QString& itemPath,

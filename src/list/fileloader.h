@@ -55,8 +55,11 @@ public:
     // A scan in progress stops at the next folder and keeps what it found.
     void requestStop() { m_stopRequested = true; }
     bool isScanning() const { return m_scanning; }
+    // Files the last command found but did not add because the list was full.
+    int notAdded() const { return m_notAdded; }
 
 private:
+    int m_notAdded = 0;
     bool beginCommand();
     void endCommand() { m_scanning = false; }
     // Scans one tree; false when the loader was destroyed meanwhile, in which case the

@@ -41,6 +41,15 @@ void QtUserInteraction::messageBox(const QString& text, const QString& title)
     box.exec();
 }
 
+void QtUserInteraction::detailedMessageBox(const QString& text, const QString& title,
+                                           const QString& informative, const QString& details)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, toDisplayLines(text), QMessageBox::Ok, m_owner);
+    box.setInformativeText(toDisplayLines(informative));
+    box.setDetailedText(details);
+    box.exec();
+}
+
 QString QtUserInteraction::browseForFolder(const QString& instruction)
 {
     return QFileDialog::getExistingDirectory(m_owner, instruction, QString(),

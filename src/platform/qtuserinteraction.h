@@ -21,6 +21,8 @@ public:
 
     QString inputBox(const QString& prompt, const QString& title, const QString& preset) override;
     void messageBox(const QString& text, const QString& title) override;
+    void detailedMessageBox(const QString& text, const QString& title, const QString& informative,
+                            const QString& details) override;
     QString browseForFolder(const QString& instruction) override;
     std::vector<QByteArray> chooseFiles(const QString& title, const QString& startFolder) override;
     void showFindReplace() override;

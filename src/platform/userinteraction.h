@@ -19,6 +19,15 @@ public:
                              const QString& preset) = 0;
     // Returns when the user has closed the message.
     virtual void messageBox(const QString& text, const QString& title) = 0;
+    // A message with a second paragraph (informative) and a list the user may unfold
+    // (details, lines separated by '\n'). Without its own form it is a plain message.
+    virtual void detailedMessageBox(const QString& text, const QString& title,
+                                    const QString& informative, const QString& details)
+    {
+        Q_UNUSED(informative);
+        Q_UNUSED(details);
+        messageBox(text, title);
+    }
     // The chosen folder; "" when cancelled.
     virtual QString browseForFolder(const QString& instruction) = 0;
     // The chosen files as on-disk byte paths, in the order given; none when cancelled. The

@@ -11,6 +11,7 @@ enum class RenameOutcome {
     TooLong,         // longer than the folder's file system takes
     Duplicate,       // another item has the same target, so the run renamed nothing
     UnencodableName, // holds a lone surrogate that stands for no byte; never tried
+    NotTried,        // the run was stopped (or could not keep its journal) before this item
 };
 
 // What one rename run did with one item. Names are on-disk bytes, complete enough to

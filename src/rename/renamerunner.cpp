@@ -1,9 +1,12 @@
 #include "rename/renamerunner.h"
 
 #include "rename/duplicatecheck.h"
+#include "rename/renamereport.h"
 #include "resources/stringtable.h"
 #include "text/bytename.h"
 #include "text/spacetrim.h"
+
+#include <QFile>
 
 #include <algorithm>
 #include <cerrno>
@@ -32,7 +35,7 @@ RenameOutcome RenameRunner::outcomeOf(const QByteArray& newName, int error)
     return RenameOutcome::Failed;
 }
 
-std::vector<ItemRenameResult> RenameRunner::RenameFiles(bool applyAll)
+std::vector<ItemRenameResult> RenameRunner::RenameFiles(bool applyAll, const Progress& keepGoing)
 {
     std::vector<ItemRenameResult> results;
     const int count = m_store.ItemCount();
@@ -59,9 +62,33 @@ std::vector<ItemRenameResult> RenameRunner::RenameFiles(bool applyAll)
         return results;
     }
 
-    bool failed = false;
+    // The journal plans the renames that change a name, in the order of the loop.
+    std::unique_ptr<RenameJournal> journal;
+    int journalError = 0;
+    if (m_journals) {
+        journal = m_journals->startJournal(journalError);
+        if (!journal) {
+            m_interaction.messageBox(RenameReport::journalFailure(m_journals->path(), journalError),
+                                     LoadResString(TextId::ErrorTitle));
+            return results;
+        }
+        std::vector<RenameJournal::Entry> plan;
+        for (int i = count - 1; i >= 0; --i) {
+            const Item& item = m_store.item(i);
+            if (!takesPart[size_t(i)])
+                continue;
+            const std::optional<QByteArray> target = targetBytes(item);
+            if (target && *target != item.diskName)
+                plan.push_back({item.diskFolder, item.diskName, *target});
+        }
+        journal->setPlan(std::move(plan));
+    }
+
+    const int total = int(std::count(takesPart.begin(), takesPart.end(), 1));
+    int planned = 0;
+    bool stopped = false;
     std::vector<char> renamed(size_t(count), 0);
-    results.reserve(size_t(std::count(takesPart.begin(), takesPart.end(), 1)));
+    results.reserve(size_t(total));
     {
         ItemStore::Batch batch(m_store);
         for (int i = count - 1; i >= 0; --i) {
@@ -74,17 +101,27 @@ std::vector<ItemRenameResult> RenameRunner::RenameFiles(bool applyAll)
             if (!encoded) {
                 results.push_back({i, item.diskFolder, item.diskName, QByteArray(),
                                    RenameOutcome::UnencodableName, 0});
-                failed = true;
                 continue;
             }
             QByteArray target = *encoded;
-            const int error = m_fileSystem.renameFile(item.diskFolder, item.diskName, target).error;
-            results.push_back(
-                {i, item.diskFolder, item.diskName, target, outcomeOf(target, error), error});
-            if (error != 0) {
-                failed = true;
+            stopped = stopped || (keepGoing && !keepGoing(int(results.size()), total));
+            const bool changes = target != item.diskName;
+            if (!stopped && journal && changes)
+                stopped = (journalError = journal->aboutToRename(planned)) != 0;
+            if (stopped) {
+                results.push_back(
+                    {i, item.diskFolder, item.diskName, target, RenameOutcome::NotTried, 0});
                 continue;
             }
+            const int error = m_fileSystem.renameFile(item.diskFolder, item.diskName, target).error;
+            if (journal && changes) {
+                journal->renamed(error);
+                ++planned;
+            }
+            results.push_back(
+                {i, item.diskFolder, item.diskName, target, outcomeOf(target, error), error});
+            if (error != 0)
+                continue;
             renamed[size_t(i)] = 1;
             if (RemoveAfterRename)
                 continue;
@@ -98,9 +135,22 @@ std::vector<ItemRenameResult> RenameRunner::RenameFiles(bool applyAll)
             m_store.removeWhere([&](int i) { return renamed[size_t(i)] != 0; });
     }
 
-    if (failed)
-        m_interaction.messageBox(LoadResString(TextId::RenameFailed),
-                                 LoadResString(TextId::ErrorTitle));
+    if (journal && journalError == 0)
+        journalError = journal->finish();
+    // A journal without a rename would only push an undoable one out of the kept ones.
+    if (journal && journal->renamedCount() == 0)
+        QFile::remove(journal->path());
+    if (journalError != 0 && m_journals)
+        m_interaction.messageBox(
+            RenameReport::journalFailure(m_journals->path(), journalError, true),
+            LoadResString(TextId::ErrorTitle));
+
+    const RenameReport report(results);
+    if (report.hasProblems()) {
+        m_interaction.detailedMessageBox(LoadResString(TextId::RenameFailed),
+                                         LoadResString(TextId::ErrorTitle), report.countText(),
+                                         report.detailLines().join(QLatin1Char('\n')));
+    }
     return results;
 }
 

@@ -22,7 +22,13 @@ QString ScriptedInteraction::inputBox(const QString& prompt, const QString& titl
 
 void ScriptedInteraction::messageBox(const QString& text, const QString& title)
 {
-    messages.push_back({text, title});
+    messages.push_back({text, title, {}, {}});
+}
+
+void ScriptedInteraction::detailedMessageBox(const QString& text, const QString& title,
+                                             const QString& informative, const QString& details)
+{
+    messages.push_back({text, title, informative, details});
 }
 
 QString ScriptedInteraction::browseForFolder(const QString& instruction)

@@ -19,6 +19,8 @@ public:
     struct Message {
         QString text;
         QString title;
+        QString informative; // of a detailed message
+        QString details;
     };
 
     // Scripted answers, used in order.
@@ -41,6 +43,8 @@ public:
 
     QString inputBox(const QString& prompt, const QString& title, const QString& preset) override;
     void messageBox(const QString& text, const QString& title) override;
+    void detailedMessageBox(const QString& text, const QString& title, const QString& informative,
+                            const QString& details) override;
     QString browseForFolder(const QString& instruction) override;
     std::vector<QByteArray> chooseFiles(const QString& title, const QString& startFolder) override;
     void showFindReplace() override;

@@ -11,10 +11,14 @@
 
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
 
 class TestMainWindow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // Applies keep their journals in the test folders, not in the user's.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
     void listSizeRule_data();
     void listSizeRule();
     void layoutFollowsWindowSize_data();

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
 
 namespace {
 
@@ -26,6 +27,9 @@ QStringList captions(const QMenu* menu)
 class TestPopupMenus : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // Applies keep their journals in the test folders, not in the user's.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
     void entries_data();
     void entries();
     void captionsAndDefaultEntry_data();
@@ -63,6 +67,7 @@ void TestPopupMenus::entries_data()
         {"mFCustom", {-1}, 80}, {"mFChangeExt", {-1}, 99}, {"mFRestore", {-1}, 100},
         {"mRemove", {-1}, -1}, {"mSort", {0, 1, 2, 3, 4, 5, 6}, -1}, {"mInvertList", {-1}, -1},
         {"mSSelExt", {-1}, -1}, {"mMove", {0, 1}, -1},
+        {"mFUndo", {-1}, -1, false}, {"mUndoList", {-1}, -1, false}, // nothing to undo
     };
     // clang-format on
     for (const Row& row : rows) {
@@ -111,14 +116,14 @@ void TestPopupMenus::captionsAndDefaultEntry_data()
     QTest::addColumn<int>("defaultEntry"); // -1: none
     // clang-format off
     QTest::newRow("item menu") << "mF"
-        << "&Enter manual...|-|&Apply|-|&Select|Move u&p|Move &down|S&ort|-|Cut &first word|"
+        << "&Enter manual...|-|&Apply|Undo last appl&y|-|&Select|Move u&p|Move &down|S&ort|-|Cut &first word|"
            "Cut &last word|&Insert at beginning...|Add &to end...|&Replace...|&More|&Case|"
            "M&usic related|-|Custom &generation...|-|E&xtension|-|Restore &name|-|"
            "Remo&ve from list" << 0;
     QTest::newRow("list order menu") << "mSortList"
         << "Sort by &full name|Sort by &path/filename|Sort by filename/&extension|"
            "Sort by pat&h|Sort by file&name|Sort by e&xtension|Sort by path/ex&tension|-|"
-           "&Inverse" << -1;
+           "&Inverse|-|Undo last appl&y|Show names on &disk" << -1;
     QTest::newRow("Select") << "mS"
         << "&All|-|&Invert|&Containing...|&Min. length|Ma&x. lenght|-|&With extension|-|&None"
         << -1;

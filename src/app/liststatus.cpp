@@ -1,0 +1,48 @@
+#include "app/liststatus.h"
+
+#include "app/linedelegate.h"
+#include "app/statusline.h"
+#include "rename/targetscan.h"
+
+#include <QTimer>
+
+ListStatus::ListStatus(ItemStore& store, LineDelegate& painter, StatusLine& line, QWidget& view)
+    : QObject(&view), m_store(store), m_painter(painter), m_line(line), m_view(view)
+{
+    const auto itemsChanged = [this] {
+        m_marksOnly = false;
+        schedule();
+    };
+    connect(&store, &QAbstractItemModel::dataChanged, this, itemsChanged);
+    connect(&store, &QAbstractItemModel::rowsInserted, this, itemsChanged);
+    connect(&store, &QAbstractItemModel::rowsRemoved, this, itemsChanged);
+    connect(&store, &QAbstractItemModel::modelReset, this, itemsChanged);
+    connect(&store, &QAbstractItemModel::layoutChanged, this, itemsChanged);
+    connect(&store, &ItemStore::marksChanged, this, [this] { schedule(); });
+    refresh();
+}
+
+void ListStatus::schedule()
+{
+    if (m_scheduled)
+        return;
+    m_scheduled = true;
+    QTimer::singleShot(0, this, [this] {
+        if (m_scheduled)
+            refresh();
+    });
+}
+
+void ListStatus::refresh()
+{
+    m_scheduled = false;
+    if (!m_marksOnly) {
+        TargetScan::Result scan = TargetScan::scan(m_store);
+        m_clashes = scan.clashes;
+        m_differing = scan.differing;
+        m_painter.setClashes(std::move(scan.clashing));
+        m_view.update();
+    }
+    m_marksOnly = true;
+    m_line.setCounts(m_store.ItemCount(), m_store.selectedCount(), m_differing, m_clashes);
+}

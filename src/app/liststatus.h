@@ -1,0 +1,32 @@
+#pragma once
+
+#include "list/itemstore.h"
+
+#include <QObject>
+
+class LineDelegate;
+class StatusLine;
+
+// Keeps the status line's counts and the painted clashes in step with the store: any
+// change of items or marks schedules one scan, run when the event loop is next idle, so
+// that a command changing thousands of lines costs one scan.
+class ListStatus : public QObject {
+public:
+    ListStatus(ItemStore& store, LineDelegate& painter, StatusLine& line, QWidget& view);
+
+    // Scans now instead of waiting for the event loop.
+    void refresh();
+    int clashes() const { return m_clashes; }
+
+private:
+    void schedule();
+
+    ItemStore& m_store;
+    LineDelegate& m_painter;
+    StatusLine& m_line;
+    QWidget& m_view;
+    bool m_scheduled = false;
+    bool m_marksOnly = false;
+    int m_clashes = 0;
+    int m_differing = 0;
+};

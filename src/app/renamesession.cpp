@@ -1,0 +1,168 @@
+#include "app/renamesession.h"
+
+#include "app/filelistview.h"
+#include "app/linedelegate.h"
+#include "app/liststatus.h"
+#include "app/runprogress.h"
+#include "app/statusline.h"
+#include "list/namesplit.h"
+#include "rename/renamereport.h"
+#include "resources/stringtable.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QHash>
+#include <QLabel>
+
+RenameSession::RenameSession(ItemStore& store, RenameRunner& runner, FileSystem& fileSystem,
+                             UserInteraction& interaction, FileListView& list, StatusLine& status,
+                             JournalFolder journals)
+    : QObject(&list), m_store(store), m_runner(runner), m_interaction(interaction), m_list(list),
+      m_status(status), m_fileSystem(fileSystem)
+{
+    m_runner.setJournalFolder(std::move(journals));
+    QAbstractItemDelegate* old = m_list.itemDelegate();
+    m_painter = new LineDelegate(store, list);
+    m_list.setItemDelegate(m_painter);
+    delete old;
+    m_listStatus = new ListStatus(store, *m_painter, status, *m_list.viewport());
+
+    m_header = new QWidget(&m_list);
+    m_header->setObjectName(QStringLiteral("diskNamesHeader"));
+    auto* layout = new QHBoxLayout(m_header);
+    layout->setContentsMargins(2, 0, 2, 0);
+    for (const char* title : {"Folder", "Name on disk", "New name"})
+        layout->addWidget(new QLabel(QString::fromLatin1(title), m_header), 1);
+    m_header->hide();
+    m_list.installEventFilter(this);
+    placeBands();
+}
+
+bool RenameSession::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &m_list && event->type() == QEvent::Resize)
+        placeBands();
+    return QObject::eventFilter(watched, event);
+}
+
+void RenameSession::placeBands()
+{
+    // The list keeps the size and place the window gives it; the bands take their room
+    // from the lines.
+    const int frame = m_list.frameWidth();
+    const int width = m_list.width() - 2 * frame;
+    const int top = m_header->isVisibleTo(&m_list) ? m_header->sizeHint().height() : 0;
+    const int bottom = m_status.sizeHint().height();
+    m_list.setBands(top, bottom);
+    m_header->setGeometry(frame, frame, width, top);
+    m_status.setGeometry(frame, m_list.height() - frame - bottom, width, bottom);
+}
+
+void RenameSession::setUndoActions(QList<QAction*> actions)
+{
+    m_undoActions = std::move(actions);
+    refreshUndo();
+}
+
+void RenameSession::setJournals(JournalFolder journals)
+{
+    m_runner.setJournalFolder(std::move(journals));
+    refreshUndo();
+}
+
+RenameUndo RenameSession::undoer() const
+{
+    return RenameUndo(*m_runner.journalFolder(), m_fileSystem);
+}
+
+bool RenameSession::canUndo() const
+{
+    return undoer().canUndo();
+}
+
+void RenameSession::refreshUndo()
+{
+    const bool enabled = canUndo();
+    for (QAction* action : m_undoActions)
+        action->setEnabled(enabled);
+}
+
+void RenameSession::apply(bool applyAll)
+{
+    std::vector<ItemRenameResult> results;
+    {
+        RunProgress progress(m_status, m_interaction, &StatusLine::renaming);
+        results = m_runner.RenameFiles(applyAll, std::ref(progress));
+    }
+    const bool ran = std::any_of(results.begin(), results.end(), [](const ItemRenameResult& r) {
+        return r.outcome != RenameOutcome::Duplicate;
+    });
+    if (ran)
+        m_status.setMessage(RenameReport(results).summary());
+    refreshUndo();
+}
+
+void RenameSession::undo()
+{
+    RenameUndo::Result result;
+    {
+        RunProgress progress(m_status, m_interaction, &StatusLine::undoing);
+        result = undoer().undoLast(std::ref(progress));
+    }
+    if (!result.started)
+        return;
+    followUndo(result.outcomes);
+    if (result.journalError != 0 && result.outcomes.empty()) {
+        m_interaction.messageBox(RenameReport::journalFailure(result.journal, result.journalError),
+                                 LoadResString(TextId::ErrorTitle));
+    } else {
+        report(result.outcomes);
+        m_status.setMessage(RenameReport(result.outcomes).summary());
+    }
+    refreshUndo();
+}
+
+void RenameSession::report(const std::vector<ItemRenameResult>& results)
+{
+    const RenameReport report(results);
+    if (!report.hasProblems())
+        return;
+    m_interaction.detailedMessageBox(LoadResString(TextId::RenameFailed),
+                                     LoadResString(TextId::ErrorTitle), report.countText(),
+                                     report.detailLines().join(QLatin1Char('\n')));
+}
+
+void RenameSession::followUndo(const std::vector<ItemRenameResult>& outcomes)
+{
+    QHash<QByteArray, QByteArray> back; // folder/name now -> name again
+    for (const ItemRenameResult& outcome : outcomes) {
+        if (outcome.renamed())
+            back.insert(outcome.folder + '/' + outcome.oldName, outcome.newName);
+    }
+    if (back.isEmpty())
+        return;
+    ItemStore::Batch batch(m_store);
+    for (int i = 0; i < m_store.ItemCount(); ++i) {
+        const Item& item = m_store.item(i);
+        const auto found = back.constFind(item.diskFolder + '/' + item.diskName);
+        if (found == back.constEnd())
+            continue;
+        // The disk name changes; the proposed name stays as the user left it.
+        Item& edited = m_store.editItem(i);
+        const QString newName = edited.NewName, newExt = edited.NewExt;
+        NameSplit::fill(edited, QFile::decodeName(found.value()));
+        edited.diskName = found.value();
+        edited.NewName = newName;
+        edited.NewExt = newExt;
+    }
+}
+
+void RenameSession::setShowDiskNames(bool on)
+{
+    m_painter->setShowDiskNames(on);
+    m_header->setVisible(on);
+    placeBands();
+    m_list.viewport()->update();
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "list/itemstore.h"
+#include "platform/filesystem.h"
+#include "platform/userinteraction.h"
+#include "rename/renamerunner.h"
+#include "rename/renameundo.h"
+
+#include <QList>
+#include <QObject>
+
+class FileListView;
+class LineDelegate;
+class ListStatus;
+class QAction;
+class StatusLine;
+
+// Apply, Apply all and Undo last apply as the window runs them: each Apply keeps a
+// journal, long runs show progress in the status line and stop on Esc, failures are
+// reported with their count and one line per file, and the status line tells how the
+// run went. Also paints clashes and, on request, the names on disk in the list.
+class RenameSession : public QObject {
+public:
+    RenameSession(ItemStore& store, RenameRunner& runner, FileSystem& fileSystem,
+                  UserInteraction& interaction, FileListView& list, StatusLine& status,
+                  JournalFolder journals);
+
+    // The entries "Undo last apply": enabled exactly when there is something to undo.
+    void setUndoActions(QList<QAction*> actions);
+    void refreshUndo();
+    bool canUndo() const;
+
+    void apply(bool applyAll);
+    void undo();
+
+    // Where the journals are kept (the application's data folder by default).
+    void setJournals(JournalFolder journals);
+
+    void setShowDiskNames(bool on);
+    LineDelegate& painter() { return *m_painter; }
+
+private:
+    // After an undo, items that name a file by the name it no longer has are pointed at
+    // the name it has again.
+    void followUndo(const std::vector<ItemRenameResult>& outcomes);
+    void report(const std::vector<ItemRenameResult>& results);
+    RenameUndo undoer() const;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Places the header (when shown) and the status line inside the list's frame.
+    void placeBands();
+
+    ItemStore& m_store;
+    RenameRunner& m_runner;
+    UserInteraction& m_interaction;
+    FileListView& m_list;
+    StatusLine& m_status;
+    FileSystem& m_fileSystem;
+    LineDelegate* m_painter = nullptr;
+    QWidget* m_header = nullptr; // Folder | Name on disk | New name
+    ListStatus* m_listStatus = nullptr;
+    QList<QAction*> m_undoActions;
+};

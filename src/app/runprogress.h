@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class UserInteraction;
+class StatusLine;
+
+// The keepGoing answer of a long rename run (Apply, Undo). Once the run has taken about
+// half a second it shows "done of total" in the status line every few dozen
+// milliseconds and lets the window repaint; Esc then stops the run after the current
+// file. While the run goes on, other input to the program is swallowed, so no command
+// can change the list under it.
+class RunProgress : public QObject {
+public:
+    using Text = std::function<QString(int done, int total)>;
+
+    RunProgress(StatusLine& line, UserInteraction& interaction, Text text);
+    ~RunProgress() override;
+
+    // Asked before each file: false once Esc was pressed.
+    bool operator()(int done, int total);
+    bool stopped() const { return m_stopped; }
+
+    static constexpr int QuietMs = 500;
+    static constexpr int StepMs = 40;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    StatusLine& m_line;
+    UserInteraction& m_interaction;
+    Text m_text;
+    QElapsedTimer m_clock;
+    qint64 m_nextUpdate = QuietMs;
+    bool m_filtering = false;
+    bool m_shown = false;
+    bool m_stopped = false;
+};

@@ -1,0 +1,80 @@
+#include "app/statusline.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+namespace {
+
+QString counted(int n, const char* one, const char* many)
+{
+    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+}
+
+} // namespace
+
+StatusLine::StatusLine(QWidget* parent) : QWidget(parent)
+{
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(2, 0, 2, 0);
+    m_counts = new QLabel(this);
+    m_message = new QLabel(this);
+    m_message->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    layout->addWidget(m_counts, 1);
+    layout->addWidget(m_message, 1);
+    setCounts(0, 0, 0, 0);
+}
+
+void StatusLine::setCounts(int files, int selected, int differing, int clashes)
+{
+    m_counts->setText(countsFor(files, selected, differing, clashes));
+}
+
+void StatusLine::setMessage(const QString& text)
+{
+    m_kept = text;
+    m_message->setText(text);
+}
+
+void StatusLine::showProgress(const QString& text)
+{
+    m_message->setText(text);
+}
+
+void StatusLine::endProgress()
+{
+    m_message->setText(m_kept);
+}
+
+QString StatusLine::countsText() const
+{
+    return m_counts->text();
+}
+
+QString StatusLine::messageText() const
+{
+    return m_message->text();
+}
+
+QString StatusLine::countsFor(int files, int selected, int differing, int clashes)
+{
+    return QStringList{counted(files, "file", "files"), QStringLiteral("%1 selected").arg(selected),
+                       counted(differing, "name differs", "names differ"),
+                       counted(clashes, "clash", "clashes")}
+        .join(QStringLiteral(", "));
+}
+
+QString StatusLine::notAdded(int files, int limit)
+{
+    return counted(files, "file was", "files were") +
+           QStringLiteral(" not added: the list holds at most %1").arg(limit);
+}
+
+QString StatusLine::renaming(int done, int total)
+{
+    return QStringLiteral("Renaming %1 of %2 (Esc stops)").arg(done).arg(total);
+}
+
+QString StatusLine::undoing(int done, int total)
+{
+    return QStringLiteral("Undoing %1 of %2 (Esc stops)").arg(done).arg(total);
+}

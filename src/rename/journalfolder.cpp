@@ -1,0 +1,94 @@
+#include "rename/journalfolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include <cerrno>
+
+namespace {
+
+const QString Suffix = QStringLiteral(".journal");
+
+QStringList journalNames(const QString& path)
+{
+    static const QRegularExpression pattern(QStringLiteral("^[0-9]{10}\\.journal$"));
+    QStringList names = QDir(path).entryList({QLatin1Char('*') + Suffix}, QDir::Files, QDir::Name);
+    names.removeIf([](const QString& name) { return !pattern.match(name).hasMatch(); });
+    return names;
+}
+
+} // namespace
+
+JournalFolder::JournalFolder(QString path) : m_path(std::move(path)) {}
+
+QString JournalFolder::defaultPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) +
+           QStringLiteral("/journals");
+}
+
+std::unique_ptr<RenameJournal> JournalFolder::startJournal(int& error) const
+{
+    QDir().mkpath(m_path);
+    const QStringList names = journalNames(m_path);
+    qint64 number = names.isEmpty() ? 0 : names.back().left(10).toLongLong();
+    std::unique_ptr<RenameJournal> journal;
+    // Another running copy of the program may take a number first; the file is made with
+    // O_EXCL, so each journal has one writer.
+    do {
+        ++number;
+        const QString name = QStringLiteral("%1").arg(number, 10, 10, QLatin1Char('0')) + Suffix;
+        journal = RenameJournal::create(m_path + QLatin1Char('/') + name, error);
+    } while (!journal && error == EEXIST);
+    if (journal)
+        prune();
+    return journal;
+}
+
+QStringList JournalFolder::journals() const
+{
+    QStringList paths;
+    for (const QString& name : journalNames(m_path))
+        paths << m_path + QLatin1Char('/') + name;
+    return paths;
+}
+
+bool JournalFolder::hasWorkLeft(const RenameJournal::Content& content)
+{
+    if (content.undone)
+        return false;
+    for (const RenameJournal::Entry& entry : content.entries) {
+        if (entry.oldName == entry.newName)
+            continue;
+        // A T without outcome may have been renamed before a crash; the undo settles it.
+        if (entry.state == RenameJournal::State::Renamed ||
+            entry.state == RenameJournal::State::Attempted)
+            return true;
+    }
+    return false;
+}
+
+QString JournalFolder::latestUndoable() const
+{
+    const QStringList paths = journals();
+    for (auto it = paths.crbegin(); it != paths.crend(); ++it) {
+        // An undone journal ends in its UNDONE record: no need to read all of it.
+        QFile file(*it);
+        if (file.open(QIODevice::ReadOnly) && file.size() >= 7 && file.seek(file.size() - 7) &&
+            file.read(7) == "UNDONE\n")
+            continue;
+        const auto content = RenameJournal::read(*it);
+        if (content && hasWorkLeft(*content))
+            return *it;
+    }
+    return QString();
+}
+
+void JournalFolder::prune(int keep) const
+{
+    const QStringList paths = journals();
+    for (qsizetype i = 0; i + keep < paths.size(); ++i)
+        QFile::remove(paths[i]);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "rename/renamejournal.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+// The folder that keeps the rename journals of the last applies, numbered in the order
+// they were made: 0000000001.journal, 0000000002.journal, ... Only the newest Kept
+// journals stay; older ones are removed when a new one is made.
+class JournalFolder {
+public:
+    static constexpr int Kept = 20;
+
+    explicit JournalFolder(QString path);
+    // "journals" under the application's local data folder.
+    static QString defaultPath();
+
+    QString path() const { return m_path; }
+
+    // Makes the folder when missing, creates the next journal and prunes old ones. Null,
+    // with the errno in error, when the journal cannot be written.
+    std::unique_ptr<RenameJournal> startJournal(int& error) const;
+
+    // Full paths of the journals, oldest first.
+    QStringList journals() const;
+    // The newest journal that still holds a rename to take back, if any.
+    QString latestUndoable() const;
+    // Removes all but the newest `keep` journals.
+    void prune(int keep = Kept) const;
+
+    // True when the journal holds a rename that an undo would take back.
+    static bool hasWorkLeft(const RenameJournal::Content& content);
+
+private:
+    QString m_path;
+};

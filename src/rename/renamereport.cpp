@@ -1,0 +1,142 @@
+#include "rename/renamereport.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+RenameReport::RenameReport(std::vector<ItemRenameResult> results) : m_results(std::move(results)) {}
+
+int RenameReport::renamed() const
+{
+    return int(std::count_if(m_results.begin(), m_results.end(),
+                             [](const ItemRenameResult& result) { return result.renamed(); }));
+}
+
+int RenameReport::failed() const
+{
+    return total() - renamed() - leftOver();
+}
+
+int RenameReport::leftOver() const
+{
+    return int(
+        std::count_if(m_results.begin(), m_results.end(), [](const ItemRenameResult& result) {
+            return result.outcome == RenameOutcome::NotTried;
+        }));
+}
+
+QString RenameReport::countText() const
+{
+    QStringList lines;
+    const int notRenamed = total() - renamed();
+    const int left = leftOver();
+    if (notRenamed > 0) {
+        lines << (notRenamed == 1 ? QStringLiteral("1 of %1 files was not renamed").arg(total())
+                                  : QStringLiteral("%1 of %2 files were not renamed")
+                                        .arg(notRenamed)
+                                        .arg(total()));
+    }
+    if (left == 1)
+        lines << QStringLiteral("1 file was left untouched because the run was stopped");
+    else if (left > 1)
+        lines
+            << QStringLiteral("%1 files were left untouched because the run was stopped").arg(left);
+    return lines.join(QLatin1Char('\n'));
+}
+
+QStringList RenameReport::detailLines() const
+{
+    QStringList lines;
+    for (const ItemRenameResult& result : m_results) {
+        if (!result.renamed() && result.outcome != RenameOutcome::NotTried)
+            lines << detailLine(result);
+    }
+    return lines;
+}
+
+QString RenameReport::summary() const
+{
+    return QStringLiteral("%1 renamed, %2 not renamed").arg(renamed()).arg(total() - renamed());
+}
+
+QString RenameReport::detailLine(const ItemRenameResult& result)
+{
+    const QString folder =
+        result.folder.isEmpty() ? QStringLiteral("/") : QFile::decodeName(result.folder);
+    return QStringLiteral("%1: %2 → %3: %4")
+        .arg(folder, QFile::decodeName(result.oldName), QFile::decodeName(result.newName),
+             reason(result));
+}
+
+QString RenameReport::reason(const ItemRenameResult& result)
+{
+    switch (result.outcome) {
+    case RenameOutcome::Renamed:
+        return QString();
+    case RenameOutcome::EmptyName:
+        return QStringLiteral("the name is empty");
+    case RenameOutcome::InvalidName:
+        return QStringLiteral("not a valid name");
+    case RenameOutcome::TooLong:
+        return QStringLiteral("the name is too long for this file system");
+    case RenameOutcome::Duplicate:
+        return QStringLiteral("another file would get the same name");
+    case RenameOutcome::NotTried:
+        return QStringLiteral("not tried: the run was stopped");
+    case RenameOutcome::UnencodableName:
+        return QStringLiteral("not a valid name: it holds a character that stands for no byte");
+    case RenameOutcome::Failed:
+        break;
+    }
+    return reason(result.error);
+}
+
+QString RenameReport::reason(int error)
+{
+    switch (error) {
+    case 0:
+        return QString();
+    case EEXIST:
+    case ENOTEMPTY:
+        return QStringLiteral("a file with that name exists");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("permission denied");
+    case ENOENT:
+        return QStringLiteral("the file is no longer there");
+    case ENOTDIR:
+        return QStringLiteral("a part of the path is not a folder");
+    case ENAMETOOLONG:
+        return QStringLiteral("the name is too long for this file system");
+    case EINVAL:
+    case EILSEQ:
+        return QStringLiteral("not a valid name");
+    case EROFS:
+        return QStringLiteral("the disk is read-only");
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("the disk is full");
+    case EBUSY:
+    case ETXTBSY:
+        return QStringLiteral("the file is in use");
+    case EXDEV:
+        return QStringLiteral("the file is on another disk");
+    case EIO:
+        return QStringLiteral("the disk reported an error");
+    default:
+        return QStringLiteral("error %1 (%2)")
+            .arg(error)
+            .arg(QString::fromLocal8Bit(std::strerror(error)));
+    }
+}
+
+QString RenameReport::journalFailure(const QString& path, int error, bool midRun)
+{
+    return (midRun ? QStringLiteral("The rename journal could not be written, so the run "
+                                    "stopped: %1 (%2)")
+                   : QStringLiteral("The rename journal could not be written, so nothing was "
+                                    "renamed: %1 (%2)"))
+        .arg(reason(error), path);
+}

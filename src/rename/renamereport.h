@@ -1,0 +1,42 @@
+#pragma once
+
+#include "rename/itemrenameresult.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// The account of one Apply or Undo: how many files were renamed, which were not and why,
+// and how many a stop left untouched. Texts are in plain words for the user.
+class RenameReport {
+public:
+    // results: one per file of the run, in the order tried; NotTried for files that a
+    // stop left untouched.
+    explicit RenameReport(std::vector<ItemRenameResult> results);
+
+    int renamed() const;
+    int failed() const; // tried and not renamed
+    int leftOver() const;
+    int total() const { return int(m_results.size()); }
+    bool hasProblems() const { return renamed() < total(); }
+
+    // "3 of 120 files were not renamed", plus a line on the files a stop left over.
+    QString countText() const;
+    // One line per failed file: "folder: old → new: reason".
+    QStringList detailLines() const;
+    // "120 renamed, 3 not renamed", for the status line.
+    QString summary() const;
+
+    // The reason for a failed rename in plain words, from its errno.
+    static QString reason(int error);
+    // The reason for one item's result in plain words ("" when it was renamed).
+    static QString reason(const ItemRenameResult& result);
+    static QString detailLine(const ItemRenameResult& result);
+    // The message when the journal of an Apply cannot be written: before the first
+    // rename, or in the middle of the run, which then stops.
+    static QString journalFailure(const QString& path, int error, bool midRun = false);
+
+private:
+    std::vector<ItemRenameResult> m_results;
+};

@@ -1,0 +1,59 @@
+#include "rename/renamereport.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+namespace {
+
+TEST(RenameReport, reasonsInPlainWords)
+{
+    const std::pair<int, const char*> rows[] = {
+        {EEXIST, "a file with that name exists"},
+        {EACCES, "permission denied"},
+        {EPERM, "permission denied"},
+        {ENOENT, "the file is no longer there"},
+        {ENAMETOOLONG, "the name is too long for this file system"},
+        {EINVAL, "not a valid name"},
+        {EROFS, "the disk is read-only"},
+        {ENOSPC, "the disk is full"},
+    };
+    for (const auto& [error, text] : rows)
+        EXPECT_EQ(RenameReport::reason(error), QString::fromUtf8(text)) << error;
+    EXPECT_TRUE(RenameReport::reason(ELOOP).startsWith(QStringLiteral("error %1 (").arg(ELOOP)));
+}
+
+ItemRenameResult result(const char* folder, const char* from, const char* to, RenameOutcome outcome,
+                        int error = 0)
+{
+    return {-1, folder, from, to, outcome, error};
+}
+
+TEST(RenameReport, countsAndOneDetailLinePerFileNotRenamed)
+{
+    std::vector<ItemRenameResult> results(120, result("/d", "a", "b", RenameOutcome::Renamed));
+    results[3] = result("/d/e", "x.txt", "y.txt", RenameOutcome::Failed, EEXIST);
+    results[50] = result("", "\xff.txt", "z", RenameOutcome::Failed, EACCES);
+    results[119] = result("/d", "long", "l…ng", RenameOutcome::TooLong, ENAMETOOLONG);
+    const RenameReport report(results);
+    EXPECT_EQ(report.countText(), QStringLiteral("3 of 120 files were not renamed"));
+    EXPECT_EQ(report.summary(), QStringLiteral("117 renamed, 3 not renamed"));
+    EXPECT_EQ(report.detailLines(),
+              QStringList(
+                  {QStringLiteral("/d/e: x.txt → y.txt: a file with that name exists"),
+                   QStringLiteral("/: \uFFFD.txt → z: permission denied"),
+                   QStringLiteral("/d: long → l…ng: the name is too long for this file system")}));
+
+    std::vector<ItemRenameResult> stopped(5, result("/d", "c", "d", RenameOutcome::NotTried));
+    stopped.push_back(result("/d", "a", "b", RenameOutcome::Failed, EEXIST));
+    stopped.push_back(result("/d", "e", "f", RenameOutcome::Renamed));
+    EXPECT_EQ(RenameReport(stopped).countText(),
+              QStringLiteral("6 of 7 files were not renamed\n"
+                             "5 files were left untouched because the run was stopped"));
+    EXPECT_EQ(RenameReport(stopped).detailLines(),
+              QStringList{QStringLiteral("/d: a → b: a file with that name exists")});
+    EXPECT_EQ(RenameReport({result("/d", "a", "", RenameOutcome::EmptyName)}).countText(),
+              QStringLiteral("1 of 1 files was not renamed"));
+}
+
+} // namespace

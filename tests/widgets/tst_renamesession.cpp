@@ -1,0 +1,188 @@
+#include "app/filelistview.h"
+#include "app/linedelegate.h"
+#include "app/mainwindow.h"
+#include "app/renamesession.h"
+#include "app/statusline.h"
+#include "scriptedplatform.h"
+#include "temptree.h"
+#include "windowtesthelpers.h"
+
+#include <QAction>
+#include <QStandardPaths>
+#include <QtTest>
+
+class TestRenameSession : public QObject {
+    Q_OBJECT
+
+private:
+    // A window on the real disk (through the scripted seams) with its journals in a
+    // folder of the test's own.
+    struct Setup {
+        TempTree tree, journals;
+        ScriptedPlatform platform;
+        MainWindow window{platform, platform};
+        Setup()
+        {
+            window.renameSession().setJournals(
+                JournalFolder(QString::fromUtf8(journals.path("j"))));
+        }
+        void add(const QByteArray& name, const QString& proposed)
+        {
+            tree.addFile(name, name);
+            window.loader().addFile(tree.root(), name);
+            const int i = window.store().ItemCount() - 1;
+            window.store().setNewName(i, proposed);
+            window.store().setNewExt(i, QString());
+        }
+    };
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QApplication::setStyle(QStringLiteral("Fusion"));
+    }
+
+    void failedApplyIsReportedFileByFileAndUndone()
+    {
+        Setup s;
+        s.tree.addFile("taken.txt", "taken");
+        s.add("a.txt", "taken.txt");
+        s.add("b.txt", "x.txt");
+        s.add("c.txt", "y.txt");
+        QAction* undoItem = s.window.menus().action(QStringLiteral("mFUndo"));
+        QAction* undoList = s.window.menus().action(QStringLiteral("mUndoList"));
+        QVERIFY(!undoItem->isEnabled() && !undoList->isEnabled());
+
+        s.window.eButton_Click(int(MainWindow::Button::ApplyAll));
+        QCOMPARE(s.tree.list(), (std::vector<QByteArray>{"a.txt", "taken.txt", "x.txt", "y.txt"}));
+        QCOMPARE(s.platform.messages.size(), size_t(1));
+        const auto& shown = s.platform.messages[0];
+        QCOMPARE(shown.text, QStringLiteral("One or more files could not be renamed"));
+        QCOMPARE(shown.title, QStringLiteral("Error..."));
+        QCOMPARE(shown.informative, QStringLiteral("1 of 3 files was not renamed"));
+        QCOMPARE(shown.details,
+                 QString::fromUtf8(s.tree.root()) +
+                     QStringLiteral(": a.txt → taken.txt: a file with that name exists"));
+        QCOMPARE(s.window.statusLine()->messageText(), QStringLiteral("2 renamed, 1 not renamed"));
+        QVERIFY(undoItem->isEnabled() && undoList->isEnabled());
+
+        // The list no longer holds the renamed files; undo works from the journal.
+        s.window.loader().clearList();
+        QVERIFY(showActive(s.window));
+        QTest::keyClick(&s.window, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(s.tree.list(), (std::vector<QByteArray>{"a.txt", "b.txt", "c.txt", "taken.txt"}));
+        QCOMPARE(s.tree.content("b.txt"), QByteArray("b.txt"));
+        QCOMPARE(s.window.statusLine()->messageText(), QStringLiteral("2 renamed, 0 not renamed"));
+        QCOMPARE(s.platform.messages.size(), size_t(1));
+        QVERIFY(!undoItem->isEnabled() && !undoList->isEnabled());
+    }
+
+    void undoOfAFileWhoseOldNameIsTakenReportsIt()
+    {
+        Setup s;
+        s.add("a.txt", "x.txt");
+        s.window.eButton_Click(int(MainWindow::Button::ApplyAll));
+        s.tree.addFile("a.txt", "new");
+        s.window.mUndo_Click();
+        QCOMPARE(s.platform.messages.size(), size_t(1));
+        QCOMPARE(s.platform.messages[0].informative,
+                 QStringLiteral("1 of 1 files was not renamed"));
+        QCOMPARE(s.platform.messages[0].details,
+                 QString::fromUtf8(s.tree.root()) +
+                     QStringLiteral(": x.txt → a.txt: a file with that name exists"));
+        QCOMPARE(s.tree.content("x.txt"), QByteArray("a.txt"));
+    }
+
+    void clashesArePaintedAndCounted()
+    {
+        Setup s;
+        fill(s.window, {"one", "two", "three"});
+        s.window.store().setNewName(0, QStringLiteral("Same"));
+        s.window.store().setNewName(2, QStringLiteral("SAME"));
+        s.window.store().setSelected(1, true);
+        QVERIFY(showActive(s.window));
+        QTRY_COMPARE(s.window.statusLine()->countsText(),
+                     QStringLiteral("3 files, 1 selected, 2 names differ, 2 clashes"));
+        LineDelegate& painter = s.window.renameSession().painter();
+        QVERIFY(painter.isClashing(0) && !painter.isClashing(1) && painter.isClashing(2));
+
+        FileListView* list = s.window.list();
+        const QImage image = list->viewport()->grab().toImage();
+        const auto backgroundOf = [&](int row) {
+            const QRect rect = list->visualRect(s.window.store().index(row));
+            return image.pixelColor(rect.right() - 10, rect.center().y());
+        };
+        // Line 0 holds the focus frame and line 1 the selection; line 2 shows plain.
+        QCOMPARE(backgroundOf(2), LineDelegate::warningColour());
+        QVERIFY(backgroundOf(1) != LineDelegate::warningColour());
+        QCOMPARE(s.window.store().index(0).data().toString(), QStringLiteral("Same.mp3"));
+
+        s.window.store().setNewName(2, QStringLiteral("other"));
+        QTRY_COMPARE(s.window.statusLine()->countsText(),
+                     QStringLiteral("3 files, 1 selected, 2 names differ, 0 clashes"));
+        QVERIFY(!painter.isClashing(0));
+    }
+
+    void statusTexts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("one of each is singular")
+            << StatusLine::countsFor(1, 1, 1, 1)
+            << QStringLiteral("1 file, 1 selected, 1 name differs, 1 clash");
+        QTest::newRow("none") << StatusLine::countsFor(0, 0, 0, 0)
+                              << QStringLiteral("0 files, 0 selected, 0 names differ, 0 clashes");
+        QTest::newRow("load stopped at the limit")
+            << StatusLine::notAdded(1200, 32767)
+            << QStringLiteral("1200 files were not added: the list holds at most 32767");
+        QTest::newRow("progress") << StatusLine::renaming(1200, 32767)
+                                  << QStringLiteral("Renaming 1200 of 32767 (Esc stops)");
+    }
+
+    void statusTexts()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(text, expected);
+    }
+
+    void aLoadStoppedByTheLimitSaysHowManyWereLeftOut()
+    {
+        Setup s;
+        {
+            ItemStore::Batch batch(s.window.store());
+            for (int i = 0; i < ItemStore::MaxItems - 1; ++i)
+                s.window.store().append(makeItem("/m", QString::number(i), QString()));
+        }
+        for (const char* name : {"a", "b", "c"})
+            s.tree.addFile(name);
+        s.window.eList_OLEDragDrop({s.tree.root()});
+        QCOMPARE(s.window.store().ItemCount(), ItemStore::MaxItems);
+        QCOMPARE(s.window.statusLine()->messageText(),
+                 QStringLiteral("2 files were not added: the list holds at most 32767"));
+    }
+
+    void namesOnDiskToggleKeepsCommandsWorking()
+    {
+        Setup s;
+        fill(s.window, {"one", "two"});
+        QAction* toggle = s.window.menus().action(QStringLiteral("mShowDisk"));
+        QVERIFY(toggle->isCheckable() && !toggle->isChecked());
+        toggle->trigger();
+        QVERIFY(s.window.renameSession().painter().showsDiskNames());
+        auto* header = s.window.list()->findChild<QWidget*>(QStringLiteral("diskNamesHeader"));
+        QVERIFY(header);
+        QVERIFY(showActive(s.window));
+        QTest::keyClick(&s.window, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(selectedLines(s.window.store()), (QList<int>{0, 1}));
+        QVERIFY(header->isVisible());
+        QVERIFY(s.window.list()->viewport()->geometry().top() >= header->geometry().bottom());
+        toggle->trigger();
+        QVERIFY(!s.window.renameSession().painter().showsDiskNames());
+        QVERIFY(header->isHidden());
+    }
+};
+
+QTEST_MAIN(TestRenameSession)
+#include "tst_renamesession.moc"
