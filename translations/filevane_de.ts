@@ -659,6 +659,42 @@
         <source>to start with file number 5, type ,5|$$ - %%</source>
         <translation>um mit Dateinummer 5 zu beginnen, ,5|$$ - %% eingeben</translation>
     </message>
+    <message>
+        <source>Numbers...</source>
+        <translation>Zahlen...</translation>
+    </message>
+    <message>
+        <source>Swap infos...</source>
+        <translation>Angaben tauschen...</translation>
+    </message>
+    <message>
+        <source>Formation string for numbers over all selected files</source>
+        <translation>Bildungsmuster für Zahlen über alle ausgewählten Dateien</translation>
+    </message>
+    <message>
+        <source>Text to find</source>
+        <translation>Zu suchender Text</translation>
+    </message>
+    <message>
+        <source>or a regular expression between slashes, e.g. /\d{4}/</source>
+        <translation>oder ein regulärer Ausdruck zwischen Schrägstrichen, z. B. /\d{4}/</translation>
+    </message>
+    <message>
+        <source>Not a valid regular expression:</source>
+        <translation>Kein gültiger regulärer Ausdruck:</translation>
+    </message>
+    <message>
+        <source>Enter the order of the fields, e.g. 2 1</source>
+        <translation>Reihenfolge der Felder eingeben, z. B. 2 1</translation>
+    </message>
+    <message>
+        <source>Enter the least number of digits</source>
+        <translation>Mindestanzahl der Ziffern eingeben</translation>
+    </message>
+    <message>
+        <source>to count 5, 7, 9, ... type 5+2|$ - %%</source>
+        <translation>um 5, 7, 9, ... zu zählen, 5+2|$ - %% eingeben</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
