@@ -471,6 +471,101 @@
     </message>
 </context>
 <context>
+    <name>RenameReport</name>
+    <message>
+        <source>1 of %1 files was not renamed</source>
+        <translation>1 von %1 Dateien wurde nicht umbenannt</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files were not renamed</source>
+        <translation>%1 von %2 Dateien wurden nicht umbenannt</translation>
+    </message>
+    <message>
+        <source>1 file was left untouched because the run was stopped</source>
+        <translation>1 Datei blieb unverändert, weil der Lauf angehalten wurde</translation>
+    </message>
+    <message>
+        <source>%1 files were left untouched because the run was stopped</source>
+        <translation>%1 Dateien blieben unverändert, weil der Lauf angehalten wurde</translation>
+    </message>
+    <message>
+        <source>%1 renamed, %2 not renamed</source>
+        <translation>%1 umbenannt, %2 nicht umbenannt</translation>
+    </message>
+    <message>
+        <source>the name is empty</source>
+        <translation>der Name ist leer</translation>
+    </message>
+    <message>
+        <source>not a valid name</source>
+        <translation>kein gültiger Name</translation>
+    </message>
+    <message>
+        <source>the name is too long for this file system</source>
+        <translation>der Name ist für dieses Dateisystem zu lang</translation>
+    </message>
+    <message>
+        <source>another file would get the same name</source>
+        <translation>eine andere Datei bekäme denselben Namen</translation>
+    </message>
+    <message>
+        <source>not tried: the run was stopped</source>
+        <translation>nicht versucht: der Lauf wurde angehalten</translation>
+    </message>
+    <message>
+        <source>not a valid name: it holds a character that stands for no byte</source>
+        <translation>kein gültiger Name: er enthält ein Zeichen, das für kein Byte steht</translation>
+    </message>
+    <message>
+        <source>a file with that name exists</source>
+        <translation>eine Datei mit diesem Namen existiert</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>the file is no longer there</source>
+        <translation>die Datei ist nicht mehr vorhanden</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>ein Teil des Pfades ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>der Datenträger ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the file is in use</source>
+        <translation>die Datei wird verwendet</translation>
+    </message>
+    <message>
+        <source>the file is on another disk</source>
+        <translation>die Datei liegt auf einem anderen Datenträger</translation>
+    </message>
+    <message>
+        <source>the disk reported an error</source>
+        <translation>der Datenträger meldete einen Fehler</translation>
+    </message>
+    <message>
+        <source>error %1 (%2)</source>
+        <translation>Fehler %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The rename journal could not be written, so the run stopped: %1 (%2)</source>
+        <translation>Das Umbenennungsprotokoll konnte nicht geschrieben werden, daher wurde der Lauf angehalten: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The rename journal could not be written, so nothing was renamed: %1 (%2)</source>
+        <translation>Das Umbenennungsprotokoll konnte nicht geschrieben werden, daher wurde nichts umbenannt: %1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>SelectionCommands</name>
     <message>
         <source>Select all with at least x characters</source>
@@ -483,6 +578,57 @@
     <message>
         <source>Select...</source>
         <translation>Auswählen...</translation>
+    </message>
+</context>
+<context>
+    <name>StatusLine</name>
+    <message>
+        <source>file</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>%1 selected</source>
+        <translation>%1 ausgewählt</translation>
+    </message>
+    <message>
+        <source>name differs</source>
+        <translation>Name weicht ab</translation>
+    </message>
+    <message>
+        <source>names differ</source>
+        <translation>Namen weichen ab</translation>
+    </message>
+    <message>
+        <source>clash</source>
+        <translation>Namenskonflikt</translation>
+    </message>
+    <message>
+        <source>clashes</source>
+        <translation>Namenskonflikte</translation>
+    </message>
+    <message>
+        <source>file was</source>
+        <translation>Datei wurde</translation>
+    </message>
+    <message>
+        <source>files were</source>
+        <translation>Dateien wurden</translation>
+    </message>
+    <message>
+        <source> not added: the list holds at most %1</source>
+        <translation> nicht hinzugefügt: die Liste fasst höchstens %1</translation>
+    </message>
+    <message>
+        <source>Renaming %1 of %2 (Esc stops)</source>
+        <translation>Benenne %1 von %2 um (Esc hält an)</translation>
+    </message>
+    <message>
+        <source>Undoing %1 of %2 (Esc stops)</source>
+        <translation>Mache %1 von %2 rückgängig (Esc hält an)</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "app/statusline.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 
@@ -7,7 +8,8 @@ namespace {
 
 QString counted(int n, const char* one, const char* many)
 {
-    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+    return QStringLiteral("%1 %2").arg(n).arg(
+        QCoreApplication::translate("StatusLine", n == 1 ? one : many));
 }
 
 } // namespace
@@ -57,24 +59,29 @@ QString StatusLine::messageText() const
 
 QString StatusLine::countsFor(int files, int selected, int differing, int clashes)
 {
-    return QStringList{counted(files, "file", "files"), QStringLiteral("%1 selected").arg(selected),
-                       counted(differing, "name differs", "names differ"),
-                       counted(clashes, "clash", "clashes")}
+    return QStringList{counted(files, QT_TRANSLATE_NOOP("StatusLine", "file"),
+                               QT_TRANSLATE_NOOP("StatusLine", "files")),
+                       tr("%1 selected").arg(selected),
+                       counted(differing, QT_TRANSLATE_NOOP("StatusLine", "name differs"),
+                               QT_TRANSLATE_NOOP("StatusLine", "names differ")),
+                       counted(clashes, QT_TRANSLATE_NOOP("StatusLine", "clash"),
+                               QT_TRANSLATE_NOOP("StatusLine", "clashes"))}
         .join(QStringLiteral(", "));
 }
 
 QString StatusLine::notAdded(int files, int limit)
 {
-    return counted(files, "file was", "files were") +
-           QStringLiteral(" not added: the list holds at most %1").arg(limit);
+    return counted(files, QT_TRANSLATE_NOOP("StatusLine", "file was"),
+                   QT_TRANSLATE_NOOP("StatusLine", "files were")) +
+           tr(" not added: the list holds at most %1").arg(limit);
 }
 
 QString StatusLine::renaming(int done, int total)
 {
-    return QStringLiteral("Renaming %1 of %2 (Esc stops)").arg(done).arg(total);
+    return tr("Renaming %1 of %2 (Esc stops)").arg(done).arg(total);
 }
 
 QString StatusLine::undoing(int done, int total)
 {
-    return QStringLiteral("Undoing %1 of %2 (Esc stops)").arg(done).arg(total);
+    return tr("Undoing %1 of %2 (Esc stops)").arg(done).arg(total);
 }

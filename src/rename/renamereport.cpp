@@ -1,5 +1,7 @@
 #include "rename/renamereport.h"
 
+#include <QCoreApplication>
+
 #include <QFile>
 
 #include <algorithm>
@@ -33,16 +35,21 @@ QString RenameReport::countText() const
     const int notRenamed = total() - renamed();
     const int left = leftOver();
     if (notRenamed > 0) {
-        lines << (notRenamed == 1 ? QStringLiteral("1 of %1 files was not renamed").arg(total())
-                                  : QStringLiteral("%1 of %2 files were not renamed")
-                                        .arg(notRenamed)
-                                        .arg(total()));
+        lines << (notRenamed == 1
+                      ? QCoreApplication::translate("RenameReport", "1 of %1 files was not renamed")
+                            .arg(total())
+                      : QCoreApplication::translate("RenameReport",
+                                                    "%1 of %2 files were not renamed")
+                            .arg(notRenamed)
+                            .arg(total()));
     }
     if (left == 1)
-        lines << QStringLiteral("1 file was left untouched because the run was stopped");
+        lines << QCoreApplication::translate(
+            "RenameReport", "1 file was left untouched because the run was stopped");
     else if (left > 1)
-        lines
-            << QStringLiteral("%1 files were left untouched because the run was stopped").arg(left);
+        lines << QCoreApplication::translate(
+                     "RenameReport", "%1 files were left untouched because the run was stopped")
+                     .arg(left);
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -58,7 +65,9 @@ QStringList RenameReport::detailLines() const
 
 QString RenameReport::summary() const
 {
-    return QStringLiteral("%1 renamed, %2 not renamed").arg(renamed()).arg(total() - renamed());
+    return QCoreApplication::translate("RenameReport", "%1 renamed, %2 not renamed")
+        .arg(renamed())
+        .arg(total() - renamed());
 }
 
 QString RenameReport::detailLine(const ItemRenameResult& result)
@@ -76,17 +85,19 @@ QString RenameReport::reason(const ItemRenameResult& result)
     case RenameOutcome::Renamed:
         return QString();
     case RenameOutcome::EmptyName:
-        return QStringLiteral("the name is empty");
+        return QCoreApplication::translate("RenameReport", "the name is empty");
     case RenameOutcome::InvalidName:
-        return QStringLiteral("not a valid name");
+        return QCoreApplication::translate("RenameReport", "not a valid name");
     case RenameOutcome::TooLong:
-        return QStringLiteral("the name is too long for this file system");
+        return QCoreApplication::translate("RenameReport",
+                                           "the name is too long for this file system");
     case RenameOutcome::Duplicate:
-        return QStringLiteral("another file would get the same name");
+        return QCoreApplication::translate("RenameReport", "another file would get the same name");
     case RenameOutcome::NotTried:
-        return QStringLiteral("not tried: the run was stopped");
+        return QCoreApplication::translate("RenameReport", "not tried: the run was stopped");
     case RenameOutcome::UnencodableName:
-        return QStringLiteral("not a valid name: it holds a character that stands for no byte");
+        return QCoreApplication::translate(
+            "RenameReport", "not a valid name: it holds a character that stands for no byte");
     case RenameOutcome::Failed:
         break;
     }
@@ -100,33 +111,34 @@ QString RenameReport::reason(int error)
         return QString();
     case EEXIST:
     case ENOTEMPTY:
-        return QStringLiteral("a file with that name exists");
+        return QCoreApplication::translate("RenameReport", "a file with that name exists");
     case EACCES:
     case EPERM:
-        return QStringLiteral("permission denied");
+        return QCoreApplication::translate("RenameReport", "permission denied");
     case ENOENT:
-        return QStringLiteral("the file is no longer there");
+        return QCoreApplication::translate("RenameReport", "the file is no longer there");
     case ENOTDIR:
-        return QStringLiteral("a part of the path is not a folder");
+        return QCoreApplication::translate("RenameReport", "a part of the path is not a folder");
     case ENAMETOOLONG:
-        return QStringLiteral("the name is too long for this file system");
+        return QCoreApplication::translate("RenameReport",
+                                           "the name is too long for this file system");
     case EINVAL:
     case EILSEQ:
-        return QStringLiteral("not a valid name");
+        return QCoreApplication::translate("RenameReport", "not a valid name");
     case EROFS:
-        return QStringLiteral("the disk is read-only");
+        return QCoreApplication::translate("RenameReport", "the disk is read-only");
     case ENOSPC:
     case EDQUOT:
-        return QStringLiteral("the disk is full");
+        return QCoreApplication::translate("RenameReport", "the disk is full");
     case EBUSY:
     case ETXTBSY:
-        return QStringLiteral("the file is in use");
+        return QCoreApplication::translate("RenameReport", "the file is in use");
     case EXDEV:
-        return QStringLiteral("the file is on another disk");
+        return QCoreApplication::translate("RenameReport", "the file is on another disk");
     case EIO:
-        return QStringLiteral("the disk reported an error");
+        return QCoreApplication::translate("RenameReport", "the disk reported an error");
     default:
-        return QStringLiteral("error %1 (%2)")
+        return QCoreApplication::translate("RenameReport", "error %1 (%2)")
             .arg(error)
             .arg(QString::fromLocal8Bit(std::strerror(error)));
     }
@@ -134,9 +146,11 @@ QString RenameReport::reason(int error)
 
 QString RenameReport::journalFailure(const QString& path, int error, bool midRun)
 {
-    return (midRun ? QStringLiteral("The rename journal could not be written, so the run "
-                                    "stopped: %1 (%2)")
-                   : QStringLiteral("The rename journal could not be written, so nothing was "
-                                    "renamed: %1 (%2)"))
+    return (midRun ? QCoreApplication::translate(
+                         "RenameReport", "The rename journal could not be written, so the run "
+                                         "stopped: %1 (%2)")
+                   : QCoreApplication::translate(
+                         "RenameReport", "The rename journal could not be written, so nothing was "
+                                         "renamed: %1 (%2)"))
         .arg(reason(error), path);
 }
