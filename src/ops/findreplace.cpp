@@ -27,6 +27,12 @@ QString upperKeepingPositions(const QString& text)
             ++i;
             continue;
         }
+        if (c.unicode() < 0x80) {
+            // ASCII, most of every name: only a to z change.
+            if (c.unicode() >= u'a' && c.unicode() <= u'z')
+                data[i] = QChar(char16_t(c.unicode() - 0x20));
+            continue;
+        }
         const char32_t mapped = QChar::toUpper(char32_t(c.unicode()));
         if (!QChar::requiresSurrogates(mapped))
             data[i] = QChar(char16_t(mapped));

@@ -4,6 +4,8 @@ namespace {
 
 bool isWordCharacter(char32_t c)
 {
+    if (c < 0x80)
+        return (c >= U'0' && c <= U'9') || char32_t((c | 0x20) - U'a') < 26;
     return QChar::isLetter(c) || QChar::isDigit(c) || QChar::isMark(c);
 }
 

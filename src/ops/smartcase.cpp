@@ -1,16 +1,63 @@
 #include "ops/smartcase.h"
 
-#include <vector>
+#include <QVarLengthArray>
 
 namespace {
+
+// Letter tests and case mapping with a shortcut for ASCII, which most names are made of;
+// everything else goes through Qt's Unicode tables.
+bool isLetter(char32_t c)
+{
+    if (c < 0x80)
+        return char32_t((c | 0x20) - U'a') < 26;
+    return QChar::isLetter(c);
+}
+
+bool isLower(char32_t c)
+{
+    if (c < 0x80)
+        return char32_t(c - U'a') < 26;
+    return QChar::isLower(c);
+}
+
+char32_t toUpper(char32_t c)
+{
+    if (c < 0x80)
+        return char32_t(c - U'a') < 26 ? c - 0x20 : c;
+    return QChar::toUpper(c);
+}
+
+char32_t toLower(char32_t c)
+{
+    if (c < 0x80)
+        return char32_t(c - U'A') < 26 ? c + 0x20 : c;
+    return QChar::toLower(c);
+}
 
 constexpr QStringView SmallWords[] = {u"a",  u"an", u"and", u"as",  u"at", u"by", u"for", u"in",
                                       u"of", u"on", u"or",  u"the", u"to", u"vs", u"with"};
 
 bool isSmallWord(QStringView word)
 {
-    if (word.size() > 4)
+    if (word.size() > 4 || word.isEmpty())
         return false;
+    // An ASCII word is lowered and compared as is; any other character may fold onto a
+    // small word's letter (the long s onto s), so such words take Qt's case folding.
+    char16_t lowered[4];
+    bool ascii = true;
+    for (qsizetype i = 0; i < word.size() && ascii; ++i) {
+        const char16_t c = word.at(i).unicode();
+        ascii = c < 0x80;
+        lowered[i] = char16_t(toLower(c));
+    }
+    if (ascii) {
+        const QStringView key(lowered, word.size());
+        for (QStringView small : SmallWords) {
+            if (key == small)
+                return true;
+        }
+        return false;
+    }
     for (QStringView small : SmallWords) {
         if (word.compare(small, Qt::CaseInsensitive) == 0)
             return true;
@@ -57,9 +104,9 @@ void countLetters(const QString& s, qsizetype begin, qsizetype end, int& letters
     allUpper = true;
     for (qsizetype i = begin, length = 1; i < end; i += length) {
         const char32_t c = codePointAt(s, i, length);
-        if (QChar::isLetter(c)) {
+        if (isLetter(c)) {
             ++letters;
-            allUpper = allUpper && !QChar::isLower(c);
+            allUpper = allUpper && !isLower(c);
         }
     }
 }
@@ -75,8 +122,8 @@ void titlePart(QString& s, qsizetype begin, qsizetype end)
         return;
     for (qsizetype i = begin, length = 1; i < end; i += length) {
         const char32_t c = codePointAt(s, i, length);
-        if (QChar::isLetter(c))
-            replaceCodePoint(s, i, length, i == begin ? QChar::toUpper(c) : QChar::toLower(c));
+        if (isLetter(c))
+            replaceCodePoint(s, i, length, i == begin ? toUpper(c) : toLower(c));
     }
 }
 
@@ -88,10 +135,9 @@ void titleWord(QString& s, qsizetype begin, qsizetype end)
     for (qsizetype i = begin, length = 1; i < end; i += length) {
         const char32_t c = codePointAt(s, i, length);
         qsizetype previousLength = 0;
-        const bool apostropheAfterOneLetter =
-            c == U'\'' && i > partStart &&
-            QChar::isLetter(codePointAt(s, partStart, previousLength)) &&
-            partStart + previousLength == i;
+        const bool apostropheAfterOneLetter = c == U'\'' && i > partStart &&
+                                              isLetter(codePointAt(s, partStart, previousLength)) &&
+                                              partStart + previousLength == i;
         if ((isPartBreak(c) || apostropheAfterOneLetter) && i + length < end) {
             titlePart(s, partStart, i + length);
             partStart = i + length;
@@ -118,7 +164,7 @@ QString SmartCase::titleCase(const QString& s)
         qsizetype begin;
         qsizetype end;
     };
-    std::vector<Word> words;
+    QVarLengthArray<Word, 32> words;
     for (qsizetype i = 0; i < s.size();) {
         if (s.at(i) == QLatin1Char(' ')) {
             ++i;
@@ -133,7 +179,7 @@ QString SmartCase::titleCase(const QString& s)
     const auto view = [&s](const Word& w) {
         return QStringView(s).sliced(w.begin, w.end - w.begin);
     };
-    for (size_t n = 0; n < words.size(); ++n) {
+    for (qsizetype n = 0; n < words.size(); ++n) {
         const Word& word = words[n];
         const bool firstOfField = n == 0 || isSeparatorWord(view(words[n - 1]));
         const bool lastOfField = n + 1 == words.size() || isSeparatorWord(view(words[n + 1]));
@@ -159,9 +205,9 @@ QString SmartCase::sentenceCase(const QString& s)
     bool seenLetter = false;
     for (qsizetype i = 0, length = 1; i < out.size(); i += length) {
         const char32_t c = codePointAt(out, i, length);
-        if (!QChar::isLetter(c))
+        if (!isLetter(c))
             continue;
-        replaceCodePoint(out, i, length, seenLetter ? QChar::toLower(c) : QChar::toUpper(c));
+        replaceCodePoint(out, i, length, seenLetter ? toLower(c) : toUpper(c));
         seenLetter = true;
     }
     return out;
