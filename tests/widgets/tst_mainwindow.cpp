@@ -83,22 +83,6 @@ private Q_SLOTS:
                  window.height() - Twips::y(&window, 2865) + Twips::y(&window, 2400));
     }
 
-    void startState()
-    {
-        ScriptedPlatform platform;
-        MainWindow window(platform, platform);
-        for (int i = 0; i < 9; ++i)
-            QVERIFY(window.button(MainWindow::Button(i))->isEnabled());
-        QVERIFY(window.check(MainWindow::Check::RemoveAfterRename)->isChecked());
-        QVERIFY(window.renamer().RemoveAfterRename);
-        QVERIFY(!window.check(MainWindow::Check::AlwaysOnTop)->isChecked());
-        QVERIFY(!(window.windowFlags() & Qt::WindowStaysOnTopHint));
-        QVERIFY(window.switches().FixedWidthNumbers);
-        QVERIFY(window.menus().action("mEnumSettings", 0)->isChecked());
-        QVERIFY(!window.switches().IncludeZero && !window.switches().InverseEnumeration);
-        QCOMPARE(window.size(), QSize(Twips::x(&window, 7080), Twips::y(&window, 4995)));
-    }
-
     void infoText_data()
     {
         QTest::addColumn<QList<int>>("version");
@@ -192,10 +176,19 @@ private Q_SLOTS:
         QCOMPARE(tree.content(onDisk), QByteArray("1"));
     }
 
-    void checkBoxes()
+    void startStateAndCheckBoxes()
     {
         ScriptedPlatform platform;
         MainWindow window(platform, platform);
+        QCOMPARE(window.size(), QSize(Twips::x(&window, 7080), Twips::y(&window, 4995)));
+        QVERIFY(window.check(MainWindow::Check::RemoveAfterRename)->isChecked());
+        QVERIFY(window.renamer().RemoveAfterRename);
+        QVERIFY(!window.check(MainWindow::Check::AlwaysOnTop)->isChecked());
+        QVERIFY(!(window.windowFlags() & Qt::WindowStaysOnTopHint));
+        QVERIFY(window.switches().FixedWidthNumbers);
+        QVERIFY(window.menus().action("mEnumSettings", 0)->isChecked());
+        QVERIFY(!window.switches().IncludeZero && !window.switches().InverseEnumeration);
+
         window.resize(Twips::x(&window, 8000), Twips::y(&window, 6000));
         window.move(40, 50);
         window.show();
