@@ -13,11 +13,10 @@
 inline QChar accelerator(const QString& caption)
 {
     for (int i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != QLatin1Char('&'))
-            continue;
-        if (caption[i + 1] != QLatin1Char('&'))
+        if (caption[i] == QLatin1Char('&') && caption[i + 1] != QLatin1Char('&'))
             return caption[i + 1].toLower();
-        ++i;
+        if (caption[i] == QLatin1Char('&'))
+            ++i;
     }
     return {};
 }
@@ -32,12 +31,11 @@ inline QStringList acceleratorFaults(const QMenu* menu)
         if (action->isSeparator())
             continue;
         const QChar letter = accelerator(action->text());
+        const QString entry = menu->title() + QStringLiteral(" > \"") + action->text() + '"';
         if (letter.isNull())
-            faults << menu->title() + QStringLiteral(" > \"") + action->text() +
-                          QStringLiteral("\" has no letter");
+            faults << entry + QStringLiteral(" has no letter");
         else if (taken.contains(letter))
-            faults << menu->title() + QStringLiteral(" > \"") + action->text() +
-                          QStringLiteral("\" shares its letter with \"") + taken[letter] + '"';
+            faults << entry + QStringLiteral(" shares its letter with \"") + taken[letter] + '"';
         else
             taken.insert(letter, action->text());
         if (action->menu())
@@ -50,11 +48,10 @@ inline QStringList acceleratorFaults(const QMenu* menu)
 // share the window and so must differ from each other too.
 inline QStringList windowAcceleratorFaults(MainWindow& window)
 {
-    QStringList faults =
-        acceleratorFaults(window.menus().itemMenu()) + acceleratorFaults(window.menus().listMenu());
     QMenu controls;
     controls.setTitle(QStringLiteral("window"));
     for (const QAbstractButton* control : window.findChildren<QAbstractButton*>())
         controls.addAction(control->text());
-    return faults + acceleratorFaults(&controls);
+    return acceleratorFaults(window.menus().itemMenu()) +
+           acceleratorFaults(window.menus().listMenu()) + acceleratorFaults(&controls);
 }

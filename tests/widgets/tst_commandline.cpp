@@ -3,8 +3,6 @@
 
 #include "app/commandline.h"
 #include "app/infobox.h"
-#include "app/mainwindow.h"
-#include "scriptedplatform.h"
 #include "temptree.h"
 #include "windowtesthelpers.h"
 
@@ -28,15 +26,13 @@ QStringList loaded(const ItemStore& store)
 QStringList desktopEntryCommand(const QStringList& files)
 {
     QFile entry(QStringLiteral(FILEVANE_SOURCE_DIR "/src/resources/org.filevane.filevane.desktop"));
-    if (!entry.open(QIODevice::ReadOnly))
-        return {};
-    const QString text = QString::fromUtf8(entry.readAll());
-    const QRegularExpressionMatch exec =
-        QRegularExpression(QStringLiteral("^Exec=(.*)$"), QRegularExpression::MultilineOption)
-            .match(text);
     QStringList command;
-    for (const QString& word : exec.captured(1).split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        command << (word == QLatin1String("%F") ? files : QStringList{word});
+    if (entry.open(QIODevice::ReadOnly)) {
+        const QString exec =
+            QString::fromUtf8(entry.readAll()).section("\nExec=", 1).section('\n', 0, 0);
+        for (const QString& word : exec.split(' ', Qt::SkipEmptyParts))
+            command << (word == "%F" ? files : QStringList{word});
+    }
     return command;
 }
 
@@ -45,139 +41,124 @@ QStringList desktopEntryCommand(const QStringList& files)
 class TestCommandLine : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void programPrintsAndExits_data();
-    void programPrintsAndExits();
-    void programNamesBadPathOnStandardError();
-    void pathsLoadInOrderGiven_data();
-    void pathsLoadInOrderGiven();
-    void relativePathsBecomeAbsolute();
-};
+    void programPrintsAndExits_data()
+    {
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("output"); // a pattern of what is printed
+        QTest::newRow("--help prints the usage with paths")
+            << "--help" << 0 << "^Usage: .*filevane \\[options\\] \\[PATH\\.\\.\\.\\]";
+        QTest::newRow("--version prints the Info box's version line")
+            << "--version" << 0
+            << "^" +
+                   QRegularExpression::escape(InfoBox::firstLine(
+                       FILEVANE_VERSION_MAJOR, FILEVANE_VERSION_MINOR, FILEVANE_VERSION_PATCH)) +
+                   "\n$";
+        QTest::newRow("an unknown option is an error on standard error")
+            << "--frobnicate" << 1 << "frobnicate";
+    }
 
-void TestCommandLine::programPrintsAndExits_data()
-{
-    QTest::addColumn<QString>("argument");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("output"); // a pattern of what is printed
-    QTest::newRow("--help prints the usage with paths")
-        << "--help" << 0 << "^Usage: .*filevane \\[options\\] \\[PATH\\.\\.\\.\\]";
-    QTest::newRow("--version prints the Info box's version line")
-        << "--version" << 0
-        << "^" +
-               QRegularExpression::escape(InfoBox::firstLine(
-                   FILEVANE_VERSION_MAJOR, FILEVANE_VERSION_MINOR, FILEVANE_VERSION_PATCH)) +
-               "\n$";
-    QTest::newRow("an unknown option is an error on standard error")
-        << "--frobnicate" << 1 << "frobnicate";
-}
+    void programPrintsAndExits()
+    {
+        QFETCH(QString, argument);
+        QFETCH(int, exitCode);
+        QFETCH(QString, output);
+        QProcess program;
+        program.start(QStringLiteral(FILEVANE_BINARY), {argument});
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), exitCode);
+        const QString printed = QString::fromLocal8Bit(
+            exitCode == 0 ? program.readAllStandardOutput() : program.readAllStandardError());
+        QVERIFY2(printed.contains(QRegularExpression(output)), qPrintable(printed));
+    }
 
-void TestCommandLine::programPrintsAndExits()
-{
-    QFETCH(QString, argument);
-    QFETCH(int, exitCode);
-    QFETCH(QString, output);
-    QProcess program;
-    program.start(QStringLiteral(FILEVANE_BINARY), {argument});
-    QVERIFY(program.waitForFinished(30000));
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), exitCode);
-    const QString printed = QString::fromLocal8Bit(exitCode == 0 ? program.readAllStandardOutput()
-                                                                 : program.readAllStandardError());
-    QVERIFY2(printed.contains(QRegularExpression(output)), qPrintable(printed));
-}
+    void programNamesBadPathOnStandardError()
+    {
+        TempTree tree;
+        tree.addFile("good.txt");
+        const QString missing = QString::fromUtf8(tree.path("missing.txt"));
+        QProcess program;
+        program.start(QStringLiteral(FILEVANE_BINARY),
+                      {missing, QString::fromUtf8(tree.path("good.txt"))});
+        const QByteArray named =
+            QStringLiteral("filevane: %1: cannot be opened\n").arg(missing).toLocal8Bit();
+        QByteArray errors;
+        // The window stays open with its message: read until the name shows, then end it.
+        QTRY_VERIFY_WITH_TIMEOUT((errors += program.readAllStandardError()).contains(named), 30000);
+        program.kill();
+        program.waitForFinished();
+        QVERIFY2(!errors.contains("good.txt"), errors.constData());
+    }
 
-void TestCommandLine::programNamesBadPathOnStandardError()
-{
-    TempTree tree;
-    tree.addFile("good.txt");
-    const QString missing = QString::fromUtf8(tree.path("missing.txt"));
-    QProcess program;
-    program.start(QStringLiteral(FILEVANE_BINARY),
-                  {missing, QString::fromUtf8(tree.path("good.txt"))});
-    const QByteArray named =
-        QStringLiteral("filevane: %1: cannot be opened\n").arg(missing).toLocal8Bit();
-    QByteArray errors;
-    // The window stays open with its message: read until the name shows, then end it.
-    QTRY_VERIFY_WITH_TIMEOUT((errors += program.readAllStandardError()).contains(named), 30000);
-    program.kill();
-    program.waitForFinished();
-    QVERIFY2(!errors.contains("good.txt"), errors.constData());
-}
+    void pathsLoadInOrderGiven_data()
+    {
+        // The arguments are relative to the tree; %F first: passed by the desktop entry.
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("items");
+        QTest::addColumn<QStringList>("unopened");
+        using L = QStringList;
+        QTest::newRow("files and a folder keep their order, the folder breadth-first")
+            << L{"b.txt", "album", "a.txt"}
+            << L{"root/b.txt", "album/1.mp3", "album/2.mp3", "cd2/3.mp3", "root/a.txt"} << L{};
+        QTest::newRow("a missing path is named once, the others load")
+            << L{"gone", "a.txt", "nothing.txt", "b.txt"} << L{"root/a.txt", "root/b.txt"}
+            << L{"gone", "nothing.txt"};
+        QTest::newRow("Open with on files and a folder, through the desktop entry")
+            << L{"%F", "b.txt", "album/cd2", "a.txt"} << L{"root/b.txt", "cd2/3.mp3", "root/a.txt"}
+            << L{};
+    }
 
-void TestCommandLine::pathsLoadInOrderGiven_data()
-{
-    QTest::addColumn<QStringList>("arguments"); // relative to the tree; %F: by the desktop entry
-    QTest::addColumn<QStringList>("items");
-    QTest::addColumn<QStringList>("unopened");
-    QTest::newRow("files and a folder keep their order, the folder breadth-first")
-        << QStringList{"b.txt", "album", "a.txt"}
-        << QStringList{"root/b.txt", "album/1.mp3", "album/2.mp3", "cd2/3.mp3", "root/a.txt"}
-        << QStringList{};
-    QTest::newRow("a missing path is named once, the others load")
-        << QStringList{"gone", "a.txt", "nothing.txt", "b.txt"}
-        << QStringList{"root/a.txt", "root/b.txt"} << QStringList{"gone", "nothing.txt"};
-    QTest::newRow("Open with on a folder, through the desktop entry")
-        << QStringList{"%F", "album"} << QStringList{"album/1.mp3", "album/2.mp3", "cd2/3.mp3"}
-        << QStringList{};
-    QTest::newRow("Open with on several files, through the desktop entry")
-        << QStringList{"%F", "b.txt", "album/2.mp3", "a.txt"}
-        << QStringList{"root/b.txt", "album/2.mp3", "root/a.txt"} << QStringList{};
-}
+    void pathsLoadInOrderGiven()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, items);
+        QFETCH(QStringList, unopened);
+        TempTree tree;
+        for (const char* file : {"root/a.txt", "root/b.txt", "root/album/1.mp3", "root/album/2.mp3",
+                                 "root/album/cd2/3.mp3"})
+            tree.addFile(file);
+        const QString root = QString::fromUtf8(tree.path("root"));
+        const bool viaDesktopEntry = arguments.value(0) == QLatin1String("%F");
+        if (viaDesktopEntry)
+            arguments.removeFirst();
+        for (QString& argument : arguments)
+            argument = root + QLatin1Char('/') + argument;
+        const CommandLine::Result parsed = CommandLine::parse(
+            viaDesktopEntry ? desktopEntryCommand(arguments) : QStringList{"filevane"} + arguments);
+        QCOMPARE(parsed.action, CommandLine::Action::Run);
+        ScriptedPlatform platform;
+        MainWindow window(platform, platform);
+        QStringList reported;
+        window.openPaths(parsed.paths, [&reported](const QByteArray& path) {
+            reported << QFile::decodeName(path).section(QLatin1Char('/'), -1);
+        });
 
-void TestCommandLine::pathsLoadInOrderGiven()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QStringList, items);
-    QFETCH(QStringList, unopened);
-    TempTree tree;
-    for (const char* file : {"root/a.txt", "root/b.txt", "root/album/1.mp3", "root/album/2.mp3",
-                             "root/album/cd2/3.mp3"})
-        tree.addFile(file);
-    const QString root = QString::fromUtf8(tree.path("root"));
-    const bool viaDesktopEntry = arguments.value(0) == QLatin1String("%F");
-    if (viaDesktopEntry)
-        arguments.removeFirst();
-    for (QString& argument : arguments)
-        argument = root + QLatin1Char('/') + argument;
-    const QStringList command =
-        viaDesktopEntry ? desktopEntryCommand(arguments) : QStringList{"filevane"} + arguments;
-    QCOMPARE(command.value(0), QStringLiteral("filevane"));
-
-    const CommandLine::Result parsed = CommandLine::parse(command);
-    QCOMPARE(parsed.action, CommandLine::Action::Run);
-    ScriptedPlatform platform;
-    MainWindow window(platform, platform);
-    QStringList reported;
-    window.openPaths(parsed.paths, [&reported](const QByteArray& path) {
-        reported << QFile::decodeName(path).section(QLatin1Char('/'), -1);
-    });
-
-    QCOMPARE(loaded(window.store()), items);
-    QCOMPARE(reported, unopened);
-    if (unopened.isEmpty()) {
-        QVERIFY(platform.messages.empty());
-    } else {
-        QCOMPARE(platform.messages.size(), size_t(1));
+        QCOMPARE(loaded(window.store()), items);
+        QCOMPARE(reported, unopened);
+        QCOMPARE(platform.messages.size(), size_t(unopened.isEmpty() ? 0 : 1));
         for (const QString& name : unopened)
             QVERIFY(platform.messages[0].text.contains(root + QLatin1Char('/') + name));
     }
-}
 
-void TestCommandLine::relativePathsBecomeAbsolute()
-{
-    TempTree tree;
-    tree.addFile("dir/a.txt");
-    const QString previous = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(QString::fromUtf8(tree.root())));
-    // A name that is not UTF-8, as a file manager may pass it: kept byte for byte.
-    const QByteArray latin1Name("caf\xe9.txt");
-    const CommandLine::Result parsed =
-        CommandLine::parse({"filevane", "dir/", "./dir/a.txt", QFile::decodeName(latin1Name)},
-                           {"filevane", "dir/", "./dir/a.txt", latin1Name});
-    QDir::setCurrent(previous);
-    const QByteArray root = QFile::encodeName(QDir(QString::fromUtf8(tree.root())).canonicalPath());
-    QCOMPARE(parsed.paths, (std::vector<QByteArray>{root + "/dir", root + "/dir/a.txt",
-                                                    root + '/' + latin1Name}));
-}
+    void relativePathsBecomeAbsolute()
+    {
+        TempTree tree;
+        tree.addFile("dir/a.txt");
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(QString::fromUtf8(tree.root())));
+        // A name that is not UTF-8, as a file manager may pass it: kept byte for byte.
+        const QByteArray latin1Name("caf\xe9.txt");
+        const CommandLine::Result parsed =
+            CommandLine::parse({"filevane", "dir/", "./dir/a.txt", QFile::decodeName(latin1Name)},
+                               {"filevane", "dir/", "./dir/a.txt", latin1Name});
+        QDir::setCurrent(previous);
+        const QByteArray root =
+            QFile::encodeName(QDir(QString::fromUtf8(tree.root())).canonicalPath());
+        QCOMPARE(parsed.paths, (std::vector<QByteArray>{root + "/dir", root + "/dir/a.txt",
+                                                        root + '/' + latin1Name}));
+    }
+};
 
 QTEST_MAIN(TestCommandLine)
 #include "tst_commandline.moc"

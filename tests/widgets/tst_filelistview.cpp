@@ -1,6 +1,4 @@
-#include "app/filelistview.h"
 #include "list/fileloader.h"
-#include "scriptedplatform.h"
 #include "temptree.h"
 #include "windowtesthelpers.h"
 
@@ -8,7 +6,6 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -49,138 +46,127 @@ class TestFileListView : public QObject {
 private Q_SLOTS:
     void initTestCase() { QApplication::setStyle(QStringLiteral("Fusion")); }
 
-    void clicksAndKeysReachTheRules();
-    void dragExtendsFromTheAnchor();
-    void pageKeysKeepTheCurrentLineVisible();
-    void marksArePaintedFromTheStore();
-    void dropOfUrlsAddsTheFiles();
-};
-
-// The rules themselves are covered without a window; this checks that clicks, keys and
-// their modifiers reach them and that the current line stays in view.
-void TestFileListView::clicksAndKeysReachTheRules()
-{
-    Fixture f(40);
-    f.store.setSelected(1, true);
-    QTest::mouseClick(f.view->viewport(), Qt::LeftButton, {}, f.center(3));
-    QCOMPARE(selectedLines(f.store), (QList<int>{3}));
-    QTest::mouseClick(f.view->viewport(), Qt::LeftButton, Qt::ControlModifier, f.center(0));
-    QTest::mouseClick(f.view->viewport(), Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier,
-                      f.center(2));
-    QCOMPARE(selectedLines(f.store), (QList<int>{0, 1, 2, 3}));
-    QTest::keyClick(f.view.get(), Qt::Key_Down, Qt::ControlModifier);
-    QTest::keyClick(f.view.get(), Qt::Key_Down, Qt::ControlModifier);
-    QTest::keyClick(f.view.get(), Qt::Key_Space, Qt::ControlModifier);
-    QTest::keyClick(f.view.get(), Qt::Key_Up, Qt::ShiftModifier);
-    QCOMPARE(selectedLines(f.store), (QList<int>{3, 4}));
-    QCOMPARE(f.store.currentLine(), 3);
-    QTest::keyClick(f.view.get(), Qt::Key_End);
-    QCOMPARE(selectedLines(f.store), (QList<int>{39}));
-    QVERIFY(f.view->viewport()->rect().contains(f.center(39)));
-    QTest::keyClick(f.view.get(), Qt::Key_Home, Qt::ShiftModifier);
-    QCOMPARE(f.store.selectedCount(), 40);
-    QCOMPARE(f.store.currentLine(), 0);
-    QVERIFY(f.view->viewport()->rect().contains(f.center(0)));
-}
-
-void TestFileListView::dragExtendsFromTheAnchor()
-{
-    Fixture f(40);
-    QTest::mousePress(f.view->viewport(), Qt::LeftButton, {}, f.center(2));
-    f.moveWithButton(f.center(6));
-    f.moveWithButton(f.center(4));
-    QTest::mouseRelease(f.view->viewport(), Qt::LeftButton, {}, f.center(4));
-    QCOMPARE(selectedLines(f.store), (QList<int>{2, 3, 4}));
-    QCOMPARE(f.store.currentLine(), 4);
-    // After the button is up, moving the pointer selects nothing more.
-    f.moveWithButton(f.center(8));
-    QCOMPARE(selectedLines(f.store), (QList<int>{2, 3, 4}));
-}
-
-void TestFileListView::pageKeysKeepTheCurrentLineVisible()
-{
-    Fixture f(200);
-    QTest::keyClick(f.view.get(), Qt::Key_PageDown);
-    const int afterOnePage = f.store.currentLine();
-    QVERIFY(afterOnePage > 1);
-    QCOMPARE(selectedLines(f.store), QList<int>{afterOnePage});
-    QTest::keyClick(f.view.get(), Qt::Key_PageUp);
-    QCOMPARE(selectedLines(f.store), QList<int>{0});
-    QTest::keyClick(f.view.get(), Qt::Key_PageDown);
-    for (int i = 0; i < 10; ++i)
-        QTest::keyClick(f.view.get(), Qt::Key_PageDown);
-    QVERIFY(f.store.currentLine() > afterOnePage);
-    QVERIFY(f.view->viewport()->rect().contains(f.center(f.store.currentLine())));
-    QTest::keyClick(f.view.get(), Qt::Key_PageUp, Qt::ShiftModifier);
-    QVERIFY(f.view->viewport()->rect().contains(f.center(f.store.currentLine())));
-    QVERIFY(f.store.selectedCount() > 1);
-}
-
-void TestFileListView::marksArePaintedFromTheStore()
-{
-    Fixture f(10);
-    QVERIFY(QTest::qWaitForWindowExposed(f.view.get()));
-    const QColor plain = f.colorOfLine(4);
-    f.store.setSelected(4, true);
-    QVERIFY(f.colorOfLine(4) != plain);
-    QCOMPARE(f.colorOfLine(5), plain);
-    f.store.invertSelection();
-    QCOMPARE(f.colorOfLine(4), plain);
-    QVERIFY(f.colorOfLine(5) != plain);
-}
-
-void TestFileListView::dropOfUrlsAddsTheFiles()
-{
-    TempTree tree;
-    tree.addFile("song one.mp3");
-    const QByteArray latin1 = "caf\xe9.txt";
-    tree.addFile(latin1);
-    tree.addFile("folder/inner.txt");
-
-    ItemStore store;
-    ScriptedPlatform platform;
-    FileLoader loader(store, platform, platform);
-    FileListView view(store);
-    view.resize(300, 200);
-    view.show();
-    std::vector<QByteArray> received;
-    connect(&view, &FileListView::pathsDropped, &view, [&](const std::vector<QByteArray>& paths) {
-        received = paths;
-        loader.dropPaths(paths);
-    });
-
-    // A drag of text or of remote files only is refused.
-    QMimeData textOnly, remoteOnly;
-    textOnly.setText(QFile::decodeName(tree.path("song one.mp3")));
-    remoteOnly.setUrls({QUrl("https://example.invalid/file.txt")});
-    for (QMimeData* refusedData : {&textOnly, &remoteOnly}) {
-        QDragEnterEvent refused(QPoint(5, 5), Qt::CopyAction, refusedData, Qt::LeftButton, {});
-        QApplication::sendEvent(view.viewport(), &refused);
-        QVERIFY(!refused.isAccepted());
+    // The rules themselves are covered without a window; this checks that clicks, keys and
+    // their modifiers reach them and that the current line stays in view.
+    void clicksAndKeysReachTheRules()
+    {
+        Fixture f(40);
+        f.store.setSelected(1, true);
+        QTest::mouseClick(f.view->viewport(), Qt::LeftButton, {}, f.center(3));
+        QCOMPARE(selectedLines(f.store), (QList<int>{3}));
+        QTest::mouseClick(f.view->viewport(), Qt::LeftButton, Qt::ControlModifier, f.center(0));
+        QTest::mouseClick(f.view->viewport(), Qt::LeftButton,
+                          Qt::ShiftModifier | Qt::ControlModifier, f.center(2));
+        QCOMPARE(selectedLines(f.store), (QList<int>{0, 1, 2, 3}));
+        QTest::keyClick(f.view.get(), Qt::Key_Down, Qt::ControlModifier);
+        QTest::keyClick(f.view.get(), Qt::Key_Down, Qt::ControlModifier);
+        QTest::keyClick(f.view.get(), Qt::Key_Space, Qt::ControlModifier);
+        QTest::keyClick(f.view.get(), Qt::Key_Up, Qt::ShiftModifier);
+        QCOMPARE(selectedLines(f.store), (QList<int>{3, 4}));
+        QTest::keyClick(f.view.get(), Qt::Key_End);
+        QCOMPARE(selectedLines(f.store), (QList<int>{39}));
+        QVERIFY(f.view->viewport()->rect().contains(f.center(39)));
+        QTest::keyClick(f.view.get(), Qt::Key_Home, Qt::ShiftModifier);
+        QCOMPARE(f.store.selectedCount(), 40);
+        QCOMPARE(f.store.currentLine(), 0);
+        QVERIFY(f.view->viewport()->rect().contains(f.center(0)));
     }
 
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(QFile::decodeName(tree.path("song one.mp3"))),
-                  QUrl("https://example.invalid/file.txt"),
-                  QUrl::fromEncoded("file://" + tree.path(latin1).toPercentEncoding("/")),
-                  QUrl::fromLocalFile(QFile::decodeName(tree.path("folder")) + "/")});
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(view.viewport(), &enter);
-    QVERIFY(enter.isAccepted());
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(view.viewport(), &drop);
+    void dragExtendsFromTheAnchor()
+    {
+        Fixture f(40);
+        QTest::mousePress(f.view->viewport(), Qt::LeftButton, {}, f.center(2));
+        f.moveWithButton(f.center(6));
+        f.moveWithButton(f.center(4));
+        QTest::mouseRelease(f.view->viewport(), Qt::LeftButton, {}, f.center(4));
+        QCOMPARE(selectedLines(f.store), (QList<int>{2, 3, 4}));
+        // After the button is up, moving the pointer selects nothing more.
+        f.moveWithButton(f.center(8));
+        QCOMPARE(selectedLines(f.store), (QList<int>{2, 3, 4}));
+    }
 
-    QCOMPARE(received, (std::vector<QByteArray>{tree.path("song one.mp3"), tree.path(latin1),
-                                                tree.path("folder")}));
-    QCOMPARE(store.ItemCount(), 3);
-    QCOMPARE(store.item(0).line(), QStringLiteral("song one.mp3"));
-    QCOMPARE(store.item(1).diskName, latin1);
-    QCOMPARE(store.item(2).line(), QStringLiteral("inner.txt"));
-    QCOMPARE(store.item(2).ItemPath, QFile::decodeName(tree.path("folder")));
-    QCOMPARE(selectedLines(store), (QList<int>{0, 1, 2})); // dropped onto an empty list
-    // QTemporaryDir cannot remove a name that is not UTF-8.
-    QCOMPARE(::unlink(tree.path(latin1).constData()), 0);
-}
+    void pageKeysKeepTheCurrentLineVisible()
+    {
+        Fixture f(200);
+        QTest::keyClick(f.view.get(), Qt::Key_PageDown);
+        const int afterOnePage = f.store.currentLine();
+        QVERIFY(afterOnePage > 1);
+        QCOMPARE(selectedLines(f.store), QList<int>{afterOnePage});
+        QTest::keyClick(f.view.get(), Qt::Key_PageUp);
+        QCOMPARE(selectedLines(f.store), QList<int>{0});
+        for (int i = 0; i < 11; ++i)
+            QTest::keyClick(f.view.get(), Qt::Key_PageDown);
+        QVERIFY(f.store.currentLine() > afterOnePage);
+        QVERIFY(f.view->viewport()->rect().contains(f.center(f.store.currentLine())));
+        QTest::keyClick(f.view.get(), Qt::Key_PageUp, Qt::ShiftModifier);
+        QVERIFY(f.view->viewport()->rect().contains(f.center(f.store.currentLine())));
+        QVERIFY(f.store.selectedCount() > 1);
+    }
+
+    void marksArePaintedFromTheStore()
+    {
+        Fixture f(10);
+        QVERIFY(QTest::qWaitForWindowExposed(f.view.get()));
+        const QColor plain = f.colorOfLine(4);
+        f.store.setSelected(4, true);
+        QVERIFY(f.colorOfLine(4) != plain);
+        QCOMPARE(f.colorOfLine(5), plain);
+        f.store.invertSelection();
+        QCOMPARE(f.colorOfLine(4), plain);
+        QVERIFY(f.colorOfLine(5) != plain);
+    }
+
+    void dropOfUrlsAddsTheFiles()
+    {
+        TempTree tree;
+        tree.addFile("song one.mp3");
+        const QByteArray latin1 = "caf\xe9.txt";
+        tree.addFile(latin1);
+        tree.addFile("folder/inner.txt");
+
+        Fixture f(0);
+        ScriptedPlatform platform;
+        FileLoader loader(f.store, platform, platform);
+        std::vector<QByteArray> received;
+        connect(f.view.get(), &FileListView::pathsDropped, f.view.get(),
+                [&](const std::vector<QByteArray>& paths) {
+                    received = paths;
+                    loader.dropPaths(paths);
+                });
+        auto dragEnters = [&f](QMimeData* data) {
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data, Qt::LeftButton, {});
+            QApplication::sendEvent(f.view->viewport(), &enter);
+            return enter.isAccepted();
+        };
+
+        // A drag of text or of remote files only is refused.
+        QMimeData textOnly, remoteOnly;
+        textOnly.setText(QFile::decodeName(tree.path("song one.mp3")));
+        remoteOnly.setUrls({QUrl("https://example.invalid/file.txt")});
+        QVERIFY(!dragEnters(&textOnly));
+        QVERIFY(!dragEnters(&remoteOnly));
+
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QFile::decodeName(tree.path("song one.mp3"))),
+                      QUrl("https://example.invalid/file.txt"),
+                      QUrl::fromEncoded("file://" + tree.path(latin1).toPercentEncoding("/")),
+                      QUrl::fromLocalFile(QFile::decodeName(tree.path("folder")) + "/")});
+        QVERIFY(dragEnters(&data));
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(f.view->viewport(), &drop);
+
+        QCOMPARE(received, (std::vector<QByteArray>{tree.path("song one.mp3"), tree.path(latin1),
+                                                    tree.path("folder")}));
+        QCOMPARE(f.store.ItemCount(), 3);
+        QCOMPARE(f.store.item(0).line(), QStringLiteral("song one.mp3"));
+        QCOMPARE(f.store.item(1).diskName, latin1);
+        QCOMPARE(f.store.item(2).ItemPath + '/' + f.store.item(2).line(),
+                 QFile::decodeName(tree.path("folder/inner.txt")));
+        QCOMPARE(selectedLines(f.store), (QList<int>{0, 1, 2})); // dropped onto an empty list
+        // QTemporaryDir cannot remove a name that is not UTF-8.
+        QCOMPARE(::unlink(tree.path(latin1).constData()), 0);
+    }
+};
 
 QTEST_MAIN(TestFileListView)
 #include "tst_filelistview.moc"

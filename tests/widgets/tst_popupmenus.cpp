@@ -1,307 +1,291 @@
-// The popup menus: every entry reaches its handler with its index and operation
-// code (every entry is enabled), shortcuts work without a menu, and the
-// list's own events.
+// The popup menus and the keyboard: every entry reaches its handler with its index and
+// operation code (every entry is enabled), shortcuts work without a menu, the list's own
+// events, the tab order, accelerator letters that lead to one entry each, and the item
+// menu opened from the keyboard at the current line.
 
-#include "app/filelistview.h"
-#include "app/mainwindow.h"
-#include "scriptedplatform.h"
+#include "accelerators.h"
 #include "windowtesthelpers.h"
-
-#include <QAction>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QStandardPaths>
 
 namespace {
 
-QStringList captions(const QMenu* menu)
+struct Entry {
+    const char* name;
+    QList<int> indexes; // {-1}: an entry outside an array
+    int op;             // the operation code of index 0 (or of the lone entry), or -1
+    bool enabled = true;
+};
+
+// Every entry of both menus but the names-on-disk toggle (tst_renamesession).
+// clang-format off
+const Entry entryTable[] = {
+    {"mFManual", {-1}, -1}, {"mFApply", {-1}, -1}, {"mSAll", {-1}, -1}, {"mSNone", {-1}, -1},
+    {"mSSel", {0, 1, 2, 3}, -1}, {"mSortSel", {0, 1, 2, 3, 4, 5, 6}, -1},
+    {"mInvertSel", {-1}, -1}, {"mFDef", {0, 1, 2, 3, 4}, 20},
+    {"mNumbers", {0, 1, 2, 3, 4, 5, 6}, 30}, {"mEnumSettings", {0, 1, 2}, -1},
+    {"mFCutX", {0, 1, 2, 3}, 40}, {"mFCropx", {0, 1, 2, 3}, 50}, {"mFCase", {0, 1, 2, 3}, 60},
+    {"mFMP3", {0, 1, 2, 3, 4, 5, 7, 8, 9}, 70}, {"mEExt", {0, 1}, 90},
+    {"mFCustom", {-1}, 80}, {"mFChangeExt", {-1}, 99}, {"mFRestore", {-1}, 100},
+    {"mRemove", {-1}, -1}, {"mSort", {0, 1, 2, 3, 4, 5, 6}, -1}, {"mInvertList", {-1}, -1},
+    {"mSSelExt", {-1}, -1}, {"mMove", {0, 1}, -1},
+    {"mFUndo", {-1}, -1, false}, {"mUndoList", {-1}, -1, false}, // nothing to undo
+};
+// clang-format on
+
+QString entryName(const char* name, int index)
 {
-    QStringList result;
-    for (const QAction* action : menu->actions())
-        result << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    return result;
+    return index < 0 ? QString::fromLatin1(name) : QStringLiteral("%1(%2)").arg(name).arg(index);
 }
 
 } // namespace
 
-class TestPopupMenus : public QObject {
+class TestPopupMenusAndKeyboard : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // Applies keep their journals in the test folders, not in the user's.
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void entries_data();
-    void entries();
-    void captionsAndDefaultEntry_data();
-    void captionsAndDefaultEntry();
-    void enumSettingsToggle();
-    void shortcuts_data();
-    void shortcuts();
-    void nothingReachableWhileDialogOpen();
-    void menuOpeners_data();
-    void menuOpeners();
-    void doubleClickEditsByHand();
-    void deleteRemovesSelected();
-};
-
-void TestPopupMenus::entries_data()
-{
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<bool>("enabled");
-    QTest::addColumn<int>("op"); // -1: no ModifyItems
-    struct Row {
-        const char* entry;
-        QList<int> indexes; // {-1}: an entry outside an array
-        int op;             // the operation code of index 0 (or of the lone entry), or -1
-        bool enabled = true;
-    };
-    // clang-format off
-    const Row rows[] = {
-        {"mFManual", {-1}, -1}, {"mFApply", {-1}, -1}, {"mSAll", {-1}, -1}, {"mSNone", {-1}, -1},
-        {"mSSel", {0, 1, 2, 3}, -1}, {"mSortSel", {0, 1, 2, 3, 4, 5, 6}, -1},
-        {"mInvertSel", {-1}, -1}, {"mFDef", {0, 1, 2, 3, 4}, 20},
-        {"mNumbers", {0, 1, 2, 3, 4, 5, 6}, 30}, {"mEnumSettings", {0, 1, 2}, -1},
-        {"mFCutX", {0, 1, 2, 3}, 40}, {"mFCropx", {0, 1, 2, 3}, 50}, {"mFCase", {0, 1, 2, 3}, 60},
-        {"mFMP3", {0, 1, 2, 3, 4, 5, 7, 8, 9}, 70}, {"mEExt", {0, 1}, 90},
-        {"mFCustom", {-1}, 80}, {"mFChangeExt", {-1}, 99}, {"mFRestore", {-1}, 100},
-        {"mRemove", {-1}, -1}, {"mSort", {0, 1, 2, 3, 4, 5, 6}, -1}, {"mInvertList", {-1}, -1},
-        {"mSSelExt", {-1}, -1}, {"mMove", {0, 1}, -1},
-        {"mFUndo", {-1}, -1, false}, {"mUndoList", {-1}, -1, false}, // nothing to undo
-    };
-    // clang-format on
-    for (const Row& row : rows) {
-        for (int index : row.indexes) {
-            const int op = row.op < 0 ? -1 : row.op + qMax(index, 0);
-            QTest::addRow("%s(%d)%s code %d", row.entry, index, row.enabled ? "" : " disabled", op)
-                << row.entry << index << row.enabled << op;
+    void entries_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<int>("op"); // -1: no ModifyItems
+        for (const Entry& row : entryTable) {
+            for (int index : row.indexes) {
+                const int op = row.op < 0 ? -1 : row.op + qMax(index, 0);
+                QTest::addRow("%s(%d)%s code %d", row.name, index, row.enabled ? "" : " disabled",
+                              op)
+                    << row.name << index << row.enabled << op;
+            }
         }
     }
-}
 
-void TestPopupMenus::entries()
-{
-    QFETCH(QString, entry);
-    QFETCH(int, index);
-    QFETCH(bool, enabled);
-    QFETCH(int, op);
-    ScriptedPlatform platform; // every prompt is cancelled
-    MainWindow window(platform, platform);
-    fill(window, {"b", "a"});
-    QAction* action = window.menus().action(entry, index);
-    QVERIFY(action);
-    QCOMPARE(action->isEnabled(), enabled);
-    QSignalSpy dispatched(&window, &MainWindow::commandDispatched);
-    QSignalSpy operations(&window, &MainWindow::operationRequested);
-    // "Custom generation..." waits in its dialog: cancel it.
-    QTimer::singleShot(0, [] {
-        if (QWidget* modal = QApplication::activeModalWidget())
-            modal->close();
-    });
-    action->trigger();
-    QCOMPARE(dispatched.count(), enabled ? 1 : 0);
-    if (enabled) {
-        QCOMPARE(dispatched[0][0].toString(), entry + "_Click");
-        QCOMPARE(dispatched[0][1].toInt(), index);
+    void entries()
+    {
+        QFETCH(QString, entry);
+        QFETCH(int, index);
+        QFETCH(bool, enabled);
+        QFETCH(int, op);
+        ScriptedPlatform platform; // every prompt is cancelled
+        MainWindow window(platform, platform);
+        fill(window, {"b", "a"});
+        QAction* action = window.menus().action(entry, index);
+        QVERIFY(action);
+        QCOMPARE(action->isEnabled(), enabled);
+        const bool checkedBefore = action->isChecked();
+        QSignalSpy dispatched(&window, &MainWindow::commandDispatched);
+        QSignalSpy operations(&window, &MainWindow::operationRequested);
+        // "Custom generation..." waits in its dialog: cancel it.
+        QTimer::singleShot(0, [] {
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+        });
+        action->trigger();
+        QCOMPARE(dispatched.count(), enabled ? 1 : 0);
+        if (enabled) {
+            QCOMPARE(dispatched[0][0].toString(), entry + "_Click");
+            QCOMPARE(dispatched[0][1].toInt(), index);
+        }
+        QCOMPARE(operations.count(), op < 0 ? 0 : 1);
+        if (op >= 0)
+            QCOMPARE(operations[0][0].toInt(), op);
+        // The numbering switches toggle their check mark.
+        QCOMPARE(action->isChecked(), action->isCheckable() != checkedBefore);
     }
-    QCOMPARE(operations.count(), op < 0 ? 0 : 1);
-    if (op >= 0)
-        QCOMPARE(operations[0][0].toInt(), op);
-}
 
-void TestPopupMenus::captionsAndDefaultEntry_data()
-{
-    QTest::addColumn<QString>("menu");
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<int>("defaultEntry"); // -1: none
-    // clang-format off
-    QTest::newRow("item menu") << "mF"
-        << "&Enter manual...|-|&Apply|Undo last appl&y|-|&Select|Move u&p|Move &down|S&ort|-|Cut &first word|"
-           "Cut &last word|&Insert at beginning...|Add &to end...|&Replace...|&More|&Case|"
-           "M&usic related|-|Custom &generation...|-|E&xtension|-|Restore &name|-|"
-           "Remo&ve from list" << 0;
-    QTest::newRow("list order menu") << "mSortList"
-        << "Sort by &full name|Sort by &path/filename|Sort by filename/&extension|"
-           "Sort by pat&h|Sort by file&name|Sort by e&xtension|Sort by path/ex&tension|-|"
-           "&Inverse|-|Undo last appl&y|Show names on &disk" << -1;
-    QTest::newRow("Select") << "mS"
-        << "&All|-|&Invert|&Containing...|&Min. length|Ma&x. lenght|-|&With extension|-|&None"
-        << -1;
-    QTest::newRow("Sort") << "mFSort"
-        << "Sort by &full name|Sort by &path/filename|Sort by filename/&extension|"
-           "Sort by pat&h|Sort by file&name|Sort by e&xtension|Sort by path / ex&tension|-|"
-           "&Inverse" << -1;
-    QTest::newRow("More: four cut and crop entries each") << "mFMore"
-        << "&Add Numbers...|&Reformat numbers|Cro&p numbers|C&ut numbers|&Enumerated filename|"
-           "Enumerate a&s path...|Enumerate pat&h / filename...|-|&Generated fixed-width numbers|"
-           "Include &0 when enumerating|&Inverse enumeration|-|Cut &first x characters...|"
-           "Cut &last x characters...|Crop first &x characters...|Crop las&t x characters...|-|"
-           "Cut &before expression...|&Cut after expression...|Cr&op before expression...|"
-           "Crop after expressio&n..." << -1;
-    // clang-format on
-}
+    // An entry too many (a fifth "Cut ..." entry) or one too few shows here.
+    void menusHoldNoOtherEntry()
+    {
+        ScriptedPlatform platform;
+        MainWindow window(platform, platform);
+        QStringList expected{"mShowDisk"};
+        for (const Entry& row : entryTable) {
+            for (int index : row.indexes)
+                expected << entryName(row.name, index);
+        }
+        QStringList held = window.menus().actions().keys();
+        expected.sort();
+        held.sort();
+        QCOMPARE(held, expected);
+        QCOMPARE(window.menus().itemMenu()->defaultAction(), window.menus().action("mFManual"));
+    }
 
-void TestPopupMenus::captionsAndDefaultEntry()
-{
-    QFETCH(QString, menu);
-    QFETCH(QString, expected);
-    QFETCH(int, defaultEntry);
-    ScriptedPlatform platform;
-    MainWindow window(platform, platform);
-    QMenu* item = window.menus().itemMenu();
-    const QMenu* shown = menu == "mF"          ? item
-                         : menu == "mSortList" ? window.menus().listMenu()
-                                               : item->findChild<QMenu*>(menu);
-    QVERIFY(shown);
-    QCOMPARE(captions(shown).join(QLatin1Char('|')), expected);
-    QCOMPARE(shown->defaultAction(), defaultEntry < 0 ? nullptr : shown->actions()[defaultEntry]);
-}
+    void shortcuts_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QList<int>>("selectedAfter");
+        QTest::addColumn<QStringList>("linesAfter");
+        QTest::addColumn<QString>("preset"); // of the one prompt, answered "mp3"; "-": none
+        const QStringList same = {"one.mp3", "two.ogg", "three.mp3"};
+        const QStringList up = {"two.ogg", "one.mp3", "three.mp3"};
+        const QStringList down = {"one.mp3", "three.mp3", "two.ogg"};
+        using L = QList<int>;
+        // clang-format off
+        QTest::newRow("Ctrl+A selects all") << int(Qt::Key_A) << L{0, 1, 2} << same << "-";
+        QTest::newRow("Ctrl+I inverts") << int(Qt::Key_I) << L{0, 2} << same << "-";
+        QTest::newRow("Ctrl+N selects none") << int(Qt::Key_N) << L{} << same << "-";
+        QTest::newRow("Ctrl+E selects by extension") << int(Qt::Key_E) << L{0, 2} << same << "ogg";
+        QTest::newRow("Ctrl+U moves up") << int(Qt::Key_U) << L{0} << up << "-";
+        QTest::newRow("Ctrl+D moves down") << int(Qt::Key_D) << L{2} << down << "-";
+        // clang-format on
+    }
 
-void TestPopupMenus::enumSettingsToggle()
-{
-    ScriptedPlatform platform;
-    MainWindow window(platform, platform);
-    QAction* fixed = window.menus().action("mEnumSettings", 0);
-    QAction* zero = window.menus().action("mEnumSettings", 1);
-    fixed->trigger();
-    QVERIFY(!window.switches().FixedWidthNumbers);
-    QVERIFY(!fixed->isChecked());
-    fixed->trigger();
-    zero->trigger();
-    QVERIFY(window.switches().FixedWidthNumbers && fixed->isChecked());
-    QVERIFY(window.switches().IncludeZero && zero->isChecked());
-    QVERIFY(!window.switches().InverseEnumeration);
-}
+    void shortcuts()
+    {
+        QFETCH(int, key);
+        QFETCH(QList<int>, selectedAfter);
+        QFETCH(QStringList, linesAfter);
+        QFETCH(QString, preset);
+        ScriptedPlatform platform;
+        platform.inputAnswers = {QStringLiteral("mp3")};
+        MainWindow window(platform, platform);
+        fill(window, {"one", "two", "three"});
+        window.store().setNewExt(1, QStringLiteral(".ogg"));
+        window.store().setSelected(1, true); // the current line, two.ogg
+        window.store().setCurrentLine(1);
+        QVERIFY(showActive(window));
+        window.list()->setFocus();
+        QTest::keyClick(window.list(), Qt::Key(key), Qt::ControlModifier);
+        QCOMPARE(selectedLines(window.store()), selectedAfter);
+        QCOMPARE(lines(window.store()), linesAfter);
+        QCOMPARE(platform.prompts.size(), size_t(preset == "-" ? 0 : 1));
+        if (preset != "-")
+            QCOMPARE(platform.prompts[0].preset, preset);
+        QVERIFY(!QApplication::activePopupWidget());
+    }
 
-void TestPopupMenus::shortcuts_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<QList<int>>("selectedBefore");
-    QTest::addColumn<QList<int>>("selectedAfter");
-    QTest::addColumn<QStringList>("linesAfter");
-    QTest::addColumn<QString>("preset"); // of the one prompt shown, answered "mp3"; "-": none
-    const QStringList unchanged = {"one.mp3", "two.ogg", "three.mp3"};
-    QTest::newRow("Ctrl+A selects all")
-        << int(Qt::Key_A) << QList<int>{1} << QList<int>{0, 1, 2} << unchanged << "-";
-    QTest::newRow("Ctrl+I inverts")
-        << int(Qt::Key_I) << QList<int>{1} << QList<int>{0, 2} << unchanged << "-";
-    QTest::newRow("Ctrl+N selects none")
-        << int(Qt::Key_N) << QList<int>{0, 2} << QList<int>{} << unchanged << "-";
-    QTest::newRow("Ctrl+E selects by extension")
-        << int(Qt::Key_E) << QList<int>{1} << QList<int>{0, 2} << unchanged << "ogg";
-    QTest::newRow("Ctrl+U moves up") << int(Qt::Key_U) << QList<int>{1} << QList<int>{0}
-                                     << QStringList{"two.ogg", "one.mp3", "three.mp3"} << "-";
-    QTest::newRow("Ctrl+D moves down") << int(Qt::Key_D) << QList<int>{1} << QList<int>{2}
-                                       << QStringList{"one.mp3", "three.mp3", "two.ogg"} << "-";
-}
+    void nothingReachableWhileDialogOpen()
+    {
+        ScriptedPlatform platform;
+        MainWindow window(platform, platform);
+        platform.onShowFindReplace = [&window] { window.openFindReplace(); };
+        fill(window, {"one", "two"});
+        QVERIFY(showActive(window));
+        QTest::keyClick(window.list(), Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(platform.findReplaceShown, 1);
+        QVERIFY(window.findReplaceDialog());
+        QVERIFY(!window.findValues().ReplaceMode);
+        QVERIFY(!window.isEnabled());
 
-void TestPopupMenus::shortcuts()
-{
-    QFETCH(int, key);
-    QFETCH(QList<int>, selectedBefore);
-    QFETCH(QList<int>, selectedAfter);
-    QFETCH(QStringList, linesAfter);
-    QFETCH(QString, preset);
-    ScriptedPlatform platform;
-    platform.inputAnswers = {QStringLiteral("mp3")};
-    MainWindow window(platform, platform);
-    fill(window, {"one", "two", "three"});
-    window.store().setNewExt(1, QStringLiteral(".ogg"));
-    for (int line : selectedBefore)
-        window.store().setSelected(line, true);
-    window.store().setCurrentLine(1);
-    QVERIFY(showActive(window));
-    window.list()->setFocus();
-    QTest::keyClick(window.list(), Qt::Key(key), Qt::ControlModifier);
-    QCOMPARE(selectedLines(window.store()), selectedAfter);
-    QCOMPARE(lines(window.store()), linesAfter);
-    QCOMPARE(platform.prompts.size(), size_t(preset == "-" ? 0 : 1));
-    if (preset != "-")
-        QCOMPARE(platform.prompts[0].preset, preset);
-    QVERIFY(!QApplication::activePopupWidget());
-}
+        QSignalSpy dispatched(&window, &MainWindow::commandDispatched);
+        QTest::keyClick(&window, Qt::Key_A, Qt::ControlModifier);
+        window.menus().action("mSAll")->trigger();
+        window.menus().action("mFDef", 3)->trigger();
+        Q_EMIT window.list()->menuRequested(QPoint());
+        Q_EMIT window.list()->removeRequested();
+        QCOMPARE(dispatched.count(), 0);
+        QVERIFY(selectedLines(window.store()).isEmpty());
+        QCOMPARE(window.store().ItemCount(), 2);
 
-void TestPopupMenus::nothingReachableWhileDialogOpen()
-{
-    ScriptedPlatform platform;
-    MainWindow window(platform, platform);
-    platform.onShowFindReplace = [&window] { window.openFindReplace(); };
-    fill(window, {"one", "two"});
-    QVERIFY(showActive(window));
-    QTest::keyClick(window.list(), Qt::Key_F, Qt::ControlModifier);
-    QCOMPARE(platform.findReplaceShown, 1);
-    QVERIFY(window.findReplaceDialog());
-    QVERIFY(!window.findValues().ReplaceMode);
-    QVERIFY(!window.isEnabled());
+        window.findReplaceDialog()->reject();
+        QVERIFY(window.isEnabled());
+    }
 
-    QSignalSpy dispatched(&window, &MainWindow::commandDispatched);
-    QTest::keyClick(&window, Qt::Key_A, Qt::ControlModifier);
-    window.menus().action("mSAll")->trigger();
-    window.menus().action("mFDef", 3)->trigger();
-    Q_EMIT window.list()->menuRequested(QPoint());
-    Q_EMIT window.list()->removeRequested();
-    QCOMPARE(dispatched.count(), 0);
-    QVERIFY(selectedLines(window.store()).isEmpty());
-    QCOMPARE(window.store().ItemCount(), 2);
-
-    window.findReplaceDialog()->reject();
-    QVERIFY(window.isEnabled());
-}
-
-void TestPopupMenus::menuOpeners_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::newRow("right click on the list opens the item menu") << "right click";
-    QTest::newRow("context-menu key in the list opens the item menu") << "menu key";
-}
-
-void TestPopupMenus::menuOpeners()
-{
-    QFETCH(QString, how);
-    ScriptedPlatform platform;
-    MainWindow window(platform, platform);
-    fill(window, {"one", "two"});
-    QVERIFY(showActive(window));
-    QSignalSpy opening(&window, &MainWindow::menuOpening);
-    QMenu* shown = popupOpenedBy([&] {
-        if (how == "right click")
+    void rightClickOpensItemMenu()
+    {
+        ScriptedPlatform platform;
+        MainWindow window(platform, platform);
+        fill(window, {"one", "two"});
+        QVERIFY(showActive(window));
+        QSignalSpy opening(&window, &MainWindow::menuOpening);
+        QMenu* shown = popupOpenedBy([&] {
             QTest::mouseClick(window.list()->viewport(), Qt::RightButton, {}, QPoint(20, 5));
-        else
-            QTest::keyClick(window.list(), Qt::Key_Menu);
-    });
-    QCOMPARE(opening.count(), 1);
-    QCOMPARE(shown, window.menus().itemMenu());
-}
+        });
+        QCOMPARE(opening.count(), 1);
+        QCOMPARE(shown, window.menus().itemMenu());
+    }
 
-void TestPopupMenus::doubleClickEditsByHand()
-{
-    ScriptedPlatform platform;
-    platform.inputAnswers.push_back(QStringLiteral("typed"));
-    MainWindow window(platform, platform);
-    fill(window, {"one", "two"});
-    QVERIFY(showActive(window));
-    QWidget* viewport = window.list()->viewport();
-    QTest::mouseDClick(viewport, Qt::LeftButton, {}, QPoint(10, viewport->height() - 3));
-    QVERIFY(platform.prompts.empty()); // below the lines
-    const QPoint second = window.list()->visualRect(window.store().index(1, 0)).center();
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, second);
-    QTest::mouseDClick(viewport, Qt::LeftButton, {}, second);
-    QCOMPARE(platform.prompts.size(), size_t(1));
-    QCOMPARE(platform.prompts[0].preset, QStringLiteral("two"));
-    QCOMPARE(lines(window.store()), (QStringList{"one.mp3", "typed.mp3"}));
-}
+    void doubleClickEditsDeleteRemoves()
+    {
+        ScriptedPlatform platform;
+        platform.inputAnswers.push_back(QStringLiteral("typed"));
+        MainWindow window(platform, platform);
+        fill(window, {"one", "two", "three"});
+        QVERIFY(showActive(window));
+        QWidget* viewport = window.list()->viewport();
+        QTest::mouseDClick(viewport, Qt::LeftButton, {}, QPoint(10, viewport->height() - 3));
+        QVERIFY(platform.prompts.empty()); // below the lines
+        const QPoint second = window.list()->visualRect(window.store().index(1, 0)).center();
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, second);
+        QTest::mouseDClick(viewport, Qt::LeftButton, {}, second);
+        QCOMPARE(platform.prompts.size(), size_t(1));
+        QCOMPARE(platform.prompts[0].preset, QStringLiteral("two"));
+        QCOMPARE(lines(window.store()), (QStringList{"one.mp3", "typed.mp3", "three.mp3"}));
 
-void TestPopupMenus::deleteRemovesSelected()
-{
-    ScriptedPlatform platform;
-    MainWindow window(platform, platform);
-    fill(window, {"one", "two", "three"});
-    window.store().setSelected(0, true);
-    window.store().setSelected(2, true);
-    QVERIFY(showActive(window));
-    QTest::keyClick(window.list(), Qt::Key_Delete);
-    QCOMPARE(lines(window.store()), (QStringList{"two.mp3"}));
-}
+        window.store().setSelected(0, true);
+        window.store().setSelected(1, false);
+        window.store().setSelected(2, true);
+        QTest::keyClick(window.list(), Qt::Key_Delete);
+        QCOMPARE(lines(window.store()), (QStringList{"typed.mp3"}));
+    }
 
-QTEST_MAIN(TestPopupMenus)
+    void tabRunsDownButtonsThenListThenChecks()
+    {
+        ScriptedPlatform platform;
+        MainWindow window(platform, platform);
+        QVERIFY(showActive(window));
+        QList<QWidget*> expected = {window.list(),
+                                    window.check(MainWindow::Check::RemoveAfterRename),
+                                    window.check(MainWindow::Check::AlwaysOnTop)};
+        for (int i = 0; i < 9; ++i)
+            expected << window.button(MainWindow::Button(i));
+        expected << window.list();
+        QList<QWidget*> visited = {QApplication::focusWidget()};
+        for (int i = 1; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget();
+        }
+        QCOMPARE(visited, expected);
+    }
+
+    void everyEntryHasItsOwnLetter()
+    {
+        ScriptedPlatform platform;
+        MainWindow window(platform, platform);
+        const QStringList faults = windowAcceleratorFaults(window);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    }
+
+    // Right click opens it too (rightClickOpensItemMenu).
+    void keyboardOpensItemMenuAtCurrentLine_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("menu key") << int(Qt::Key_Menu) << int(Qt::NoModifier);
+        QTest::newRow("Shift+F10") << int(Qt::Key_F10) << int(Qt::ShiftModifier);
+    }
+
+    void keyboardOpensItemMenuAtCurrentLine()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        ScriptedPlatform platform;
+        MainWindow window(platform, platform);
+        fill(window, {"a", "b", "c", "d", "e", "f", "g"});
+        QVERIFY(showActive(window));
+        window.store().setCurrentLine(4);
+        const QRect line = window.list()->visualRect(window.store().index(4, 0));
+        const QPoint lineLeft = window.list()->viewport()->mapToGlobal(line.bottomLeft());
+        QCursor::setPos(window.mapToGlobal(QPoint(window.width() - 2, window.height() - 2)));
+        QPoint shownAt(-1, -1);
+        QTimer::singleShot(0, [&shownAt] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                shownAt = menu->pos();
+                menu->close();
+            }
+        });
+        QTest::keyClick(window.list(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        // Just below the current line, in its left half, not at the pointer.
+        QVERIFY2(shownAt.y() >= lineLeft.y() - line.height() + 1 &&
+                     shownAt.y() <= lineLeft.y() + 2 && shownAt.x() >= lineLeft.x() &&
+                     shownAt.x() < lineLeft.x() + line.width() / 2,
+                 qPrintable(QStringLiteral("menu at %1,%2; line bottom left at %3,%4")
+                                .arg(shownAt.x())
+                                .arg(shownAt.y())
+                                .arg(lineLeft.x())
+                                .arg(lineLeft.y())));
+    }
+};
+
+QTEST_MAIN(TestPopupMenusAndKeyboard)
 #include "tst_popupmenus.moc"

@@ -3,60 +3,53 @@
 // Qt's standard buttons come along.
 
 #include "accelerators.h"
-#include "app/mainwindow.h"
 #include "app/translations.h"
-#include "scriptedplatform.h"
 #include "temptree.h"
 #include "windowtesthelpers.h"
 
 #include <QDialogButtonBox>
-#include <QPushButton>
 
 class TestTranslation : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
-    void windowSpeaksGerman();
-    void promptAndMessageSpeakGerman();
+    void initTestCase()
+    {
+        QVERIFY2(Translations::install(), "no German translation for LANGUAGE=de");
+    }
+
+    void windowSpeaksGerman()
+    {
+        ScriptedPlatform platform;
+        MainWindow window(platform, platform);
+        QCOMPARE(window.button(MainWindow::Button::AddDirectory)->text(), "&Ordner hinzufügen");
+        QCOMPARE(window.menus().action("mFManual")->text(), "&Manuell eingeben...");
+        QCOMPARE(window.menus().action("mSort", 0)->text(), "Nach &vollem Namen sortieren");
+        QVERIFY2(windowAcceleratorFaults(window).isEmpty(),
+                 qPrintable(windowAcceleratorFaults(window).join('\n')));
+        QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), "Abbrechen");
+    }
+
+    void promptAndMessageSpeakGerman()
+    {
+        TempTree tree;
+        tree.addFile("a.txt");
+        ScriptedPlatform platform;
+        platform.inputAnswers.push_back(QStringLiteral("x"));
+        MainWindow window(platform, platform);
+        // The same file twice, both selected: applying would give both one name.
+        window.openPaths({tree.path("a.txt"), tree.path("a.txt")});
+        window.menus().action("mFDef", 3)->trigger();
+        QCOMPARE(platform.prompts.size(), size_t(1));
+        QCOMPARE(platform.prompts[0].prompt, "Am Ende anzuhängender Ausdruck");
+        QCOMPARE(platform.prompts[0].title, "Hinzufügen...");
+        QTest::mouseClick(window.button(MainWindow::Button::ApplyAll), Qt::LeftButton);
+        QCOMPARE(platform.messages.size(), size_t(1));
+        QCOMPARE(platform.messages[0].text, "Ein oder mehrere doppelte Dateinamen gefunden");
+        QCOMPARE(platform.messages[0].title, "Fehler...");
+        QCOMPARE(tree.list(), std::vector<QByteArray>{"a.txt"});
+    }
 };
-
-void TestTranslation::initTestCase()
-{
-    QVERIFY2(Translations::install(), "no German translation for LANGUAGE=de");
-}
-
-void TestTranslation::windowSpeaksGerman()
-{
-    ScriptedPlatform platform;
-    MainWindow window(platform, platform);
-    QCOMPARE(window.button(MainWindow::Button::AddDirectory)->text(), "&Ordner hinzufügen");
-    QCOMPARE(window.menus().action("mFManual")->text(), "&Manuell eingeben...");
-    QCOMPARE(window.menus().action("mSort", 0)->text(), "Nach &vollem Namen sortieren");
-    QVERIFY2(windowAcceleratorFaults(window).isEmpty(),
-             qPrintable(windowAcceleratorFaults(window).join('\n')));
-    QDialogButtonBox buttons(QDialogButtonBox::Cancel);
-    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), "Abbrechen");
-}
-
-void TestTranslation::promptAndMessageSpeakGerman()
-{
-    TempTree tree;
-    tree.addFile("a.txt");
-    ScriptedPlatform platform;
-    platform.inputAnswers.push_back(QStringLiteral("x"));
-    MainWindow window(platform, platform);
-    // The same file twice, both selected: applying would give both one name.
-    window.openPaths({tree.path("a.txt"), tree.path("a.txt")});
-    window.menus().action("mFDef", 3)->trigger();
-    QCOMPARE(platform.prompts.size(), size_t(1));
-    QCOMPARE(platform.prompts[0].prompt, "Am Ende anzuhängender Ausdruck");
-    QCOMPARE(platform.prompts[0].title, "Hinzufügen...");
-    QTest::mouseClick(window.button(MainWindow::Button::ApplyAll), Qt::LeftButton);
-    QCOMPARE(platform.messages.size(), size_t(1));
-    QCOMPARE(platform.messages[0].text, "Ein oder mehrere doppelte Dateinamen gefunden");
-    QCOMPARE(platform.messages[0].title, "Fehler...");
-    QCOMPARE(tree.list(), std::vector<QByteArray>{"a.txt"});
-}
 
 QTEST_MAIN(TestTranslation)
 #include "tst_translation.moc"

@@ -1,13 +1,19 @@
 #pragma once
 
+#include "app/filelistview.h"
 #include "app/mainwindow.h"
 #include "list/itemstore.h"
+#include "scriptedplatform.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QList>
 #include <QMenu>
 #include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
@@ -58,6 +64,14 @@ inline bool showActive(QWidget& window)
     window.show();
     window.activateWindow();
     return QTest::qWaitForWindowActive(&window);
+}
+
+// Replaces the text of a box as a user does: select all, type.
+inline void typeInto(QLineEdit* box, const QString& text)
+{
+    box->selectAll();
+    box->del();
+    QTest::keyClicks(box, text);
 }
 
 // Clicks a check box where a user does: on its box, not right of the caption.
