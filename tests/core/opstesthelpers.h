@@ -9,6 +9,15 @@
 
 #include <initializer_list>
 
+// The texts the list view shows, top to bottom.
+inline QStringList storeLines(const ItemStore& store)
+{
+    QStringList out;
+    for (int i = 0; i < store.rowCount(); ++i)
+        out << store.data(store.index(i)).toString();
+    return out;
+}
+
 // A list of items with chosen names and extensions, a scripted platform and an engine on
 // them, for tests that run ModifyItems end to end.
 struct OpsBench {
@@ -19,23 +28,36 @@ struct OpsBench {
     ScriptedTemplates templates;
     OperationEngine engine{store, platform, switches, findValues, &templates};
 
+    OpsBench() = default;
     // Names may carry an extension after a '|': "Song|.mp3".
     explicit OpsBench(std::initializer_list<const char*> names)
     {
-        for (const char* entry : names) {
-            const QStringList parts = QString::fromUtf8(entry).split(QLatin1Char('|'));
-            Item item;
-            item.OrigName = item.NewName = parts.value(0);
-            item.OrigExt = item.NewExt = parts.value(1);
-            item.diskName = (item.OrigName + item.OrigExt).toUtf8();
-            store.append(item);
-        }
+        for (const char* entry : names)
+            add(QString::fromUtf8(entry));
+    }
+
+    // Appends "name|.ext" in `folder`, marked when `selected`.
+    void add(const QString& entry, const QString& folder = {}, bool selected = false)
+    {
+        const QStringList parts = entry.split(QLatin1Char('|'));
+        Item item;
+        item.ItemPath = folder;
+        item.OrigName = item.NewName = parts.value(0);
+        item.OrigExt = item.NewExt = parts.value(1);
+        item.diskName = (item.OrigName + item.OrigExt).toUtf8();
+        store.append(item);
+        store.setSelected(store.ItemCount() - 1, selected);
     }
 
     void select(std::initializer_list<int> lines)
     {
         for (int line : lines)
             store.setSelected(line, true);
+    }
+
+    void answer(const QStringList& answers)
+    {
+        platform.inputAnswers.assign(answers.begin(), answers.end());
     }
 
     QStringList newNames() const
@@ -46,12 +68,14 @@ struct OpsBench {
         return out;
     }
 
-    // The texts the list view shows.
-    QStringList lines() const
+    QStringList lines() const { return storeLines(store); }
+
+    // The preset of every prompt shown, in turn.
+    QStringList presets() const
     {
         QStringList out;
-        for (int i = 0; i < store.rowCount(); ++i)
-            out << store.data(store.index(i)).toString();
+        for (const ScriptedPlatform::Prompt& prompt : platform.prompts)
+            out << prompt.preset;
         return out;
     }
 
