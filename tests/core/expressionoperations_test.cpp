@@ -15,7 +15,6 @@ TEST(ExpressionOperations, cutOrCropAtTheFirstMatch)
         bool matchCase;
         const char *in, *expected;
     } rows[] = {
-        // clang-format off
         {"cut before text", Kind::CutBefore, "2019", false, "IMG_2019_beach", "2019_beach"},
         {"cut after text", Kind::CutAfter, "2019", false, "IMG_2019_beach", "IMG_2019"},
         {"crop before text", Kind::CropBefore, "2019", false, "IMG_2019_beach", "IMG_"},
@@ -34,7 +33,6 @@ TEST(ExpressionOperations, cutOrCropAtTheFirstMatch)
         {"surrogate pair before the match", Kind::CropAfter, "-", false, "\U0001F600-x", "x"},
         {"slashes inside plain text", Kind::CropAfter, "/", false, "a/b", "b"},
         {"empty name", Kind::CutBefore, "/.*/", false, "", ""},
-        // clang-format on
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

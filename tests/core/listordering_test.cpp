@@ -220,7 +220,6 @@ TEST(ReverseAndRemove, moveOrDropTheLinesWithTheirMarksAndNeverTouchTheDisk)
         {"reverse list of four", &L::reverseList, 4, {0}, "3 2 1 0", {3}},
         {"reverse selected, even count", &L::reverseSelected, 6, {0, 2, 3, 5}, "5 1 3 2 4 0", {0, 2, 3, 5}},
         {"reverse selected, odd count: middle stays", &L::reverseSelected, 6, {1, 2, 4}, "0 4 2 3 1 5", {1, 2, 4}},
-        {"remove with nothing selected", &L::removeSelected, 5, {}, "0 1 2 3 4", {}},
         {"remove everything", &L::removeSelected, 5, {0, 1, 2, 3, 4}, "", {}},
         {"remove the one selected line", &L::removeSelected, 3, {1}, "0 2", {}},
         {"remove inner, adjacent and last", &L::removeSelected, 5, {1, 3, 4}, "0 2", {}},

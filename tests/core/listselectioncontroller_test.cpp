@@ -73,7 +73,6 @@ TEST(ListSelectionControllerTest, rulesLeaveTheMarksCurrentLineAndAnchor)
         const char* selected;
         int current, anchor;
     } rows[] = {
-        // clang-format off
         {"click selects only that line", "1,2", "3", "3", 3, 3},
         {"click below the last line changes nothing", "1", "40", "1", 0, -1},
         {"ctrl click toggles on and off", "", "2 c5 c2", "5", 2, 2},
@@ -103,7 +102,6 @@ TEST(ListSelectionControllerTest, rulesLeaveTheMarksCurrentLineAndAnchor)
         {"shift space selects the range from the anchor", "0", "3 cDown cDown sSpace", "3-5", 5, 3},
         {"ctrl shift space adds the range", "", "3 c0 cDown cDown csSpace", "0-3", 2, 0},
         {"ctrl shift down adds a range", "0", "cDown cDown cSpace csDown csDown", "0,2-4", 4, 2},
-        // clang-format on
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

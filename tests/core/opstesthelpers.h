@@ -78,12 +78,4 @@ struct OpsBench {
             out << prompt.preset;
         return out;
     }
-
-    std::vector<bool> marks() const
-    {
-        std::vector<bool> out;
-        for (int i = 0; i < store.ItemCount(); ++i)
-            out.push_back(store.isSelected(i));
-        return out;
-    }
 };

@@ -15,7 +15,6 @@ TEST(TextOperations, changeTheProposedName)
         const char* answer; // nullptr: the operation shows no prompt
         const char *before, *after;
     } rows[] = {
-        // clang-format off
         // Words: only the space separates them.
         {"cut_first_word", OpCode::CutFirstWord, nullptr, "The Best Of", "Best Of"},
         {"cut_last_word", OpCode::CutLastWord, nullptr, "The Best Of", "The Best"},
@@ -45,7 +44,6 @@ TEST(TextOperations, changeTheProposedName)
         {"crop_first_0_keeps_name", OpCode::CropFirstChars, "0", "abcdef", "abcdef"},
         {"crop_last_2", OpCode::CropLastChars, "2", "abcdef", "ef"},
         {"crop_last_10_unchanged", OpCode::CropLastChars, "10", "abcdef", "abcdef"},
-        // clang-format on
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
