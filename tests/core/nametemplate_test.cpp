@@ -6,27 +6,11 @@
 
 namespace {
 
-Item song()
-{
-    Item item;
-    item.ItemPath = QStringLiteral("/music/Rock/AC-DC");
-    item.OrigName = QStringLiteral("Back In Black");
-    item.OrigExt = item.NewExt = QStringLiteral(".mp3");
-    item.NewName = QStringLiteral("01 Hells Bells");
-    item.diskFolder = item.ItemPath.toUtf8();
-    item.diskName = "Back In Black.mp3";
-    return item;
-}
-
+const Item song{"/music/Rock/AC-DC", "Back In Black",    ".mp3", "01 Hells Bells", ".mp3",
+                "/music/Rock/AC-DC", "Back In Black.mp3"};
 FileMetadata songTags()
 {
-    FileMetadata tags;
-    tags.artist = QStringLiteral("AC/DC");
-    tags.title = QStringLiteral("Hells: Bells?");
-    tags.album = QStringLiteral("Back in Black");
-    tags.genre = QStringLiteral("Rock");
-    tags.track = 1;
-    tags.year = 1980;
+    FileMetadata tags{"AC/DC", "Hells: Bells?", "Back in Black", "Rock", 1, 1980, {}, {}};
     tags.modified = QDateTime(QDate(2020, 5, 6), QTime(7, 8, 9));
     tags.taken = QDateTime(QDate(2019, 1, 2), QTime(3, 4, 5));
     return tags;
@@ -37,7 +21,7 @@ TEST(NameTemplate, ValidTemplateGeneratesTheName)
     const struct {
         const char* name;
         const char* pattern;
-        const char* generated; // for song() with songTags()
+        const char* generated; // for song with songTags
     } rows[] = {
         // clang-format off
         {"plain text is copied", "Song 1 (live)", "Song 1 (live)"},
@@ -57,12 +41,12 @@ TEST(NameTemplate, ValidTemplateGeneratesTheName)
         // clang-format on
     };
     ScriptedMetadataReader reader;
-    reader.files.insert(TemplateGenerator::diskPath(song()), songTags());
+    reader.files.insert(TemplateGenerator::diskPath(song), songTags());
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const NameTemplate parsed = NameTemplate::parse(QString::fromUtf8(row.pattern));
         ASSERT_TRUE(parsed.isValid()) << parsed.errorMessage().toStdString();
-        EXPECT_EQ(TemplateGenerator(parsed, reader).next(song()).toStdString(), row.generated);
+        EXPECT_EQ(TemplateGenerator(parsed, reader).next(song).toStdString(), row.generated);
     }
 }
 

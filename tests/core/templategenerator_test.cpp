@@ -87,14 +87,12 @@ QStringList shown(const TemplatePreview& preview, const char* pattern)
 
 TEST(TemplatePreview, ShowsTheFirstSelectedItemsWithRefusedAndClashingNames)
 {
-    ItemStore store;
-    store.append(fileIn("/d", "keep")); // the one unselected item
-    store.append(fileIn("/d", "one"));
-    store.append(fileIn("/d", "two"));
-    store.append(fileIn("/e", "three"));
-    store.append(fileIn("/d", "four", ".png"));
-    for (int i = 1; i < store.ItemCount(); ++i)
-        store.setSelected(i, true);
+    ItemStore store; // all but "keep" selected
+    for (const Item& item : {fileIn("/d", "keep"), fileIn("/d", "one"), fileIn("/d", "two"),
+                             fileIn("/e", "three"), fileIn("/d", "four", ".png")}) {
+        store.append(item);
+        store.setSelected(store.ItemCount() - 1, item.OrigName != "keep");
+    }
     store.setNewName(2, QStringLiteral("keep"));
     const TemplatePreview preview(store);
 

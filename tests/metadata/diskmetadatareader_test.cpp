@@ -9,17 +9,7 @@
 
 namespace {
 
-FileMetadata someTags()
-{
-    FileMetadata tags;
-    tags.artist = QStringLiteral("Sigur Rós");
-    tags.title = QStringLiteral("Hoppípolla");
-    tags.album = QStringLiteral("Takk...");
-    tags.genre = QStringLiteral("Post-rock");
-    tags.track = 3;
-    tags.year = 2005;
-    return tags;
-}
+const FileMetadata someTags{"Sigur Rós", "Hoppípolla", "Takk...", "Post-rock", 3, 2005, {}, {}};
 
 // What the template generates for the file name in tree.
 std::string generated(const TempTree& tree, const QByteArray& name, const char* pattern)
@@ -39,76 +29,59 @@ QByteArray truncatedMp3()
 {
     TempTree tree;
     tree.addFile("t.mp3", MediaFiles::mp3());
-    MediaFiles::writeAudioTags(tree.path("t.mp3"), someTags());
+    MediaFiles::writeAudioTags(tree.path("t.mp3"), someTags);
     return tree.content("t.mp3").left(25); // inside the ID3v2 tag's first frame
 }
 
-TEST(DiskMetadataReader, RealFilesGiveTheirTagsReadOnly)
+// Every file was last modified on 2030-01-02 03:04:05; reading it never changes it.
+TEST(DiskMetadataReader, RealFilesGiveTheirTagsAndDatesReadOnly)
 {
+    const char* const tags = "[artist]|[title]|[album]|[genre]|[track:2]|[year]";
+    const char* const dates = "[X:yyyy-MM-dd_HHmmss] [D:yyyy]";
     const char* const allTags = "Sigur Rós|Hoppípolla|Takk...|Post-rock|03|2005";
+    const char* const modified = "2030-01-02_030405 2030";
     const struct {
-        const char* name;
-        const char* fileName;
+        const char *name, *fileName;
         QByteArray content;
         bool tagWithTagLib;
-        const char* expected;
+        const char* exifDate; // written with Exiv2 when set
+        const char *pattern, *expected;
     } rows[] = {
-        {"mp3 with ID3v2", "a.mp3", MediaFiles::mp3(), true, allTags},
-        {"mp3 with ID3v1 only", "b.mp3", MediaFiles::mp3WithId3v1("Can", "Vitamin C", "1972"),
-         false, "Can|Vitamin C||||1972"},
-        {"truncated mp3 reads empty", "e.mp3", truncatedMp3(), false, "|||||"},
-        {"untagged mp3 reads empty", "f.mp3", MediaFiles::mp3(), false, "|||||"},
-        {"jpeg has no tags", "g.jpg", MediaFiles::jpeg(), false, "|||||"},
+        // clang-format off
+        {"mp3 with ID3v2", "a.mp3", MediaFiles::mp3(), true, nullptr, tags, allTags},
+        {"mp3 with ID3v1 only", "b.mp3", MediaFiles::mp3WithId3v1("Can", "Vitamin C", "1972"), false, nullptr, tags, "Can|Vitamin C||||1972"},
+        {"truncated mp3 reads empty", "e.mp3", truncatedMp3(), false, nullptr, tags, "|||||"},
+        {"untagged mp3 reads empty", "f.mp3", MediaFiles::mp3(), false, nullptr, tags, "|||||"},
+        {"jpeg has no tags", "g.jpg", MediaFiles::jpeg(), false, nullptr, tags, "|||||"},
+        {"exif date taken", "p.jpg", MediaFiles::jpeg(), false, "2021:07:04 15:30:12", dates, "2021-07-04_153012 2030"},
+        {"no exif falls back", "p.jpg", MediaFiles::jpeg(), false, nullptr, dates, modified},
+        {"unreadable exif date falls back", "p.jpg", MediaFiles::jpeg(), false, "sometime", dates, modified},
+        {"corrupt exif block falls back", "p.jpg", MediaFiles::jpegWithCorruptExif(), false, nullptr, dates, modified},
+        // clang-format on
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         TempTree tree;
         tree.addFile(row.fileName, row.content);
+        const QByteArray path = tree.path(row.fileName);
         if (row.tagWithTagLib) {
-            ASSERT_TRUE(MediaFiles::writeAudioTags(tree.path(row.fileName), someTags()));
+            ASSERT_TRUE(MediaFiles::writeAudioTags(path, someTags));
         }
-        const QByteArray before = tree.content(row.fileName);
-        const QFileInfo info(QString::fromUtf8(tree.path(row.fileName)));
-        const QDateTime modified = info.lastModified();
-
-        EXPECT_EQ(
-            generated(tree, row.fileName, "[artist]|[title]|[album]|[genre]|[track:2]|[year]"),
-            row.expected);
-
-        EXPECT_EQ(tree.content(row.fileName), before) << "reading never writes";
-        EXPECT_EQ(QFileInfo(info.filePath()).lastModified(), modified);
-    }
-}
-
-TEST(DiskMetadataReader, PhotoGivesTheDateTakenOrTheModificationDate)
-{
-    const struct {
-        const char* name;
-        QByteArray content;
-        const char* exifDate; // written with Exiv2 when set
-        const char* expected;
-    } rows[] = {
-        {"exif date taken", MediaFiles::jpeg(), "2021:07:04 15:30:12", "2021-07-04_153012 2030"},
-        {"no exif falls back", MediaFiles::jpeg(), nullptr, "2030-01-02_030405 2030"},
-        {"unreadable exif date falls back", MediaFiles::jpeg(), "sometime",
-         "2030-01-02_030405 2030"},
-        {"corrupt exif block falls back", MediaFiles::jpegWithCorruptExif(), nullptr,
-         "2030-01-02_030405 2030"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        TempTree tree;
-        tree.addFile("p.jpg", row.content);
         if (row.exifDate) {
-            ASSERT_TRUE(
-                MediaFiles::writeDateTaken(tree.path("p.jpg"), QString::fromUtf8(row.exifDate)));
+            ASSERT_TRUE(MediaFiles::writeDateTaken(path, QString::fromUtf8(row.exifDate)));
         }
-        QFile file(QString::fromUtf8(tree.path("p.jpg")));
+        QFile file(QString::fromUtf8(path));
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2030, 1, 2), QTime(3, 4, 5)),
                                      QFileDevice::FileModificationTime));
         file.close();
-        EXPECT_EQ(generated(tree, "p.jpg", "[X:yyyy-MM-dd_HHmmss] [D:yyyy]"), row.expected);
+        const QByteArray before = tree.content(row.fileName);
+
+        EXPECT_EQ(generated(tree, row.fileName, row.pattern), row.expected);
+
+        EXPECT_EQ(tree.content(row.fileName), before) << "reading never writes";
+        EXPECT_EQ(QFileInfo(file.fileName()).lastModified(),
+                  QDateTime(QDate(2030, 1, 2), QTime(3, 4, 5)));
     }
 }
 
