@@ -22,7 +22,7 @@ TEST(ModifyItems, blankAnswersMeanNo)
                 bench.platform.inputAnswers.push_back(QString::fromUtf8(answer));
             bench.engine.ModifyItems(op);
             EXPECT_EQ(bench.presets(), QStringList{"1"});
-            EXPECT_EQ(bench.newNames(), (QStringList{"abcdef", " padded "}));
+            EXPECT_EQ(bench.lines(), (QStringList{"abcdef", " padded "}));
             EXPECT_TRUE(bench.platform.messages.empty());
         }
     }
@@ -45,7 +45,7 @@ TEST(ModifyItems, codesWithoutOperationOnlyRunTheFinish)
         OpsBench bench({"  spaced\t ", "plain", "bad:name ", " other "});
         bench.select({0, 1, 2});
         bench.engine.ModifyItems(op);
-        EXPECT_EQ(bench.newNames(), (QStringList{"spaced\t", "plain", "bad:name ", " other "}));
+        EXPECT_EQ(bench.lines(), (QStringList{"spaced\t", "plain", "bad:name ", " other "}));
         EXPECT_TRUE(bench.platform.prompts.empty());
         EXPECT_EQ(bench.platform.findReplaceShown, 0);
     }
@@ -82,7 +82,7 @@ TEST(FindReplace, blankFindTextReplacesNothing)
     bench.findValues.FindText = QStringLiteral("  ");
     bench.findValues.ReplaceWith = QStringLiteral("x");
     bench.engine.ReturnFind();
-    EXPECT_EQ(bench.newNames(), (QStringList{"a b", "c"}));
+    EXPECT_EQ(bench.lines(), (QStringList{"a b", "c"}));
 }
 
 TEST(FindReplace, findModeReplacesTheSelectionByTheMatchingLines)
@@ -108,7 +108,7 @@ TEST(FindReplace, findModeReplacesTheSelectionByTheMatchingLines)
         bench.findValues.MatchCase = row.matchCase;
         bench.engine.ReturnFind();
         EXPECT_EQ(markedLines(bench.store), row.selected);
-        EXPECT_EQ(bench.newNames(), (QStringList{"Abc", "cab", "xyz", "q", "a b"}));
+        EXPECT_EQ(bench.lines(), (QStringList{"Abc", "cab", "xyz", "q.ab", "a b"}));
     }
 }
 

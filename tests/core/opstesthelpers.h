@@ -60,14 +60,6 @@ struct OpsBench {
         platform.inputAnswers.assign(answers.begin(), answers.end());
     }
 
-    QStringList newNames() const
-    {
-        QStringList out;
-        for (int i = 0; i < store.ItemCount(); ++i)
-            out << store.item(i).NewName;
-        return out;
-    }
-
     QStringList lines() const { return storeLines(store); }
 
     // The preset of every prompt shown, in turn.

@@ -93,7 +93,7 @@ TEST(TextOperations, parameterIsReadOnceForAllItems)
     bench.select({0, 1, 2});
     bench.platform.inputAnswers = {QStringLiteral("2"), QStringLiteral("5")};
     bench.engine.ModifyItems(OpCode::CutFirstChars);
-    EXPECT_EQ(bench.newNames(), (QStringList{"cdef", "z", "345"}));
+    EXPECT_EQ(bench.lines(), (QStringList{"cdef", "z", "345"}));
     EXPECT_EQ(bench.platform.prompts.size(), 1u);
     EXPECT_EQ(bench.platform.inputAnswers.size(), 1u);
 }
