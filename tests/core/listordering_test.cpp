@@ -116,8 +116,6 @@ TEST(SwapItems, exchangesEveryFieldRewritesBothLinesAndMovesMarks)
     EXPECT_EQ(store.selectedCount(), 2);
 }
 
-// --- Sort keys and their order -----------------------------------------------------------
-
 TEST(SortList, ordersByKey)
 {
     const struct {
@@ -144,8 +142,6 @@ TEST(SortList, ordersByKey)
         EXPECT_EQ(tags(store), row.expected); // the view's lines: see SortReplay
     }
 }
-
-// --- The fast sort against the literal selection sort ------------------------------------
 
 TEST(SortReplay, matchesTheLiteralSelectionSortOnRandomLists)
 {
@@ -203,8 +199,6 @@ TEST(SortReplay, orderOfRanksMatchesTheSwapsOnLargeRandomRanks)
     }
 }
 
-// --- Reverse and remove ----------------------------------------------------------------
-
 TEST(ReverseAndRemove, moveOrDropTheLinesWithTheirMarksAndNeverTouchTheDisk)
 {
     const struct {
@@ -239,8 +233,6 @@ TEST(ReverseAndRemove, moveOrDropTheLinesWithTheirMarksAndNeverTouchTheDisk)
         EXPECT_EQ(platform.renameCalls, 0);
     }
 }
-
-// --- Manual edit -----------------------------------------------------------------------
 
 TEST(ManualEdit, editsTheFocusedNameWhenExactlyOneLineIsSelected)
 {

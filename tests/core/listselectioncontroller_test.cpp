@@ -25,14 +25,6 @@ std::vector<int> parseLines(const QString& text)
     return lines;
 }
 
-void fill(ItemStore& store, int count)
-{
-    for (int i = 0; i < count; ++i) {
-        const QString name = QStringLiteral("line%1").arg(i);
-        store.append(Item{"/f", name, ".txt", name, ".txt", "/f", name.toUtf8() + ".txt"});
-    }
-}
-
 // Plays one token of a row's input. Prefixes c and s hold Ctrl and Shift. A number clicks
 // that line; "2>6>4" presses on 2, drags to 6 and then 4 and lets go; a word presses that
 // key; "-0" removes line 0 from the list.
@@ -106,7 +98,8 @@ TEST(ListSelectionControllerTest, rulesLeaveTheMarksCurrentLineAndAnchor)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         ItemStore store;
-        fill(store, LineCount);
+        for (int i = 0; i < LineCount; ++i)
+            store.append(Item{"/f", QString::number(i), {}, QString::number(i), {}, "/f", {}});
         selectLines(store, parseLines(row.before));
         ListSelectionController controller(store);
         for (const QString& token : QString::fromUtf8(row.input).split(QLatin1Char(' ')))

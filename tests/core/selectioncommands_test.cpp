@@ -22,8 +22,6 @@ const std::vector<int> kBefore = {1, 4};
 
 } // namespace
 
-// --- Minimum and maximum length --------------------------------------------------------
-
 TEST(SelectionCommands, lengthMarksExactlyTheLinesOfFittingLength)
 {
     const struct {
@@ -53,8 +51,6 @@ TEST(SelectionCommands, lengthMarksExactlyTheLinesOfFittingLength)
         EXPECT_EQ(markedLines(bench.store), row.expected);
     }
 }
-
-// --- All, None, Invert -----------------------------------------------------------------
 
 TEST(SelectionCommands, allNoneAndInvertFromSomeMarkedLines)
 {
@@ -87,13 +83,11 @@ TEST(SelectionCommands, emptyListStillShowsPromptsAndDialog)
     EXPECT_EQ(bench.store.selectedCount(), 0);
 }
 
-// --- Containing ------------------------------------------------------------------------
 // How the find text matches is the find dialog's own matter; here: the command opens it in
 // find mode, and its answer marks the lines whose proposed name holds the text.
-
 TEST(SelectionCommands, containingOpensFindModeAndMarksByProposedName)
 {
-    OpsBench bench({});
+    OpsBench bench;
     fill(bench.store);
     selectLines(bench.store, kBefore);
     bench.findValues.ReplaceMode = true; // left over from an earlier Replace...
