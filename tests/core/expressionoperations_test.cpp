@@ -1,62 +1,51 @@
 #include "ops/expressionoperations.h"
 
-#include "rowname.h"
-
 #include <gtest/gtest.h>
 
 namespace {
 
 using Kind = ExpressionOperations::Kind;
 
-struct ExpressionCase {
-    const char* name;
-    Kind kind;
-    const char* expression;
-    bool matchCase;
-    const char* in;
-    const char* expected;
-};
-
-class Expressions : public testing::TestWithParam<ExpressionCase> {};
-
-TEST_P(Expressions, cutOrCropAtTheFirstMatch)
+TEST(ExpressionOperations, cutOrCropAtTheFirstMatch)
 {
-    const ExpressionCase& c = GetParam();
-    const auto parsed = ExpressionOperations::parse(QString::fromUtf8(c.expression), c.matchCase);
-    ASSERT_TRUE(parsed.expression) << parsed.error.toStdString();
-    EXPECT_EQ(ExpressionOperations::apply(c.kind, *parsed.expression, QString::fromUtf8(c.in)),
-              QString::fromUtf8(c.expected));
-}
-
-const ExpressionCase expressionCases[] = {
-    {"cut before text", Kind::CutBefore, "2019", false, "IMG_2019_beach", "2019_beach"},
-    {"cut after text", Kind::CutAfter, "2019", false, "IMG_2019_beach", "IMG_2019"},
-    {"crop before text", Kind::CropBefore, "2019", false, "IMG_2019_beach", "IMG_"},
-    {"crop after text", Kind::CropAfter, "2019", false, "IMG_2019_beach", "_beach"},
-    {"only the first match", Kind::CropBefore, "_", false, "a_b_c", "a"},
-    {"no match keeps the name", Kind::CutBefore, "xyz", false, "abc", "abc"},
-    {"case ignored without match case", Kind::CropAfter, "img", false, "IMG_x", "_x"},
-    {"case kept with match case", Kind::CropAfter, "img", true, "IMG_x", "IMG_x"},
-    {"spaces of plain text count", Kind::CropBefore, " - ", false, "A - B", "A"},
-    {"regular expression", Kind::CutBefore, "/\\d{4}/", false, "IMG_2019_beach", "2019_beach"},
-    {"regular expression case ignored", Kind::CropAfter, "/img_/", false, "IMG_1", "1"},
-    {"regular expression case kept", Kind::CropAfter, "/img_/", true, "IMG_1", "IMG_1"},
-    {"empty match at the start", Kind::CropAfter, "/x*/", false, "abc", "abc"},
-    {"empty match cut after empties the name", Kind::CutAfter, "/x*/", false, "abc", ""},
-    {"lookahead crops before the digits", Kind::CropBefore, "/(?=\\d)/", false, "ab12", "ab"},
-    {"surrogate pair before the match", Kind::CropAfter, "-", false, "\U0001F600-x", "x"},
-    {"slashes inside plain text", Kind::CropAfter, "/", false, "a/b", "b"},
-    {"empty name", Kind::CutBefore, "/.*/", false, "", ""},
-};
-
-INSTANTIATE_TEST_SUITE_P(Names, Expressions, testing::ValuesIn(expressionCases),
-                         rowName<ExpressionCase>);
-
-TEST(ExpressionOperations, invalidRegularExpressionGivesItsError)
-{
-    const auto parsed = ExpressionOperations::parse(QStringLiteral("/a(b/"), false);
-    EXPECT_FALSE(parsed.expression);
-    EXPECT_FALSE(parsed.error.isEmpty());
+    const struct {
+        const char* name;
+        Kind kind;
+        const char* expression;
+        bool matchCase;
+        const char *in, *expected;
+    } rows[] = {
+        {"cut before text", Kind::CutBefore, "2019", false, "IMG_2019_beach", "2019_beach"},
+        {"cut after text", Kind::CutAfter, "2019", false, "IMG_2019_beach", "IMG_2019"},
+        {"crop before text", Kind::CropBefore, "2019", false, "IMG_2019_beach", "IMG_"},
+        {"crop after text", Kind::CropAfter, "2019", false, "IMG_2019_beach", "_beach"},
+        {"only the first match", Kind::CropBefore, "_", false, "a_b_c", "a"},
+        {"no match keeps the name", Kind::CutBefore, "xyz", false, "abc", "abc"},
+        {"case ignored without match case", Kind::CropAfter, "img", false, "IMG_x", "_x"},
+        {"case kept with match case", Kind::CropAfter, "img", true, "IMG_x", "IMG_x"},
+        {"spaces of plain text count", Kind::CropBefore, " - ", false, "A - B", "A"},
+        {"regular expression", Kind::CutBefore, "/\\d{4}/", false, "IMG_2019_beach", "2019_beach"},
+        {"regular expression case ignored", Kind::CropAfter, "/img_/", false, "IMG_1", "1"},
+        {"regular expression case kept", Kind::CropAfter, "/img_/", true, "IMG_1", "IMG_1"},
+        {"empty match at the start", Kind::CropAfter, "/x*/", false, "abc", "abc"},
+        {"empty match cut after empties the name", Kind::CutAfter, "/x*/", false, "abc", ""},
+        {"lookahead crops before the digits", Kind::CropBefore, "/(?=\\d)/", false, "ab12", "ab"},
+        {"surrogate pair before the match", Kind::CropAfter, "-", false, "\U0001F600-x", "x"},
+        {"slashes inside plain text", Kind::CropAfter, "/", false, "a/b", "b"},
+        {"empty name", Kind::CutBefore, "/.*/", false, "", ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto parsed =
+            ExpressionOperations::parse(QString::fromUtf8(row.expression), row.matchCase);
+        ASSERT_TRUE(parsed.expression) << parsed.error.toStdString();
+        EXPECT_EQ(
+            ExpressionOperations::apply(row.kind, *parsed.expression, QString::fromUtf8(row.in)),
+            QString::fromUtf8(row.expected));
+    }
+    const auto invalid = ExpressionOperations::parse(QStringLiteral("/a(b/"), false);
+    EXPECT_FALSE(invalid.expression);
+    EXPECT_FALSE(invalid.error.isEmpty());
 }
 
 } // namespace

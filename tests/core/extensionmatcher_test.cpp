@@ -12,6 +12,8 @@ TEST(ExtensionMatcher, matchesAnyNamedExtensionIgnoringCase)
         EXPECT_TRUE(matcher->matches(QString::fromUtf8(ext))) << ext;
     for (const char* ext : {"", ".mp", ".mp3x", "..mp3", ".wav"})
         EXPECT_FALSE(matcher->matches(QString::fromUtf8(ext))) << ext;
+    for (const char* answer : {"", "   ", " , ,"})
+        EXPECT_FALSE(ExtensionMatcher::parse(QString::fromUtf8(answer))) << answer;
 }
 
 TEST(ExtensionMatcher, aDotAloneStandsForNoExtension)
@@ -21,16 +23,6 @@ TEST(ExtensionMatcher, aDotAloneStandsForNoExtension)
     EXPECT_TRUE(matcher->matches(QString()));
     EXPECT_TRUE(matcher->matches(QStringLiteral(".TXT")));
     EXPECT_FALSE(matcher->matches(QStringLiteral(".jpg")));
-}
-
-TEST(ExtensionMatcher, blankAnswersNameNothing)
-{
-    for (const char* answer : {"", "   ", " , ,"})
-        EXPECT_FALSE(ExtensionMatcher::parse(QString::fromUtf8(answer))) << answer;
-}
-
-TEST(ExtensionMatcher, presetIsTheExtensionWithoutItsDot)
-{
     EXPECT_EQ(ExtensionMatcher::presetFor(QStringLiteral(".Mp3")), "Mp3");
     EXPECT_EQ(ExtensionMatcher::presetFor(QString()), ".");
 }

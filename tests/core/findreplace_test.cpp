@@ -1,7 +1,4 @@
 #include "ops/findreplace.h"
-#include "ops/phrasematch.h"
-
-#include "rowname.h"
 
 #include <gtest/gtest.h>
 
@@ -11,36 +8,15 @@ namespace {
 
 struct ReplaceCase {
     const char* name;
-    const char* text;
-    const char* find;
-    const char* replacement;
-    bool matchCase;
-    bool repeat;
-    const char* expected;
+    QString text, find, replacement;
+    bool matchCase, repeat;
+    QString expected;
+    bool exactPhrase = false;
 };
 
-void expectReplaced(const ReplaceCase& c, bool exactPhrase)
-{
-    EXPECT_EQ(FindReplace::ReplaceText(QString::fromUtf8(c.text), QString::fromUtf8(c.find),
-                                       QString::fromUtf8(c.replacement), c.matchCase, exactPhrase,
-                                       c.repeat),
-              QString::fromUtf8(c.expected));
-}
+const QString longName(32760, QLatin1Char('x'));
 
-class ReplaceTextCases : public testing::TestWithParam<ReplaceCase> {};
-
-TEST_P(ReplaceTextCases, givesTheExpectedName)
-{
-    expectReplaced(GetParam(), false);
-}
-
-class ExactPhraseReplace : public testing::TestWithParam<ReplaceCase> {};
-
-TEST_P(ExactPhraseReplace, replacesWholePhrasesOnly)
-{
-    expectReplaced(GetParam(), true);
-}
-
+// clang-format off
 const ReplaceCase replaceCases[] = {
     {"without_repeat_only_the_last_occurrence", "a_b_c", "_", "-", false, false, "a_b-c"},
     {"overlapping_last_occurrence", "aaaa", "aa", "b", false, false, "aab"},
@@ -53,56 +29,61 @@ const ReplaceCase replaceCases[] = {
     {"find_longer_than_name", "ab", "abc", "x", false, false, "ab"},
     {"sharp_s_keeps_positions", "\u00dfab", "AB", "x", false, false, "\u00dfx"},
     {"runaway_repeat_gives_empty", "aab", "ab", "bbaa", false, true, ""},
+    {"growing past 32767 characters gives empty", longName + "ab", "ab", "0123456789", true, false, ""},
+    {"32762 characters stay possible", longName + "ab", "ab", "cd", true, false, longName + "cd"},
+    // Exact phrase
+    {"last whole occurrence only", "cat cats cat", "cat", "dog", true, false, "cat cats dog", true},
+    {"inside a word is skipped", "concat cat2 cat_x", "cat", "dog", true, false, "concat cat2 dog_x", true},
+    {"repeat replaces every whole one", "cat cats cat", "cat", "dog", true, true, "dog cats dog", true},
+    {"case ignored", "Cat cat", "CAT", "x", false, true, "x x", true},
+    {"digits are word characters", "a1 a", "a", "b", true, true, "a1 b", true},
+    {"combining mark joins the word", "cafe\u0301 cafe", "cafe", "x", true, true, "cafe\u0301 x", true},
+    {"surrogate letter is a neighbour", "\U00010400ab ab", "ab", "x", true, true, "\U00010400ab x", true},
+    {"surrogate symbol is not", "\U0001F600ab", "ab", "x", true, false, "\U0001F600x", true},
+    {"overlapping: neither whole", "aaa", "aa", "b", true, false, "aaa", true},
+    {"replacement holding a whole phrase refuses repeat", "a b", "a", "a a", true, true, "a b", true},
+    {"replacement holding it inside a word repeats", "a b", "a", "ax", true, true, "ax b", true},
+    {"replacement makes the next one whole", "-a-a", "-a", "x-", true, true, "x-x-", true},
 };
+// clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Names, ReplaceTextCases, testing::ValuesIn(replaceCases),
-                         rowName<ReplaceCase>);
-
-struct FindLastCase {
-    const char* name;
-    const char* text;
-    const char* find;
-    bool matchCase;
-    int start;
-    int expected;
-    int expectedPos;
-};
-
-class FindLastCases : public testing::TestWithParam<FindLastCase> {};
-
-TEST_P(FindLastCases, returnsPositionAndMovesPos)
+TEST(FindReplace, replaceTextGivesTheExpectedName)
 {
-    const FindLastCase& c = GetParam();
-    int pos = -99;
-    EXPECT_EQ(FindReplace::FindLast(QString::fromUtf8(c.text), QString::fromUtf8(c.find),
-                                    c.matchCase, false, pos, c.start),
-              c.expected);
-    EXPECT_EQ(pos, c.expectedPos);
+    for (const ReplaceCase& c : replaceCases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(FindReplace::ReplaceText(c.text, c.find, c.replacement, c.matchCase,
+                                           c.exactPhrase, c.repeat),
+                  c.expected);
+    }
 }
 
-const FindLastCase findLastCases[] = {
-    {"overlapping_from_start", "aaaa", "aa", true, 0, 3, 5},
-    {"not_found_after_start", "abcabc", "abc", true, 4, 0, 4},
-    {"found_after_start", "abcabc", "abc", true, 1, 4, 7},
-    {"case_off_matches_other_case", "Abc", "aB", false, 0, 1, 3},
-    {"case_on_misses_other_case", "Abc", "aB", true, 0, 0, 0},
-    {"start_beyond_text", "abc", "a", true, 10, 0, 10},
-    {"negative_start_searches_whole_text", "abab", "ab", true, -5, 3, 5},
-};
-
-INSTANTIATE_TEST_SUITE_P(Texts, FindLastCases, testing::ValuesIn(findLastCases),
-                         rowName<FindLastCase>);
-
-TEST(ReplaceText, runawayRepeatStopsNearTheLongestName)
+TEST(FindReplace, findLastReturnsPositionAndMovesPos)
 {
-    // A long name that a single replacement would push past 32767 characters.
-    const QString name = QString(32760, QLatin1Char('x')) + QStringLiteral("ab");
-    EXPECT_EQ(FindReplace::ReplaceText(name, QStringLiteral("ab"), QStringLiteral("0123456789"),
-                                       true, false, false),
-              QString());
-    EXPECT_EQ(FindReplace::ReplaceText(name, QStringLiteral("ab"), QStringLiteral("cd"), true,
-                                       false, false),
-              QString(32760, QLatin1Char('x')) + QStringLiteral("cd"));
+    const struct {
+        const char* name;
+        const char *text, *find;
+        bool matchCase, exactPhrase;
+        int start, expected, expectedPos;
+    } rows[] = {
+        {"overlapping_from_start", "aaaa", "aa", true, false, 0, 3, 5},
+        {"not_found_after_start", "abcabc", "abc", true, false, 4, 0, 4},
+        {"found_after_start", "abcabc", "abc", true, false, 1, 4, 7},
+        {"case_off_matches_other_case", "Abc", "aB", false, false, 0, 1, 3},
+        {"case_on_misses_other_case", "Abc", "aB", true, false, 0, 0, 0},
+        {"start_beyond_text", "abc", "a", true, false, 10, 0, 10},
+        {"negative_start_searches_whole_text", "abab", "ab", true, false, -5, 3, 5},
+        {"exact: last whole occurrence", "ab abc ab", "ab", true, true, 0, 8, 10},
+        {"exact: none after start", "ab abc", "ab", true, true, 1, 0, 1},
+        {"exact: inside a word, case off", "xab", "AB", false, true, 0, 0, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        int pos = -99;
+        EXPECT_EQ(FindReplace::FindLast(QString::fromUtf8(row.text), QString::fromUtf8(row.find),
+                                        row.matchCase, row.exactPhrase, pos, row.start),
+                  row.expected);
+        EXPECT_EQ(pos, row.expectedPos);
+    }
 }
 
 // The Repeat loop written step by step with FindLast from the start of the name every
@@ -147,48 +128,6 @@ TEST(ReplaceText, repeatAgreesWithTheStepByStepSearch)
         ++compared;
     }
     EXPECT_GT(compared, 1000);
-}
-
-const ReplaceCase phraseCases[] = {
-    {"last whole occurrence only", "cat cats cat", "cat", "dog", true, false, "cat cats dog"},
-    {"inside a word is skipped", "concat cat2 cat_x", "cat", "dog", true, false,
-     "concat cat2 dog_x"},
-    {"repeat replaces every whole one", "cat cats cat", "cat", "dog", true, true, "dog cats dog"},
-    {"case ignored", "Cat cat", "CAT", "x", false, true, "x x"},
-    {"digits are word characters", "a1 a", "a", "b", true, true, "a1 b"},
-    {"combining mark joins the word", "cafe\u0301 cafe", "cafe", "x", true, true, "cafe\u0301 x"},
-    {"surrogate letter is a neighbour", "\U00010400ab ab", "ab", "x", true, true, "\U00010400ab x"},
-    {"surrogate symbol is not", "\U0001F600ab", "ab", "x", true, false, "\U0001F600x"},
-    {"overlapping: neither whole", "aaa", "aa", "b", true, false, "aaa"},
-    {"replacement holding a whole phrase refuses repeat", "a b", "a", "a a", true, true, "a b"},
-    {"replacement holding it inside a word repeats", "a b", "a", "ax", true, true, "ax b"},
-    {"replacement makes the next one whole", "-a-a", "-a", "x-", true, true, "x-x-"},
-};
-
-INSTANTIATE_TEST_SUITE_P(Names, ExactPhraseReplace, testing::ValuesIn(phraseCases),
-                         rowName<ReplaceCase>);
-
-TEST(ExactPhrase, findLastGivesTheLastWholeOccurrenceAfterStart)
-{
-    int pos = 0;
-    EXPECT_EQ(FindReplace::FindLast(QStringLiteral("ab abc ab"), QStringLiteral("ab"), true, true,
-                                    pos, 0),
-              8);
-    EXPECT_EQ(pos, 10);
-    EXPECT_EQ(
-        FindReplace::FindLast(QStringLiteral("ab abc"), QStringLiteral("ab"), true, true, pos, 1),
-        0);
-    EXPECT_EQ(pos, 1);
-    EXPECT_EQ(
-        FindReplace::FindLast(QStringLiteral("xab"), QStringLiteral("AB"), false, true, pos, 0), 0);
-}
-
-TEST(ExactPhrase, wholePhraseAtTheEdgesOfTheText)
-{
-    EXPECT_TRUE(PhraseMatch::isWholePhrase(u"ab", 0, 2));
-    EXPECT_TRUE(PhraseMatch::isWholePhrase(u"(ab)", 1, 2));
-    EXPECT_FALSE(PhraseMatch::isWholePhrase(u"abc", 0, 2));
-    EXPECT_FALSE(PhraseMatch::isWholePhrase(u"xab", 1, 2));
 }
 
 } // namespace

@@ -1,22 +1,13 @@
 #include "list/itemmover.h"
 
-#include "rowname.h"
-
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 namespace {
 
-struct MoveCase {
-    const char* name;
-    const char* marks; // one character per line: 'x' selected, '.' not; '*' selected focus
-    bool up;
-    int presses;
-    const char* expected; // the original line numbers in list order, selected ones marked
-};
-
-// Items named by their original line; the marks and the focus as the row gives them.
+// Items named by their original line; marks: one character per line, 'x' selected, '.' not,
+// '*' selected and focused.
 void fill(ItemStore& store, const char* marks)
 {
     for (int i = 0; marks[i]; ++i) {
@@ -35,42 +26,40 @@ std::string describe(const ItemStore& store, bool showFocus)
 {
     std::string out;
     for (int i = 0; i < store.ItemCount(); ++i) {
-        if (i > 0)
-            out += ' ';
-        out += store.item(i).NewName.toStdString();
-        if (store.isSelected(i))
-            out += 'x';
-        if (showFocus && store.currentLine() == i)
-            out += '*';
+        out += (i > 0 ? " " : "") + store.item(i).NewName.toStdString();
+        out += store.isSelected(i) ? "x" : "";
+        out += showFocus && store.currentLine() == i ? "*" : "";
     }
     return out;
 }
 
-class ItemMoves : public testing::TestWithParam<MoveCase> {};
-
-TEST_P(ItemMoves, moveTheSelectionOneLine)
+TEST(ItemMover, movesTheSelectionOneLine)
 {
-    const MoveCase& c = GetParam();
-    ItemStore store;
-    fill(store, c.marks);
-    for (int n = 0; n < c.presses; ++n)
-        c.up ? ItemMover::moveUp(store) : ItemMover::moveDown(store);
-    EXPECT_EQ(describe(store, std::strchr(c.marks, '*') != nullptr), c.expected);
+    const struct {
+        const char *name, *marks;
+        bool up;
+        int presses;
+        const char* expected; // the original line numbers in list order, selected ones marked
+    } rows[] = {
+        {"up: one item with the focus", "..*.", true, 1, "0 2x* 1 3"},
+        {"up: a block moves as a whole", ".xx.", true, 1, "1x 2x 0 3"},
+        {"up: block at the top stays", "xx.x", true, 1, "0x 1x 3x 2"},
+        {"up: scattered selection gathers", ".x.x.x", true, 3, "1x 3x 5x 0 2 4"},
+        {"down: one item", "*...", false, 1, "1 0x* 2 3"},
+        {"down: block at the bottom stays", "x.xx", false, 1, "1 0x 2x 3x"},
+        {"down: scattered selection gathers", "x.x.", false, 2, "1 3 0x 2x"},
+        {"nothing selected changes nothing", "...", true, 1, "0 1 2"},
+        {"all selected changes nothing", "xxx", false, 1, "0x 1x 2x"},
+        {"empty list", "", true, 1, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        ItemStore store;
+        fill(store, row.marks);
+        for (int n = 0; n < row.presses; ++n)
+            row.up ? ItemMover::moveUp(store) : ItemMover::moveDown(store);
+        EXPECT_EQ(describe(store, std::strchr(row.marks, '*') != nullptr), row.expected);
+    }
 }
-
-const MoveCase moveCases[] = {
-    {"up: one item with the focus", "..*.", true, 1, "0 2x* 1 3"},
-    {"up: a block moves as a whole", ".xx.", true, 1, "1x 2x 0 3"},
-    {"up: block at the top stays", "xx.x", true, 1, "0x 1x 3x 2"},
-    {"up: scattered selection gathers", ".x.x.x", true, 3, "1x 3x 5x 0 2 4"},
-    {"down: one item", "*...", false, 1, "1 0x* 2 3"},
-    {"down: block at the bottom stays", "x.xx", false, 1, "1 0x 2x 3x"},
-    {"down: scattered selection gathers", "x.x.", false, 2, "1 3 0x 2x"},
-    {"nothing selected changes nothing", "...", true, 1, "0 1 2"},
-    {"all selected changes nothing", "xxx", false, 1, "0x 1x 2x"},
-    {"empty list", "", true, 1, ""},
-};
-
-INSTANTIATE_TEST_SUITE_P(Moves, ItemMoves, testing::ValuesIn(moveCases), rowName<MoveCase>);
 
 } // namespace

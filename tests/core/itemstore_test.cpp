@@ -1,4 +1,5 @@
 #include "list/itemstore.h"
+#include "opstesthelpers.h"
 
 #include <QSignalSpy>
 
@@ -13,14 +14,6 @@ Item named(const QString& name)
     Item item;
     item.OrigName = item.NewName = name;
     return item;
-}
-
-QStringList lines(const ItemStore& store)
-{
-    QStringList out;
-    for (int i = 0; i < store.rowCount(); ++i)
-        out << store.data(store.index(i)).toString();
-    return out;
 }
 
 } // namespace
@@ -55,12 +48,9 @@ TEST(SelectionMarks, countFollowsEveryKindOfChange)
             const int a = int(random() % expected.size());
             const int b = int(random() % expected.size());
             marks.swap(a, b);
-            const bool t = expected[size_t(a)];
-            expected[size_t(a)] = expected[size_t(b)];
-            expected[size_t(b)] = t;
+            std::vector<bool>::swap(expected[size_t(a)], expected[size_t(b)]);
         } else {
-            std::vector<bool> keep(expected.size());
-            std::vector<bool> kept;
+            std::vector<bool> keep(expected.size()), kept;
             for (size_t i = 0; i < keep.size(); ++i) {
                 keep[i] = random() % 3 != 0;
                 if (keep[i])
@@ -87,9 +77,9 @@ TEST(ItemStore, removeKeepsOrderAndMarksOfTheRest)
     store.setSelected(3, true);
     store.setCurrentLine(4);
     store.removeWhere([](int i) { return i == 1 || i == 4; });
-    EXPECT_EQ(lines(store), QStringList({"a", "c", "d"}));
-    EXPECT_TRUE(store.isSelected(2));
+    EXPECT_EQ(storeLines(store), QStringList({"a", "c", "d"}));
     EXPECT_EQ(store.selectedCount(), 1);
+    EXPECT_TRUE(store.isSelected(2));
     EXPECT_EQ(store.currentLine(), 2);
 }
 
@@ -113,5 +103,5 @@ TEST(ItemStore, batchAnnouncesChangesOnceAtTheEnd)
     EXPECT_EQ(changed[0][0].value<QModelIndex>().row(), 2);
     EXPECT_EQ(changed[0][1].value<QModelIndex>().row(), 7);
     EXPECT_EQ(inserted.count(), 1);
-    EXPECT_EQ(lines(store).at(7), QStringLiteral("7.y"));
+    EXPECT_EQ(storeLines(store).at(7), QStringLiteral("7.y"));
 }

@@ -9,6 +9,15 @@
 
 #include <initializer_list>
 
+// The texts the list view shows, top to bottom.
+inline QStringList storeLines(const ItemStore& store)
+{
+    QStringList out;
+    for (int i = 0; i < store.rowCount(); ++i)
+        out << store.data(store.index(i)).toString();
+    return out;
+}
+
 // A list of items with chosen names and extensions, a scripted platform and an engine on
 // them, for tests that run ModifyItems end to end.
 struct OpsBench {
@@ -19,17 +28,25 @@ struct OpsBench {
     ScriptedTemplates templates;
     OperationEngine engine{store, platform, switches, findValues, &templates};
 
+    OpsBench() = default;
     // Names may carry an extension after a '|': "Song|.mp3".
     explicit OpsBench(std::initializer_list<const char*> names)
     {
-        for (const char* entry : names) {
-            const QStringList parts = QString::fromUtf8(entry).split(QLatin1Char('|'));
-            Item item;
-            item.OrigName = item.NewName = parts.value(0);
-            item.OrigExt = item.NewExt = parts.value(1);
-            item.diskName = (item.OrigName + item.OrigExt).toUtf8();
-            store.append(item);
-        }
+        for (const char* entry : names)
+            add(QString::fromUtf8(entry));
+    }
+
+    // Appends "name|.ext" in `folder`, marked when `selected`.
+    void add(const QString& entry, const QString& folder = {}, bool selected = false)
+    {
+        const QStringList parts = entry.split(QLatin1Char('|'));
+        Item item;
+        item.ItemPath = folder;
+        item.OrigName = item.NewName = parts.value(0);
+        item.OrigExt = item.NewExt = parts.value(1);
+        item.diskName = (item.OrigName + item.OrigExt).toUtf8();
+        store.append(item);
+        store.setSelected(store.ItemCount() - 1, selected);
     }
 
     void select(std::initializer_list<int> lines)
@@ -38,28 +55,19 @@ struct OpsBench {
             store.setSelected(line, true);
     }
 
-    QStringList newNames() const
+    void answer(const QStringList& answers)
     {
-        QStringList out;
-        for (int i = 0; i < store.ItemCount(); ++i)
-            out << store.item(i).NewName;
-        return out;
+        platform.inputAnswers.assign(answers.begin(), answers.end());
     }
 
-    // The texts the list view shows.
-    QStringList lines() const
+    QStringList lines() const { return storeLines(store); }
+
+    // The preset of every prompt shown, in turn.
+    QStringList presets() const
     {
         QStringList out;
-        for (int i = 0; i < store.rowCount(); ++i)
-            out << store.data(store.index(i)).toString();
-        return out;
-    }
-
-    std::vector<bool> marks() const
-    {
-        std::vector<bool> out;
-        for (int i = 0; i < store.ItemCount(); ++i)
-            out.push_back(store.isSelected(i));
+        for (const ScriptedPlatform::Prompt& prompt : platform.prompts)
+            out << prompt.preset;
         return out;
     }
 };

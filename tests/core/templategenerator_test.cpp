@@ -69,49 +69,42 @@ TEST(MetadataCache, ReadsEachFileOnceAndOnlyTheMissingParts)
     EXPECT_EQ(reader.requests[1].parts, MetadataParts(MetadataPart::ModificationTime));
 }
 
-using Status = TemplatePreview::Status;
+// Each preview line as "on disk>new line", with " clash" or " refused" behind it.
+QStringList shown(const TemplatePreview& preview, const char* pattern)
+{
+    ScriptedMetadataReader reader;
+    QStringList out;
+    for (const TemplatePreview::Line& line :
+         preview.lines(NameTemplate::parse(QString::fromUtf8(pattern)), reader)) {
+        using Status = TemplatePreview::Status;
+        out << line.onDisk + ">" + line.newLine +
+                   (line.status == Status::Clash     ? " clash"
+                    : line.status == Status::Refused ? " refused"
+                                                     : "");
+    }
+    return out;
+}
 
 TEST(TemplatePreview, ShowsTheFirstSelectedItemsWithRefusedAndClashingNames)
 {
-    ItemStore store;
-    store.append(fileIn("/d", "keep")); // the one unselected item
-    store.append(fileIn("/d", "one"));
-    store.append(fileIn("/d", "two"));
-    store.append(fileIn("/e", "three"));
-    store.append(fileIn("/d", "four", ".png"));
-    for (int i = 1; i < store.ItemCount(); ++i)
-        store.setSelected(i, true);
+    ItemStore store; // all but "keep" selected
+    for (const Item& item : {fileIn("/d", "keep"), fileIn("/d", "one"), fileIn("/d", "two"),
+                             fileIn("/e", "three"), fileIn("/d", "four", ".png")}) {
+        store.append(item);
+        store.setSelected(store.ItemCount() - 1, item.OrigName != "keep");
+    }
     store.setNewName(2, QStringLiteral("keep"));
-    ScriptedMetadataReader reader;
     const TemplatePreview preview(store);
 
-    const auto lines = preview.lines(NameTemplate::parse(QStringLiteral("[N]")), reader);
-    const std::vector<TemplatePreview::Line> same = {{"one.jpg", "one.jpg", Status::Ok},
-                                                     {"two.jpg", "keep.jpg", Status::Clash},
-                                                     {"three.jpg", "three.jpg", Status::Ok},
-                                                     {"four.png", "four.png", Status::Ok}};
-    EXPECT_EQ(lines, same);
-
-    const auto cf = preview.lines(NameTemplate::parse(QStringLiteral("n[CF]")), reader);
-    const std::vector<TemplatePreview::Line> numbered = {{"one.jpg", "n1.jpg", Status::Ok},
-                                                         {"two.jpg", "n2.jpg", Status::Ok},
-                                                         {"three.jpg", "n1.jpg", Status::Ok},
-                                                         {"four.png", "n3.png", Status::Ok}};
-    EXPECT_EQ(cf, numbered);
-
-    const auto fixed = preview.lines(NameTemplate::parse(QStringLiteral("X")), reader);
-    const std::vector<TemplatePreview::Line> clashes = {{"one.jpg", "X.jpg", Status::Clash},
-                                                        {"two.jpg", "X.jpg", Status::Clash},
-                                                        {"three.jpg", "X.jpg", Status::Ok},
-                                                        {"four.png", "X.png", Status::Ok}};
-    EXPECT_EQ(fixed, clashes);
-
-    const auto empty = preview.lines(NameTemplate::parse(QStringLiteral(" [artist] ")), reader);
-    ASSERT_EQ(empty.size(), 4u);
-    EXPECT_EQ(empty[1], (TemplatePreview::Line{"two.jpg", "keep.jpg", Status::Refused}));
-    const auto invalid = preview.lines(NameTemplate::parse(QStringLiteral("a:[N]")), reader);
-    EXPECT_EQ(invalid[0], (TemplatePreview::Line{"one.jpg", "one.jpg", Status::Refused}));
-    EXPECT_TRUE(preview.lines(NameTemplate::parse(QStringLiteral("[Q]")), reader).empty());
+    EXPECT_EQ(shown(preview, "[N]"), QStringList({"one.jpg>one.jpg", "two.jpg>keep.jpg clash",
+                                                  "three.jpg>three.jpg", "four.png>four.png"}));
+    EXPECT_EQ(shown(preview, "n[CF]"), QStringList({"one.jpg>n1.jpg", "two.jpg>n2.jpg",
+                                                    "three.jpg>n1.jpg", "four.png>n3.png"}));
+    EXPECT_EQ(shown(preview, "X"), QStringList({"one.jpg>X.jpg clash", "two.jpg>X.jpg clash",
+                                                "three.jpg>X.jpg", "four.png>X.png"}));
+    EXPECT_EQ(shown(preview, " [artist] ").value(1), "two.jpg>keep.jpg refused");
+    EXPECT_EQ(shown(preview, "a:[N]").value(0), "one.jpg>one.jpg refused");
+    EXPECT_TRUE(shown(preview, "[Q]").empty());
 }
 
 TEST(TemplatePreview, ShowsAtMostTwentyLines)
@@ -121,13 +114,9 @@ TEST(TemplatePreview, ShowsAtMostTwentyLines)
         store.append(fileIn("/f", QByteArray::number(i).constData()));
         store.setSelected(i, true);
     }
-    ScriptedMetadataReader reader;
-    const auto lines =
-        TemplatePreview(store).lines(NameTemplate::parse(QStringLiteral("[C:0]")), reader);
-    ASSERT_EQ(lines.size(), 20u);
-    EXPECT_EQ(lines.back().onDisk, QStringLiteral("19.jpg"));
-    EXPECT_EQ(lines.back().newLine, QStringLiteral("19.jpg"));
-    EXPECT_EQ(lines.back().status, Status::Ok);
+    const QStringList lines = shown(TemplatePreview(store), "[C:0]");
+    ASSERT_EQ(lines.size(), 20);
+    EXPECT_EQ(lines.back(), "19.jpg>19.jpg");
 }
 
 } // namespace

@@ -13,9 +13,7 @@ public:
     // An MP3 whose only tag is an ID3v1 tag with these texts.
     static QByteArray mp3WithId3v1(const QByteArray& artist, const QByteArray& title,
                                    const QByteArray& year);
-    static QByteArray flac();      // fLaC, STREAMINFO and padding
-    static QByteArray oggVorbis(); // identification, comment and setup header pages
-    static QByteArray jpeg();      // an 8x8 grey baseline JPEG
+    static QByteArray jpeg(); // an 8x8 grey baseline JPEG
     // jpeg() with an APP1 Exif block whose TIFF data points nowhere.
     static QByteArray jpegWithCorruptExif();
 

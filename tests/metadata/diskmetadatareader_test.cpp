@@ -1,30 +1,15 @@
 #include "mediafiles.h"
 #include "metadata/diskmetadatareader.h"
 #include "ops/templategenerator.h"
-#include "rowname.h"
 #include "temptree.h"
 
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
 
-#include <functional>
-
 namespace {
 
-const char* const TagPattern = "[artist]|[title]|[album]|[genre]|[track:2]|[year]";
-
-FileMetadata someTags()
-{
-    FileMetadata tags;
-    tags.artist = QStringLiteral("Sigur Rós");
-    tags.title = QStringLiteral("Hoppípolla");
-    tags.album = QStringLiteral("Takk...");
-    tags.genre = QStringLiteral("Post-rock");
-    tags.track = 3;
-    tags.year = 2005;
-    return tags;
-}
+const FileMetadata someTags{"Sigur Rós", "Hoppípolla", "Takk...", "Post-rock", 3, 2005, {}, {}};
 
 // What the template generates for the file name in tree.
 std::string generated(const TempTree& tree, const QByteArray& name, const char* pattern)
@@ -40,99 +25,65 @@ std::string generated(const TempTree& tree, const QByteArray& name, const char* 
         .toStdString();
 }
 
-struct FileRow {
-    const char* name;
-    const char* fileName;
-    std::function<QByteArray()> content;
-    bool tagWithTagLib;
-    const char* pattern;
-    const char* expected;
-};
-
-class RealFile : public testing::TestWithParam<FileRow> {};
-
-TEST_P(RealFile, GivesItsTagsReadOnly)
-{
-    const FileRow& row = GetParam();
-    TempTree tree;
-    tree.addFile(row.fileName, row.content());
-    if (row.tagWithTagLib) {
-        ASSERT_TRUE(MediaFiles::writeAudioTags(tree.path(row.fileName), someTags()));
-    }
-    const QByteArray before = tree.content(row.fileName);
-    const QDateTime modified = QFileInfo(QString::fromUtf8(tree.path(row.fileName))).lastModified();
-
-    EXPECT_EQ(generated(tree, row.fileName, row.pattern), row.expected);
-
-    EXPECT_EQ(tree.content(row.fileName), before) << "reading never writes";
-    EXPECT_EQ(QFileInfo(QString::fromUtf8(tree.path(row.fileName))).lastModified(), modified);
-}
-
 QByteArray truncatedMp3()
 {
     TempTree tree;
     tree.addFile("t.mp3", MediaFiles::mp3());
-    MediaFiles::writeAudioTags(tree.path("t.mp3"), someTags());
+    MediaFiles::writeAudioTags(tree.path("t.mp3"), someTags);
     return tree.content("t.mp3").left(25); // inside the ID3v2 tag's first frame
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Formats, RealFile,
-    testing::Values(
-        FileRow{"mp3 with ID3v2", "a.mp3", MediaFiles::mp3, true, TagPattern,
-                "Sigur Rós|Hoppípolla|Takk...|Post-rock|03|2005"},
-        FileRow{"mp3 with ID3v1 only", "b.mp3",
-                [] { return MediaFiles::mp3WithId3v1("Can", "Vitamin C", "1972"); }, false,
-                TagPattern, "Can|Vitamin C||||1972"},
-        FileRow{"flac with Vorbis comments", "c.flac", MediaFiles::flac, true, TagPattern,
-                "Sigur Rós|Hoppípolla|Takk...|Post-rock|03|2005"},
-        FileRow{"ogg vorbis", "d.ogg", MediaFiles::oggVorbis, true, TagPattern,
-                "Sigur Rós|Hoppípolla|Takk...|Post-rock|03|2005"},
-        FileRow{"truncated mp3 reads empty", "e.mp3", truncatedMp3, false, TagPattern, "|||||"},
-        FileRow{"untagged mp3 reads empty", "f.mp3", MediaFiles::mp3, false, TagPattern, "|||||"},
-        FileRow{"jpeg has no tags", "g.jpg", MediaFiles::jpeg, false, TagPattern, "|||||"}),
-    rowName<FileRow>);
-
-void setModified(const QByteArray& path)
+// Every file was last modified on 2030-01-02 03:04:05; reading it never changes it.
+TEST(DiskMetadataReader, RealFilesGiveTheirTagsAndDatesReadOnly)
 {
-    QFile file(QString::fromUtf8(path));
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2030, 1, 2), QTime(3, 4, 5)),
-                                 QFileDevice::FileModificationTime));
-}
+    const char* const tags = "[artist]|[title]|[album]|[genre]|[track:2]|[year]";
+    const char* const dates = "[X:yyyy-MM-dd_HHmmss] [D:yyyy]";
+    const char* const allTags = "Sigur Rós|Hoppípolla|Takk...|Post-rock|03|2005";
+    const char* const modified = "2030-01-02_030405 2030";
+    const struct {
+        const char *name, *fileName;
+        QByteArray content;
+        bool tagWithTagLib;
+        const char* exifDate; // written with Exiv2 when set
+        const char *pattern, *expected;
+    } rows[] = {
+        // clang-format off
+        {"mp3 with ID3v2", "a.mp3", MediaFiles::mp3(), true, nullptr, tags, allTags},
+        {"mp3 with ID3v1 only", "b.mp3", MediaFiles::mp3WithId3v1("Can", "Vitamin C", "1972"), false, nullptr, tags, "Can|Vitamin C||||1972"},
+        {"truncated mp3 reads empty", "e.mp3", truncatedMp3(), false, nullptr, tags, "|||||"},
+        {"untagged mp3 reads empty", "f.mp3", MediaFiles::mp3(), false, nullptr, tags, "|||||"},
+        {"jpeg has no tags", "g.jpg", MediaFiles::jpeg(), false, nullptr, tags, "|||||"},
+        {"exif date taken", "p.jpg", MediaFiles::jpeg(), false, "2021:07:04 15:30:12", dates, "2021-07-04_153012 2030"},
+        {"no exif falls back", "p.jpg", MediaFiles::jpeg(), false, nullptr, dates, modified},
+        {"unreadable exif date falls back", "p.jpg", MediaFiles::jpeg(), false, "sometime", dates, modified},
+        {"corrupt exif block falls back", "p.jpg", MediaFiles::jpegWithCorruptExif(), false, nullptr, dates, modified},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        TempTree tree;
+        tree.addFile(row.fileName, row.content);
+        const QByteArray path = tree.path(row.fileName);
+        if (row.tagWithTagLib) {
+            ASSERT_TRUE(MediaFiles::writeAudioTags(path, someTags));
+        }
+        if (row.exifDate) {
+            ASSERT_TRUE(MediaFiles::writeDateTaken(path, QString::fromUtf8(row.exifDate)));
+        }
+        QFile file(QString::fromUtf8(path));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2030, 1, 2), QTime(3, 4, 5)),
+                                     QFileDevice::FileModificationTime));
+        file.close();
+        const QByteArray before = tree.content(row.fileName);
 
-struct PhotoRow {
-    const char* name;
-    std::function<QByteArray()> content;
-    const char* exifDate; // written with Exiv2 when set
-    const char* expected;
-};
+        EXPECT_EQ(generated(tree, row.fileName, row.pattern), row.expected);
 
-class Photo : public testing::TestWithParam<PhotoRow> {};
-
-TEST_P(Photo, GivesTheDateTakenOrTheModificationDate)
-{
-    TempTree tree;
-    tree.addFile("p.jpg", GetParam().content());
-    if (GetParam().exifDate) {
-        ASSERT_TRUE(
-            MediaFiles::writeDateTaken(tree.path("p.jpg"), QString::fromUtf8(GetParam().exifDate)));
+        EXPECT_EQ(tree.content(row.fileName), before) << "reading never writes";
+        EXPECT_EQ(QFileInfo(file.fileName()).lastModified(),
+                  QDateTime(QDate(2030, 1, 2), QTime(3, 4, 5)));
     }
-    setModified(tree.path("p.jpg"));
-    EXPECT_EQ(generated(tree, "p.jpg", "[X:yyyy-MM-dd_HHmmss] [D:yyyy]"), GetParam().expected);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Exif, Photo,
-    testing::Values(PhotoRow{"exif date taken", MediaFiles::jpeg, "2021:07:04 15:30:12",
-                             "2021-07-04_153012 2030"},
-                    PhotoRow{"no exif falls back", MediaFiles::jpeg, nullptr,
-                             "2030-01-02_030405 2030"},
-                    PhotoRow{"unreadable exif date falls back", MediaFiles::jpeg, "sometime",
-                             "2030-01-02_030405 2030"},
-                    PhotoRow{"corrupt exif block falls back", MediaFiles::jpegWithCorruptExif,
-                             nullptr, "2030-01-02_030405 2030"}),
-    rowName<PhotoRow>);
 
 TEST(DiskMetadataReader, MissingFilesAndFoldersReadEmpty)
 {
