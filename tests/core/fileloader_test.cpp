@@ -1,5 +1,6 @@
 #include "list/fileloader.h"
 
+#include "listmarks.h"
 #include "rowname.h"
 #include "scriptedplatform.h"
 #include "temptree.h"
@@ -248,23 +249,23 @@ TEST_F(LoaderTest, AddingSelectsAllOnlyWhenAllWereSelectedBefore)
     enum How { Drop, Browse, KnownFiles };
     const struct {
         const char* name;
-        std::vector<bool> before; // marks of the items already in the list
+        int oldItems;
+        std::vector<int> marksBefore;
         How how;
-        std::vector<bool> after; // marks of old items followed by the two new ones
+        std::vector<int> marksAfter; // the two new items follow the old ones
     } rows[] = {
-        {"drop on empty list selects new", {}, Drop, {true, true}},
-        {"drop when all selected selects all", {true, true}, Drop, {true, true, true, true}},
-        {"browse when all selected selects all", {true, true}, Browse, {true, true, true, true}},
-        {"known files when all selected select all", {true}, KnownFiles, {true, true, true}},
-        {"drop when some selected keeps marks", {true, false}, Drop, {true, false, false, false}},
+        {"drop on empty list selects new", 0, {}, Drop, {0, 1}},
+        {"drop when all selected selects all", 2, {0, 1}, Drop, {0, 1, 2, 3}},
+        {"browse when all selected selects all", 2, {0, 1}, Browse, {0, 1, 2, 3}},
+        {"known files when all selected select all", 1, {0}, KnownFiles, {0, 1, 2}},
+        {"drop when some selected keeps marks", 2, {0}, Drop, {0}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         store.clear();
-        for (size_t i = 0; i < row.before.size(); ++i) {
+        for (int i = 0; i < row.oldItems; ++i)
             store.append(Item{"/old", "o", "", "o", "", "/old", "o"});
-            store.setSelected(int(i), row.before[i]);
-        }
+        selectLines(store, row.marksBefore);
         if (row.how == Browse) {
             platform.folderAnswers.push_back(q(tree.path("new")));
             loader.addDirectoryCommand();
@@ -273,10 +274,7 @@ TEST_F(LoaderTest, AddingSelectsAllOnlyWhenAllWereSelectedBefore)
         } else {
             loader.addFiles({tree.path("new/x.txt"), tree.path("new/y.txt")});
         }
-        std::vector<bool> marks;
-        for (int i = 0; i < store.ItemCount(); ++i)
-            marks.push_back(store.isSelected(i));
-        EXPECT_EQ(marks, row.after);
+        EXPECT_EQ(markedLines(store), row.marksAfter);
     }
 }
 

@@ -13,14 +13,6 @@
 
 namespace {
 
-// An item for the file at `relative` ("folder/name") in the tree.
-Item itemFor(const TempTree& tree, const QByteArray& relative)
-{
-    const int slash = relative.lastIndexOf('/');
-    return slash < 0 ? diskItem(tree.root(), relative)
-                     : diskItem(tree.path(relative.left(slash)), relative.mid(slash + 1));
-}
-
 void propose(ItemStore& store, int i, const QString& full)
 {
     const qsizetype dot = full.lastIndexOf(QLatin1Char('.'));
@@ -45,7 +37,9 @@ void addItems(TempTree& tree, ItemStore& store, const std::vector<const char*>& 
 {
     for (const char* file : files) {
         tree.addFile(file, file);
-        store.append(itemFor(tree, file));
+        const QByteArray path = tree.path(file);
+        const qsizetype slash = path.lastIndexOf('/');
+        store.append(diskItem(path.left(slash), path.mid(slash + 1)));
     }
     for (const auto& [index, full] : proposals)
         propose(store, index, full);
