@@ -1,5 +1,6 @@
 #include "list/fileloader.h"
 
+#include "listmarks.h"
 #include "rowname.h"
 #include "scriptedplatform.h"
 #include "temptree.h"
@@ -7,11 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
-
 #include <map>
-#include <set>
-#include <unistd.h>
 
 namespace {
 
@@ -64,25 +61,16 @@ protected:
         }
         return out;
     }
-    std::multiset<QString> lineSet() const
-    {
-        const std::vector<QString> got = lines();
-        return {got.begin(), got.end()};
-    }
 };
 
 using AddDirectory = LoaderTest;
-using ClassifyPath = LoaderTest;
-using DropPaths = LoaderTest;
 
 } // namespace
-
-// ---- name splitting, through a drop of a real file ----
 
 struct SplitCase {
     const char* name;
     QByteArray fileName;
-    QString origName, origExt, newName, newExt;
+    QString texts; // "OrigName|OrigExt|NewName|NewExt"
 };
 
 class NameSplitting : public LoaderTest, public testing::WithParamInterface<SplitCase> {};
@@ -94,40 +82,31 @@ TEST_P(NameSplitting, DroppedFileGetsTheseTexts)
     loader.dropPaths({tree.path(c.fileName)});
     ASSERT_EQ(store.ItemCount(), 1);
     const Item& item = store.item(0);
-    EXPECT_EQ(item.OrigName, c.origName);
-    EXPECT_EQ(item.OrigExt, c.origExt);
-    EXPECT_EQ(item.NewName, c.newName);
-    EXPECT_EQ(item.NewExt, c.newExt);
+    EXPECT_EQ(QStringList({item.OrigName, item.OrigExt, item.NewName, item.NewExt}).join('|'),
+              c.texts);
     EXPECT_EQ(item.ItemPath, root());
     EXPECT_EQ(item.diskName, c.fileName);
 }
 
+// clang-format off
 const SplitCase splitCases[] = {
-    {"several dots split at last", "archive.tar.gz", "archive.tar", ".gz", "archive.tar", ".gz"},
-    {"no dot, no extension", "README", "README", "", "README", ""},
-    {"trailing dot stays in name", "name.", "name.", "", "name.", ""},
-    {"leading only dot is all extension", ".profile", "", ".profile", "", ".profile"},
-    {"spaces around name and after last dot kept on disk only", "  my song  . mp3", "  my song  ",
-     ". mp3", "my song", ".mp3"},
-    {"extension of spaces leaves bare dot", "odd.  ", "odd", ".  ", "odd", "."},
-    {"tab is not trimmed", "tab\t.txt", "tab\t", ".txt", "tab\t", ".txt"},
+    {"several dots split at last", "archive.tar.gz", "archive.tar|.gz|archive.tar|.gz"},
+    {"no dot, no extension", "README", "README||README|"},
+    {"trailing dot stays in name", "name.", "name.||name.|"},
+    {"leading only dot is all extension", ".profile", "|.profile||.profile"},
+    {"spaces around name and after last dot kept on disk only", "  my song  . mp3", "  my song  |. mp3|my song|.mp3"},
+    {"extension of spaces leaves bare dot", "odd.  ", "odd|.  |odd|."},
+    {"tab is not trimmed", "tab\t.txt", "tab\t|.txt|tab\t|.txt"},
     // U+00FF and U+0001 are the characters of the ClassifyPath markers; a file with such an
     // extension is still a file.
-    {"extension equal to failure marker", "pic.\xc3\xbf", "pic", QStringLiteral(".\u00ff"), "pic",
-     QStringLiteral(".\u00ff")},
-    {"extension equal to folder marker", "pic.\x01", "pic", QStringLiteral(".\u0001"), "pic",
-     QStringLiteral(".\u0001")},
-    {"non ASCII name",
-     "\xc3\x84rger \xc3\xbc"
-     "ber.flac",
-     QStringLiteral("\u00c4rger \u00fcber"), ".flac", QStringLiteral("\u00c4rger \u00fcber"),
-     ".flac"},
+    {"extension equal to failure marker", "pic.\xc3\xbf", QStringLiteral("pic|.\u00ff|pic|.\u00ff")},
+    {"extension equal to folder marker", "pic.\x01", QStringLiteral("pic|.\u0001|pic|.\u0001")},
+    {"non ASCII name", "\xc3\x84rger.flac", QStringLiteral("\u00c4rger|.flac|\u00c4rger|.flac")},
 };
+// clang-format on
 INSTANTIATE_TEST_SUITE_P(Names, NameSplitting, testing::ValuesIn(splitCases), rowName<SplitCase>);
 
-// ---- ClassifyPath ----
-
-TEST_F(ClassifyPath, MarkersAndExtensions)
+TEST_F(LoaderTest, ClassifyPathGivesMarkersAndExtensions)
 {
     tree.addFolder("folder.d");
     addFiles({"a.b.c", "folder.d/plain"});
@@ -149,8 +128,6 @@ TEST_F(ClassifyPath, MarkersAndExtensions)
     }
 }
 
-// ---- folder scans ----
-
 TEST_F(AddDirectory, BreadthFirstSkippingDotNamesEmptyAndUnreadableFoldersNeverFollowingLinks)
 {
     addFiles({"top.txt", ".hidden", ".git/config", ".git/objects/deep.txt"});
@@ -163,15 +140,10 @@ TEST_F(AddDirectory, BreadthFirstSkippingDotNamesEmptyAndUnreadableFoldersNeverF
     tree.addSymlink("sub/dangling.txt", "nowhere");
     loader.AddDirectory(tree.root());
 
-    EXPECT_EQ(lineSet(),
-              (std::multiset<QString>{"~|top.txt", "~/a|one.txt", "~/a/b|two.txt",
-                                      "~/only-subfolders/inner|leaf.txt", "~/sub|song.mp3",
-                                      "~/sub|loop", "~/sub|alias.mp3", "~/sub|dangling.txt"}));
-    // Breadth-first: a file never comes after a file that lies deeper in the tree.
-    const std::vector<QString> got = lines();
-    for (size_t i = 1; i < got.size(); ++i)
-        EXPECT_LE(got[i - 1].section('|', 0, 0).count('/'), got[i].section('|', 0, 0).count('/'))
-            << got[i - 1].toStdString() << " before " << got[i].toStdString();
+    // Breadth-first, each folder in name order; links are items, never followed.
+    EXPECT_EQ(lines(), (std::vector<QString>{"~|top.txt", "~/a|one.txt", "~/sub|alias.mp3",
+                                             "~/sub|dangling.txt", "~/sub|loop", "~/sub|song.mp3",
+                                             "~/a/b|two.txt", "~/only-subfolders/inner|leaf.txt"}));
     EXPECT_FALSE(loader.isScanning());
 }
 
@@ -197,24 +169,6 @@ TEST_F(AddDirectory, UntypedEntriesAreJudgedByTheirOwnAttributesOrSkipped)
     EXPECT_EQ(lines(), (std::vector<QString>{"~|typed-later.txt", "~/sub|inside.txt"}));
 }
 
-TEST_F(AddDirectory, NameThatIsNotUtf8KeepsItsBytes)
-{
-    const QByteArray latin1Name = "caf\xe9 menu.txt";
-    tree.addFile("sub/" + latin1Name, "x");
-    loader.AddDirectory(tree.root());
-    ASSERT_EQ(store.ItemCount(), 1);
-    const Item& item = store.item(0);
-    EXPECT_EQ(item.diskName, latin1Name);
-    EXPECT_EQ(item.diskFolder, tree.path("sub"));
-    EXPECT_EQ(item.OrigExt, ".txt");
-    // The byte that is not UTF-8 is held as its escape, U+DC00 + byte.
-    EXPECT_EQ(item.OrigName, QStringLiteral("caf") + QChar(0xdce9) + QStringLiteral(" menu"));
-    EXPECT_EQ(platform.fileSystem.pathKind(PosixFileSystem::join(item.diskFolder, item.diskName)),
-              PathKind::File);
-    // QTemporaryDir cannot remove a name that is not UTF-8.
-    EXPECT_EQ(::unlink(tree.path("sub/" + latin1Name).constData()), 0);
-}
-
 TEST_F(AddDirectory, FullListSkipsFilesButStillScansToTheEnd)
 {
     addFiles({"a.txt", "b.txt", "c.txt", "sub/later.txt"});
@@ -228,8 +182,6 @@ TEST_F(AddDirectory, FullListSkipsFilesButStillScansToTheEnd)
     EXPECT_EQ(store.ItemCount(), ItemStore::MaxItems);
     EXPECT_TRUE(platform.messages.empty());
 }
-
-// ---- stopping and re-entry ----
 
 TEST_F(AddDirectory, StopRequestEndsAtNextFolderAndKeepsWhatWasFound)
 {
@@ -263,8 +215,6 @@ TEST_F(AddDirectory, LoaderDestroyedWhileEventsRunIsNotTouchedAgain)
     EXPECT_EQ(store.ItemCount(), 0);
 }
 
-// ---- the add commands and the select-all rule ----
-
 TEST_F(AddDirectory, CommandAsksWithInstructionAndRemembersTheFolder)
 {
     addFiles({"dir/inner.txt", "dir /trailing-space.txt"});
@@ -275,16 +225,12 @@ TEST_F(AddDirectory, CommandAsksWithInstructionAndRemembersTheFolder)
         std::vector<QString> wantLines;
         QString wantLast;
     } rows[] = {
+        // clang-format off
         {"cancel changes nothing", nullptr, {}, "/earlier"},
         {"spaces only is no choice", "   ", {}, "/earlier"},
-        {"a folder whose name ends in a space is that folder",
-         "/dir ",
-         {"~/dir |trailing-space.txt"},
-         root() + "/dir "},
-        {"chosen folder is scanned",
-         "/dir",
-         {"~/dir |trailing-space.txt", "~/dir|inner.txt"},
-         root() + "/dir"},
+        {"a folder whose name ends in a space is that folder", "/dir ", {"~/dir |trailing-space.txt"}, root() + "/dir "},
+        {"chosen folder is scanned", "/dir", {"~/dir |trailing-space.txt", "~/dir|inner.txt"}, root() + "/dir"},
+        // clang-format on
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -303,23 +249,23 @@ TEST_F(LoaderTest, AddingSelectsAllOnlyWhenAllWereSelectedBefore)
     enum How { Drop, Browse, KnownFiles };
     const struct {
         const char* name;
-        std::vector<bool> before; // marks of the items already in the list
+        int oldItems;
+        std::vector<int> marksBefore;
         How how;
-        std::vector<bool> after; // marks of old items followed by the two new ones
+        std::vector<int> marksAfter; // the two new items follow the old ones
     } rows[] = {
-        {"drop on empty list selects new", {}, Drop, {true, true}},
-        {"drop when all selected selects all", {true, true}, Drop, {true, true, true, true}},
-        {"browse when all selected selects all", {true, true}, Browse, {true, true, true, true}},
-        {"known files when all selected select all", {true}, KnownFiles, {true, true, true}},
-        {"drop when some selected keeps marks", {true, false}, Drop, {true, false, false, false}},
+        {"drop on empty list selects new", 0, {}, Drop, {0, 1}},
+        {"drop when all selected selects all", 2, {0, 1}, Drop, {0, 1, 2, 3}},
+        {"browse when all selected selects all", 2, {0, 1}, Browse, {0, 1, 2, 3}},
+        {"known files when all selected select all", 1, {0}, KnownFiles, {0, 1, 2}},
+        {"drop when some selected keeps marks", 2, {0}, Drop, {0}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         store.clear();
-        for (size_t i = 0; i < row.before.size(); ++i) {
+        for (int i = 0; i < row.oldItems; ++i)
             store.append(Item{"/old", "o", "", "o", "", "/old", "o"});
-            store.setSelected(int(i), row.before[i]);
-        }
+        selectLines(store, row.marksBefore);
         if (row.how == Browse) {
             platform.folderAnswers.push_back(q(tree.path("new")));
             loader.addDirectoryCommand();
@@ -328,14 +274,11 @@ TEST_F(LoaderTest, AddingSelectsAllOnlyWhenAllWereSelectedBefore)
         } else {
             loader.addFiles({tree.path("new/x.txt"), tree.path("new/y.txt")});
         }
-        std::vector<bool> marks;
-        for (int i = 0; i < store.ItemCount(); ++i)
-            marks.push_back(store.isSelected(i));
-        EXPECT_EQ(marks, row.after);
+        EXPECT_EQ(markedLines(store), row.marksAfter);
     }
 }
 
-TEST_F(DropPaths, FilesAndFoldersInDropOrderSkippingUnreadablePaths)
+TEST_F(LoaderTest, DropTakesFilesAndFoldersInDropOrderSkippingUnreadablePaths)
 {
     addFiles({"one.txt", ".dotfile", "folder/inside.txt", "folder/.skipped", "two.txt"});
     loader.dropPaths({tree.path("one.txt"), tree.path("missing.txt"), tree.path("folder"),

@@ -6,23 +6,6 @@
 
 namespace {
 
-TEST(RenameReport, reasonsInPlainWords)
-{
-    const std::pair<int, const char*> rows[] = {
-        {EEXIST, "a file with that name exists"},
-        {EACCES, "permission denied"},
-        {EPERM, "permission denied"},
-        {ENOENT, "the file is no longer there"},
-        {ENAMETOOLONG, "the name is too long for this file system"},
-        {EINVAL, "not a valid name"},
-        {EROFS, "the disk is read-only"},
-        {ENOSPC, "the disk is full"},
-    };
-    for (const auto& [error, text] : rows)
-        EXPECT_EQ(RenameReport::reason(error), QString::fromUtf8(text)) << error;
-    EXPECT_TRUE(RenameReport::reason(ELOOP).startsWith(QStringLiteral("error %1 (").arg(ELOOP)));
-}
-
 ItemRenameResult result(const char* folder, const char* from, const char* to, RenameOutcome outcome,
                         int error = 0)
 {
@@ -44,6 +27,7 @@ TEST(RenameReport, countsAndOneDetailLinePerFileNotRenamed)
                    QStringLiteral("/: \uFFFD.txt → z: permission denied"),
                    QStringLiteral("/d: long → l…ng: the name is too long for this file system")}));
 
+    // Items a stopped run never tried are counted apart and get no detail line.
     std::vector<ItemRenameResult> stopped(5, result("/d", "c", "d", RenameOutcome::NotTried));
     stopped.push_back(result("/d", "a", "b", RenameOutcome::Failed, EEXIST));
     stopped.push_back(result("/d", "e", "f", RenameOutcome::Renamed));

@@ -8,6 +8,16 @@
 
 namespace {
 
+// The positions the scan paints as clashing.
+std::vector<int> clashingIn(const TargetScan::Result& result)
+{
+    std::vector<int> out;
+    for (size_t i = 0; i < result.clashing.size(); ++i)
+        if (result.clashing[i])
+            out.push_back(int(i));
+    return out;
+}
+
 struct ScanCase {
     const char* name;
     std::vector<std::pair<const char*, const char*>> items; // folder, proposed name ("=" keeps)
@@ -21,40 +31,29 @@ TEST_P(TargetScanTest, findsTheItemsWhoseTargetsClash)
 {
     const ScanCase& row = GetParam();
     ItemStore store;
-    int n = 0;
     for (const auto& [folder, proposed] : row.items) {
-        Item item;
-        item.ItemPath = QString::fromUtf8(folder);
-        item.OrigName = QStringLiteral("file%1").arg(n++);
-        item.OrigExt = item.NewExt = QStringLiteral(".txt");
-        item.NewName = QString::fromUtf8(proposed) == QStringLiteral("=")
-                           ? item.OrigName
-                           : QString::fromUtf8(proposed);
-        store.append(item);
+        const QString name = QStringLiteral("file%1").arg(store.ItemCount());
+        const QString newName = QString::fromUtf8(proposed);
+        store.append(Item{folder, name, ".txt", newName == "=" ? name : newName, ".txt", {}, {}});
     }
     const TargetScan::Result result = TargetScan::scan(store);
-    std::vector<int> clashing;
-    for (int i = 0; i < int(result.clashing.size()); ++i)
-        if (result.clashing[size_t(i)])
-            clashing.push_back(i);
-    EXPECT_EQ(clashing, row.clashing);
+    EXPECT_EQ(clashingIn(result), row.clashing);
     EXPECT_EQ(result.clashes, int(row.clashing.size()));
     EXPECT_EQ(result.differing, row.differing);
 }
 
+// clang-format off
 const ScanCase scanCases[] = {
     {"no clash and nothing changed", {{"/a", "="}, {"/a", "="}}, {}, 0},
     {"letter case ignored in one folder", {{"/a", "x"}, {"/a", "="}, {"/a", "X"}}, {0, 2}, 2},
     {"same name in two folders is no clash", {{"/a", "x"}, {"/b", "x"}}, {}, 2},
     {"folder letter case ignored as at apply", {{"/a", "x"}, {"/A", "x"}}, {0, 1}, 2},
-    {"an item keeping its name clashes with one taking it",
-     {{"/a", "="}, {"/a", "file0"}},
-     {0, 1},
-     1},
+    {"an item keeping its name clashes with one taking it", {{"/a", "="}, {"/a", "file0"}}, {0, 1}, 1},
     {"three of one target", {{"/a", "y"}, {"/a", "z"}, {"/a", "y"}, {"/a", "Y"}}, {0, 2, 3}, 4},
     {"letters beyond ASCII ignore case", {{"/ä", "Ärger"}, {"/Ä", "ärger"}}, {0, 1}, 2},
     {"upper case of sharp s is SS", {{"/a", "straße"}, {"/a", "STRASSE"}}, {0, 1}, 2},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Cases, TargetScanTest, ::testing::ValuesIn(scanCases), rowName<ScanCase>);
 
@@ -62,9 +61,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, TargetScanTest, ::testing::ValuesIn(scanCases), 
 TEST(TargetScan, agreesWithTheDuplicateCheckOnRandomLists)
 {
     std::mt19937 random(7);
-    const QString names[] = {QStringLiteral("a"),  QStringLiteral("A"),  QStringLiteral("b"),
-                             QStringLiteral("ä"),  QStringLiteral("Ä"),  QStringLiteral("ß"),
-                             QStringLiteral("SS"), QStringLiteral("c.d")};
+    const QString names[] = {"a", "A", "b", "ä", "Ä", "ß", "SS", "c.d"};
     for (int round = 0; round < 200; ++round) {
         ItemStore store;
         const int count = 1 + int(random() % 12);
@@ -75,14 +72,9 @@ TEST(TargetScan, agreesWithTheDuplicateCheckOnRandomLists)
             item.NewName = names[random() % std::size(names)];
             store.append(item);
         }
-        const std::vector<int> expected =
-            DuplicateCheck::findDuplicates(store, std::vector<char>(size_t(count), 1));
-        const TargetScan::Result scan = TargetScan::scan(store);
-        std::vector<int> found;
-        for (int i = 0; i < count; ++i)
-            if (scan.clashing[size_t(i)])
-                found.push_back(i);
-        ASSERT_EQ(found, expected) << "round " << round;
+        ASSERT_EQ(clashingIn(TargetScan::scan(store)),
+                  DuplicateCheck::findDuplicates(store, std::vector<char>(size_t(count), 1)))
+            << "round " << round;
     }
 }
 

@@ -13,10 +13,9 @@ namespace {
 QString findTool(const QString& name)
 {
     const QString found = QStandardPaths::findExecutable(name);
-    if (!found.isEmpty())
-        return found;
-    return QStandardPaths::findExecutable(name,
-                                          {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")});
+    return !found.isEmpty() ? found
+                            : QStandardPaths::findExecutable(
+                                  name, {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")});
 }
 
 // Runs a tool; "" on success, else what went wrong.
@@ -36,27 +35,22 @@ QString run(const QString& program, const QStringList& arguments)
 FatMount::FatMount(int megabytes)
 {
     const int fuse = ::open("/dev/fuse", O_RDWR | O_CLOEXEC);
-    if (fuse < 0) {
-        m_whyNot = QStringLiteral("/dev/fuse cannot be opened");
-        return;
-    }
     ::close(fuse);
     const QString mkfs = findTool(QStringLiteral("mkfs.vfat"));
     const QString fusefat = findTool(QStringLiteral("fusefat"));
-    if (mkfs.isEmpty() || fusefat.isEmpty()) {
-        m_whyNot = QStringLiteral("mkfs.vfat (dosfstools) or fusefat is not installed");
-        return;
-    }
     const QString image = m_dir.filePath(QStringLiteral("fat.img"));
-    const QString mountPoint = m_dir.filePath(QStringLiteral("mnt"));
-    if (!m_dir.isValid() || ::mkdir(QFile::encodeName(mountPoint).constData(), 0755) != 0) {
+    if (fuse < 0)
+        m_whyNot = QStringLiteral("/dev/fuse cannot be opened");
+    else if (mkfs.isEmpty() || fusefat.isEmpty())
+        m_whyNot = QStringLiteral("mkfs.vfat (dosfstools) or fusefat is not installed");
+    else if (!m_dir.isValid() || ::mkdir(root().constData(), 0755) != 0)
         m_whyNot = QStringLiteral("no temporary folder");
-        return;
-    }
-    m_whyNot = run(mkfs, {QStringLiteral("-F"), QStringLiteral("32"), QStringLiteral("-C"), image,
-                          QString::number(megabytes * 1024)});
+    else
+        m_whyNot = run(mkfs, {QStringLiteral("-F"), QStringLiteral("32"), QStringLiteral("-C"),
+                              image, QString::number(megabytes * 1024)});
     if (m_whyNot.isEmpty())
-        m_whyNot = run(fusefat, {QStringLiteral("-o"), QStringLiteral("rw+"), image, mountPoint});
+        m_whyNot = run(fusefat, {QStringLiteral("-o"), QStringLiteral("rw+"), image,
+                                 QFile::decodeName(root())});
     m_mounted = m_whyNot.isEmpty();
 }
 

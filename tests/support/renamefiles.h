@@ -1,6 +1,7 @@
 #pragma once
 
 #include "list/item.h"
+#include "list/namesplit.h"
 #include "platform/posixfilesystem.h"
 #include "temptree.h"
 #include "text/bytename.h"
@@ -11,14 +12,8 @@
 // An item as the loader makes it from a file `diskName` in `folder` (native bytes).
 inline Item diskItem(const QByteArray& folder, const QByteArray& diskName)
 {
-    Item item;
-    item.diskFolder = folder;
-    item.diskName = diskName;
-    item.ItemPath = ByteName::decode(folder);
-    const QString name = ByteName::decode(diskName);
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    item.OrigName = item.NewName = dot < 0 ? name : name.left(dot);
-    item.OrigExt = item.NewExt = dot < 0 ? QString() : name.mid(dot);
+    Item item{ByteName::decode(folder), {}, {}, {}, {}, folder, diskName};
+    NameSplit::fill(item, ByteName::decode(diskName));
     return item;
 }
 

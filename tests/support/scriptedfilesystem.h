@@ -13,8 +13,20 @@ public:
     PosixFileSystem fileSystem;
     int renameCalls = 0;
 
-    std::optional<PathKind> pathKind(const QByteArray& path) override;
-    bool listFolder(const QByteArray& folder, std::vector<FolderEntry>& entries) override;
+    std::optional<PathKind> pathKind(const QByteArray& path) override
+    {
+        return fileSystem.pathKind(path);
+    }
+    bool listFolder(const QByteArray& folder, std::vector<FolderEntry>& entries) override
+    {
+        return !failListing.count(folder) && fileSystem.listFolder(folder, entries);
+    }
     RenameResult renameFile(const QByteArray& folder, const QByteArray& oldName,
-                            const QByteArray& newName) override;
+                            const QByteArray& newName) override
+    {
+        ++renameCalls;
+        const auto failure = failRenameOf.find(oldName);
+        return failure != failRenameOf.end() ? RenameResult{failure->second}
+                                             : fileSystem.renameFile(folder, oldName, newName);
+    }
 };

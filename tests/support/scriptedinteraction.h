@@ -41,12 +41,51 @@ public:
     std::function<void()> onShowFindReplace;
     std::function<void()> onPendingEvents;
 
-    QString inputBox(const QString& prompt, const QString& title, const QString& preset) override;
-    void messageBox(const QString& text, const QString& title) override;
+    QString inputBox(const QString& prompt, const QString& title, const QString& preset) override
+    {
+        prompts.push_back({prompt, title, preset});
+        return takeFirst(inputAnswers);
+    }
+    void messageBox(const QString& text, const QString& title) override
+    {
+        messages.push_back({text, title, {}, {}});
+    }
     void detailedMessageBox(const QString& text, const QString& title, const QString& informative,
-                            const QString& details) override;
-    QString browseForFolder(const QString& instruction) override;
-    std::vector<QByteArray> chooseFiles(const QString& title, const QString& startFolder) override;
-    void showFindReplace() override;
-    void processPendingEvents() override;
+                            const QString& details) override
+    {
+        messages.push_back({text, title, informative, details});
+    }
+    QString browseForFolder(const QString& instruction) override
+    {
+        browseInstructions << instruction;
+        return takeFirst(folderAnswers);
+    }
+    std::vector<QByteArray> chooseFiles(const QString& title, const QString& startFolder) override
+    {
+        fileChooserTitles << title;
+        fileChooserFolders << startFolder;
+        return takeFirst(fileAnswers);
+    }
+    void showFindReplace() override
+    {
+        ++findReplaceShown;
+        if (onShowFindReplace)
+            onShowFindReplace();
+    }
+    void processPendingEvents() override
+    {
+        ++pendingEventCalls;
+        if (onPendingEvents)
+            onPendingEvents();
+    }
+
+private:
+    template <typename T> static T takeFirst(std::deque<T>& answers)
+    {
+        if (answers.empty())
+            return {};
+        T answer = std::move(answers.front());
+        answers.pop_front();
+        return answer;
+    }
 };

@@ -1,20 +1,69 @@
 #include "temptree.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
 
-TempTree::TempTree()
+namespace {
+
+// Entry names of a folder by their bytes, unsorted; none when it cannot be read.
+std::vector<QByteArray> namesIn(const QByteArray& folder)
 {
-    if (!m_dir.isValid())
-        throw std::runtime_error("cannot create a temporary folder");
+    std::vector<QByteArray> names;
+    DIR* dir = ::opendir(folder.constData());
+    if (!dir)
+        return names;
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (name != "." && name != "..")
+            names.push_back(name);
+    }
+    ::closedir(dir);
+    return names;
 }
+
+// Empties the folder open as dirFd, then closes it. Through descriptors and by the bytes
+// of the names: QDir can remove neither names that are not UTF-8 nor paths past PATH_MAX.
+void emptyAndClose(int dirFd)
+{
+    DIR* dir = ::fdopendir(dirFd);
+    if (!dir) {
+        ::close(dirFd);
+        return;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        const char* name = entry->d_name;
+        struct stat st;
+        if (!std::strcmp(name, ".") || !std::strcmp(name, "..") ||
+            ::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        if (S_ISDIR(st.st_mode)) {
+            ::fchmodat(dirFd, name, 0700, 0); // a test may have locked it
+            emptyAndClose(::openat(dirFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW));
+        }
+        ::unlinkat(dirFd, name, S_ISDIR(st.st_mode) ? AT_REMOVEDIR : 0);
+    }
+    ::closedir(dir);
+}
+
+// The folder part of a relative path; "" for a name alone.
+QByteArray folderOf(const QByteArray& relative)
+{
+    const qsizetype slash = relative.lastIndexOf('/');
+    return slash < 0 ? QByteArray() : relative.left(slash);
+}
+
+} // namespace
+
+TempTree::TempTree() : TempTree(QDir::tempPath()) {}
 
 TempTree::TempTree(const QString& parentFolder)
     : m_dir(parentFolder + QStringLiteral("/filevane-XXXXXX"))
@@ -23,38 +72,9 @@ TempTree::TempTree(const QString& parentFolder)
         throw std::runtime_error("cannot create a temporary folder");
 }
 
-namespace {
-
-// Removes a tree by the bytes of its names: QDir cannot remove names that are not UTF-8.
-void removeTree(const QByteArray& path)
-{
-    struct stat st;
-    if (::lstat(path.constData(), &st) != 0)
-        return;
-    if (S_ISDIR(st.st_mode)) {
-        ::chmod(path.constData(), 0700);
-        if (DIR* dir = ::opendir(path.constData())) {
-            std::vector<QByteArray> names;
-            while (const dirent* entry = ::readdir(dir)) {
-                const QByteArray name(entry->d_name);
-                if (name != "." && name != "..")
-                    names.push_back(name);
-            }
-            ::closedir(dir);
-            for (const QByteArray& name : names)
-                removeTree(path + '/' + name);
-        }
-        ::rmdir(path.constData());
-    } else {
-        ::unlink(path.constData());
-    }
-}
-
-} // namespace
-
 TempTree::~TempTree()
 {
-    removeTree(root());
+    emptyAndClose(::open(root().constData(), O_RDONLY | O_DIRECTORY));
 }
 
 QByteArray TempTree::root() const
@@ -81,44 +101,29 @@ void TempTree::addFolder(const QByteArray& relative)
 
 void TempTree::addFile(const QByteArray& relative, const QByteArray& content)
 {
-    const int slash = relative.lastIndexOf('/');
-    if (slash > 0)
-        addFolder(relative.left(slash));
-    const QByteArray full = path(relative);
-    const int fd = ::open(full.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0)
-        throw std::runtime_error("open failed: " + full.toStdString());
-    if (!content.isEmpty() && ::write(fd, content.constData(), size_t(content.size())) < 0) {
-        ::close(fd);
-        throw std::runtime_error("write failed");
-    }
+    addFolder(folderOf(relative));
+    const int fd = ::open(path(relative).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const bool written =
+        fd >= 0 && ::write(fd, content.constData(), size_t(content.size())) == content.size();
     ::close(fd);
+    if (!written)
+        throw std::runtime_error("cannot write " + path(relative).toStdString());
 }
 
 void TempTree::addSymlink(const QByteArray& relative, const QByteArray& target)
 {
-    const int slash = relative.lastIndexOf('/');
-    if (slash > 0)
-        addFolder(relative.left(slash));
+    addFolder(folderOf(relative));
     if (::symlink(target.constData(), path(relative).constData()) != 0)
         throw std::runtime_error("symlink failed");
 }
 
-bool TempTree::exists(const QByteArray& relative) const
-{
-    struct stat st;
-    return ::lstat(path(relative).constData(), &st) == 0;
-}
-
 QByteArray TempTree::content(const QByteArray& relative) const
 {
-    const int fd = ::open(path(relative).constData(), O_RDONLY);
-    if (fd < 0)
-        return {};
     QByteArray data;
+    const int fd = ::open(path(relative).constData(), O_RDONLY);
     char buffer[4096];
     ssize_t got;
-    while ((got = ::read(fd, buffer, sizeof buffer)) > 0)
+    while (fd >= 0 && (got = ::read(fd, buffer, sizeof buffer)) > 0)
         data.append(buffer, got);
     ::close(fd);
     return data;
@@ -126,16 +131,7 @@ QByteArray TempTree::content(const QByteArray& relative) const
 
 std::vector<QByteArray> TempTree::list(const QByteArray& relative) const
 {
-    std::vector<QByteArray> names;
-    DIR* dir = ::opendir(path(relative).constData());
-    if (!dir)
-        return names;
-    while (const dirent* entry = ::readdir(dir)) {
-        const QByteArray name(entry->d_name);
-        if (name != "." && name != "..")
-            names.push_back(name);
-    }
-    ::closedir(dir);
+    std::vector<QByteArray> names = namesIn(path(relative));
     std::sort(names.begin(), names.end());
     return names;
 }

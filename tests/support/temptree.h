@@ -23,7 +23,6 @@ public:
     void addFolder(const QByteArray& relative);
     void addSymlink(const QByteArray& relative, const QByteArray& target);
 
-    bool exists(const QByteArray& relative) const; // lstat: dangling links exist too
     QByteArray content(const QByteArray& relative) const;
     // Entry names of one folder, sorted.
     std::vector<QByteArray> list(const QByteArray& relative = {}) const;
