@@ -132,7 +132,7 @@ TEST(FatRename, applyAllWithAConcurrentWriterLosesNothing)
     FatMount fat;
     REQUIRE_FAT(fat);
     // FAT looks names up one entry at a time, so the files are spread over folders.
-    const int count = 400, folders = 20;
+    const int count = 2000, folders = 40;
     const auto folderOf = [&](int i) {
         return at(fat.root(), "m" + QByteArray::number(i % folders));
     };
