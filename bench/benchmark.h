@@ -14,6 +14,7 @@
 struct BenchStats {
     double minMs = 0;
     double medianMs = 0;
+    double cpuMinMs = -1; // the thread's own CPU time, which a busy machine does not inflate
 };
 
 // Runs setup (untimed) and then body (timed) runs times.

@@ -113,7 +113,7 @@ void duplicateCheck()
         QStringLiteral("mean path length %1 bytes").arg(double(bytes) / ItemTotal, 0, 'f', 1));
     const std::vector<char> everyItem(ItemTotal, 1);
     printFigure(QStringLiteral("duplicate check, 32767 realistic items, none found"),
-                timeRuns(9, {}, [&] { DuplicateCheck::markDuplicates(store, everyItem); }));
+                timeRuns(30, {}, [&] { DuplicateCheck::markDuplicates(store, everyItem); }));
 }
 
 void operations()

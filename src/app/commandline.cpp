@@ -1,24 +1,30 @@
 #include "app/commandline.h"
 
 #include "app/infobox.h"
+#include "text/bytename.h"
 
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 
+#include <cerrno>
+#include <climits>
+#include <unistd.h>
+
 namespace {
 
 // The raw bytes of each positional argument: positional arguments keep their order among
-// the raw ones, so each is the next raw argument that decodes to its text.
+// the raw ones, so each is the next raw argument that decodes to its text, whether the
+// text came through Qt's decoding (which turns a stray byte into U+FFFD) or the program's.
 std::vector<QByteArray> rawPositional(const QStringList& positional,
                                       const std::vector<QByteArray>& raw)
 {
     std::vector<QByteArray> result;
     size_t next = 1; // after the program name
     for (const QString& text : positional) {
-        QByteArray bytes = QFile::encodeName(text);
+        QByteArray bytes = ByteName::encode(text).value_or(QFile::encodeName(text));
         for (size_t i = next; i < raw.size(); ++i) {
-            if (QFile::decodeName(raw[i]) == text) {
+            if (QFile::decodeName(raw[i]) == text || ByteName::decode(raw[i]) == text) {
                 bytes = raw[i];
                 next = i + 1;
                 break;
@@ -29,15 +35,27 @@ std::vector<QByteArray> rawPositional(const QStringList& positional,
     return result;
 }
 
+// The current folder as the system names it, also when that is not valid UTF-8.
+QByteArray currentFolder()
+{
+    QByteArray folder(PATH_MAX, Qt::Uninitialized);
+    while (!::getcwd(folder.data(), size_t(folder.size()))) {
+        if (errno != ERANGE)
+            return QFile::encodeName(QDir::currentPath());
+        folder.resize(folder.size() * 2);
+    }
+    folder.truncate(qsizetype(qstrlen(folder.constData())));
+    return folder;
+}
+
 // An absolute, clean path: the loaders take the text before the last "/" as the folder.
+// Cleaned as text in the byte-name decoding, so every byte of a name comes back as it was.
 QByteArray absolutePath(const QByteArray& path)
 {
-    const QString text = QFile::decodeName(path);
-    if (QFile::encodeName(text) == path)
-        return QFile::encodeName(QDir::cleanPath(QDir::current().absoluteFilePath(text)));
-    if (path.startsWith('/'))
-        return path;
-    return QFile::encodeName(QDir::currentPath()) + '/' + path;
+    QString text = ByteName::decode(path);
+    if (!path.startsWith('/'))
+        text = ByteName::decode(currentFolder()) + QLatin1Char('/') + text;
+    return ByteName::encode(QDir::cleanPath(text)).value_or(path);
 }
 
 } // namespace

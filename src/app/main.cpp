@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -23,7 +24,12 @@ CommandLine::Result parseArguments(const std::vector<QByteArray>& raw)
 int main(int argc, char* argv[])
 {
     const std::vector<QByteArray> raw(argv, argv + argc);
-    {
+    // Only an option can ask for help or the version; a start with paths or nothing at
+    // all goes straight to the window, without a first application object to set up.
+    const bool hasOption = std::any_of(raw.begin() + 1, raw.end(), [](const QByteArray& argument) {
+        return argument.startsWith('-');
+    });
+    if (hasOption) {
         // --help and --version need no display: they are answered before the GUI starts.
         // Anything else waits for QApplication, which takes its own options (-style) first.
         QCoreApplication core(argc, argv);

@@ -8,10 +8,10 @@
 #include "list/namesplit.h"
 #include "rename/renamereport.h"
 #include "resources/stringtable.h"
+#include "text/bytename.h"
 
 #include <QAction>
 #include <QEvent>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QHash>
 #include <QLabel>
@@ -152,7 +152,7 @@ void RenameSession::followUndo(const std::vector<ItemRenameResult>& outcomes)
         // The disk name changes; the proposed name stays as the user left it.
         Item& edited = m_store.editItem(i);
         const QString newName = edited.NewName, newExt = edited.NewExt;
-        NameSplit::fill(edited, QFile::decodeName(found.value()));
+        NameSplit::fill(edited, ByteName::decode(found.value()));
         edited.diskName = found.value();
         edited.NewName = newName;
         edited.NewExt = newExt;

@@ -208,7 +208,24 @@ void FileLoader::appendFile(const QByteArray& folder, const QString& itemPath,
     item.diskFolder = folder;
     item.diskName = name;
     NameSplit::fill(item, ByteName::decode(name));
+    shareExtension(item);
     m_store.append(std::move(item));
+}
+
+void FileLoader::shareExtension(Item& item)
+{
+    if (item.OrigExt.isEmpty())
+        return;
+    const bool unchanged = item.NewExt == item.OrigExt;
+    for (const QString& known : m_extensions) {
+        if (known == item.OrigExt) {
+            item.OrigExt = known;
+            if (unchanged)
+                item.NewExt = known;
+            return;
+        }
+    }
+    m_extensions[m_nextExtension++ % m_extensions.size()] = item.OrigExt;
 }
 
 void FileLoader::addFilePath(const QByteArray& path)

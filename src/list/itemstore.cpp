@@ -7,7 +7,7 @@ ItemStore::ItemStore(QObject* parent) : QAbstractListModel(parent)
 {
     // Address space only: pages are touched as items arrive. Growing by doubling would
     // touch about twice the final size in fresh pages, and a page fault is the dearest
-    // part of a first large load.
+    // part of a first large load; the allocator asks for huge pages for the same reason.
     m_items.reserve(MaxItems);
 }
 
@@ -56,8 +56,8 @@ void ItemStore::SwapItems(int a, int b)
 void ItemStore::permute(const std::vector<int>& order)
 {
     flush();
-    std::vector<Item> items;
-    items.reserve(m_items.size());
+    Items items;
+    items.reserve(m_items.capacity());
     SelectionMarks marks;
     marks.resize(ItemCount());
     for (int p = 0; p < int(order.size()); ++p) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "list/hugepageallocator.h"
 #include "list/item.h"
 #include "list/selectionmarks.h"
 
@@ -86,7 +87,8 @@ private:
     void marksTouched();
     void clampCurrent();
 
-    std::vector<Item> m_items;
+    using Items = std::vector<Item, HugePageAllocator<Item>>;
+    Items m_items;
     SelectionMarks m_marks;
     int m_current = -1;
 

@@ -54,44 +54,70 @@ public:
     // name holds none), so folder and name can be hashed apart.
     quint64 hashedKey(const Item& item)
     {
-        const quint64 folder = quint64(folderId(item)) * 0x9e3779b97f4a7c15ULL;
-        return folder ^ ByteName::upperHash(item.NewName, item.NewExt);
+        const quint64 folder = folderHash(item.ItemPath) * 0x9e3779b97f4a7c15ULL;
+        return (folder ^ (folder >> 31)) ^ ByteName::upperHash(item.NewName, item.NewExt);
     }
 
 private:
     // Items of one folder usually share one folder text (the loader makes it once per
-    // folder), so the text's data pointer finds the folder without reading the text.
-    // Every item is alive while the maker is used, so a data pointer keeps its text.
-    int folderId(const Item& item)
+    // folder), so the text's data pointer finds the folder's hash without reading the
+    // text: a small table remembers the last text seen in each of its slots, and a hash
+    // every text seen. Every item is alive while the maker is used, so a data pointer
+    // (with the size) keeps its text.
+    quint64 folderHash(const QString& folder)
     {
-        const void* data = item.ItemPath.constData();
-        if (data == m_lastData)
-            return m_lastId;
-        auto known = m_byData.constFind(data);
-        if (known == m_byData.constEnd()) {
-            auto byText = m_byText.constFind(item.ItemPath);
-            if (byText == m_byText.constEnd()) {
-                const QString upperFolder = upper(item.ItemPath);
-                auto byUpper = m_byUpper.constFind(upperFolder);
-                if (byUpper == m_byUpper.constEnd())
-                    byUpper = m_byUpper.insert(upperFolder, int(m_byUpper.size()));
-                byText = m_byText.insert(item.ItemPath, byUpper.value());
-            }
-            known = m_byData.insert(data, byText.value());
+        const void* data = folder.constData();
+        const quint64 bits = reinterpret_cast<quintptr>(data) * 0x9e3779b97f4a7c15ULL;
+        Known& known = m_known[size_t(bits >> 52)];
+        if (known.data != data || known.size != folder.size()) {
+            known.data = data;
+            known.size = folder.size();
+            auto found = m_byText.constFind(folder);
+            if (found == m_byText.constEnd())
+                found = m_byText.insert(folder, ByteName::upperHash(folder, {}));
+            known.hash = found.value();
         }
-        m_lastData = data;
-        m_lastId = known.value();
-        return m_lastId;
+        return known.hash;
     }
 
+    struct Known {
+        const void* data = nullptr;
+        qsizetype size = -1;
+        quint64 hash = 0;
+    };
+    std::vector<Known> m_known = std::vector<Known>(size_t(1) << 12);
+    QHash<QString, quint64> m_byText;
     bool m_started = false;
     QString m_folder;
     QString m_upperFolder;
-    const void* m_lastData = nullptr;
-    int m_lastId = 0;
-    QHash<const void*, int> m_byData;
-    QHash<QString, int> m_byText;
-    QHash<QString, int> m_byUpper;
+};
+
+// For each key number, walking from the end, the lowest position seen so far: an open
+// table of positions (-1 empty) whose numbers are read from the numbers themselves.
+class NearestTable {
+public:
+    explicit NearestTable(const std::vector<quint64>& hashes) : m_hashes(hashes)
+    {
+        size_t size = 16;
+        while (size < hashes.size() * 2)
+            size *= 2;
+        m_slots.assign(size, -1);
+        m_mask = size - 1;
+    }
+
+    // The slot of hash: holding the position seen last with it, or -1.
+    int& slotOf(quint64 hash)
+    {
+        size_t at = size_t(hash ^ (hash >> 29)) & m_mask;
+        while (m_slots[at] >= 0 && m_hashes[size_t(m_slots[at])] != hash)
+            at = (at + 1) & m_mask;
+        return m_slots[at];
+    }
+
+private:
+    const std::vector<quint64>& m_hashes;
+    std::vector<int> m_slots;
+    size_t m_mask = 0;
 };
 
 // firstLaterEqual over the items from first on, through the hashed keys, each equal pair
@@ -99,24 +125,29 @@ private:
 std::optional<std::vector<int>> firstLaterEqualByHash(const ItemStore& store, int first)
 {
     const int count = store.ItemCount() - first;
-    std::vector<quint64> hashes(static_cast<size_t>(count));
+    std::vector<quint64> hashes;
+    hashes.reserve(size_t(count));
     KeyMaker maker;
-    for (int i = 0; i < count; ++i)
-        hashes[size_t(i)] = maker.hashedKey(store.item(first + i));
-    std::vector<int> partner(static_cast<size_t>(count), -1);
-    QHash<quint64, int> nearest;
-    nearest.reserve(count);
-    for (int i = count - 1; i >= 0; --i) {
-        auto found = nearest.find(hashes[size_t(i)]);
-        if (found == nearest.end()) {
-            nearest.insert(hashes[size_t(i)], i);
-            continue;
+    constexpr int Ahead = 8; // items whose texts are fetched while one is hashed
+    for (int i = 0; i < count; ++i) {
+        if (i + Ahead < count) {
+            const Item& later = store.item(first + i + Ahead);
+            __builtin_prefetch(later.NewName.constData());
+            __builtin_prefetch(later.NewExt.constData());
         }
-        if (DuplicateCheck::targetKey(store.item(first + i)) !=
-            DuplicateCheck::targetKey(store.item(first + found.value())))
-            return std::nullopt;
-        partner[size_t(i)] = found.value();
-        found.value() = i;
+        hashes.push_back(maker.hashedKey(store.item(first + i)));
+    }
+    std::vector<int> partner(static_cast<size_t>(count), -1);
+    NearestTable nearest(hashes);
+    for (int i = count - 1; i >= 0; --i) {
+        int& seen = nearest.slotOf(hashes[size_t(i)]);
+        if (seen >= 0) {
+            if (DuplicateCheck::targetKey(store.item(first + i)) !=
+                DuplicateCheck::targetKey(store.item(first + seen)))
+                return std::nullopt;
+            partner[size_t(i)] = seen;
+        }
+        seen = i;
     }
     return partner;
 }

@@ -1,7 +1,5 @@
 #include "text/bytename.h"
 
-#include <QVarLengthArray>
-
 #include <algorithm>
 #include <atomic>
 
@@ -194,8 +192,8 @@ QString convertBetweenLoneSurrogates(const QString& text, QString (QString::*con
     return out;
 }
 
-// The upper case of each character of the basic plane, found once: 0 not yet known,
-// else KnownBit | SpecialBit when the upper case is not one character (ß gives SS), else
+// The upper case of each unit, found once: 0 not yet known, else KnownBit | SpecialBit
+// when the unit is a surrogate or its upper case is not one character (ß gives SS), else
 // KnownBit | the upper-case character.
 constexpr quint32 KnownBit = 0x10000, SpecialBit = 0x20000;
 std::atomic<quint32> upperOf[0x10000];
@@ -204,51 +202,99 @@ quint32 upperEntry(char16_t c)
 {
     quint32 entry = upperOf[c].load(std::memory_order_relaxed);
     if (entry == 0) {
-        const QString full = QString(QChar(c)).toUpper();
-        entry = KnownBit | (full.size() == 1 ? full.at(0).unicode() : SpecialBit);
+        if (isHigh(c) || isLow(c)) {
+            entry = KnownBit | SpecialBit;
+        } else {
+            const QString full = QString(QChar(c)).toUpper();
+            entry = KnownBit | (full.size() == 1 ? full.at(0).unicode() : SpecialBit);
+        }
         upperOf[c].store(entry, std::memory_order_relaxed);
     }
     return entry;
 }
 
+// Four units at a time go into one word, and each word into the hash, so that most of
+// the work per unit is a shift.
 class UnitHash {
 public:
-    void add(char16_t unit) { m_hash = (m_hash ^ unit) * 0x100000001b3ULL; }
-    quint64 value() const { return m_hash ^ (m_hash >> 29); }
+    void add(char16_t unit)
+    {
+        m_word = (m_word << 16) | unit;
+        if (++m_units % 4 == 0) {
+            mix(m_word);
+            m_word = 0;
+        }
+    }
+    quint64 value()
+    {
+        mix(m_word ^ (quint64(m_units) << 48));
+        return m_hash ^ (m_hash >> 29);
+    }
 
 private:
+    void mix(quint64 word)
+    {
+        m_hash = (m_hash ^ word) * 0x9e3779b97f4a7c15ULL;
+        m_hash ^= m_hash >> 32;
+    }
+
     quint64 m_hash = 0xcbf29ce484222325ULL;
+    quint64 m_word = 0;
+    quint32 m_units = 0;
 };
+
+// The units of text from i on that toUpper makes of the character at i, for a unit the
+// table does not answer: a surrogate, or a character whose upper case is not one unit.
+// Answers how many units of text it read.
+qsizetype addUpperSlowly(UnitHash& hash, const char16_t* units, qsizetype i, qsizetype size)
+{
+    const char16_t c = units[i];
+    if (isHigh(c) && i + 1 < size && isLow(units[i + 1])) {
+        const char32_t upper = QChar::toUpper(QChar::surrogateToUcs4(c, units[i + 1]));
+        if (QChar::requiresSurrogates(upper)) {
+            hash.add(QChar::highSurrogate(upper));
+            hash.add(QChar::lowSurrogate(upper));
+        } else {
+            hash.add(char16_t(upper));
+        }
+        return 2;
+    }
+    if (isHigh(c) || isLow(c)) {
+        hash.add(c); // kept as it is, as toUpper does
+        return 1;
+    }
+    for (QChar unit : QString(QChar(c)).toUpper())
+        hash.add(unit.unicode());
+    return 1;
+}
 
 } // namespace
 
 quint64 ByteName::upperHash(QStringView first, QStringView second)
 {
-    QVarLengthArray<char16_t, 512> units(first.size() + second.size());
-    std::copy(first.utf16(), first.utf16() + first.size(), units.data());
-    std::copy(second.utf16(), second.utf16() + second.size(), units.data() + first.size());
-    const qsizetype size = units.size();
+    // The two parts are hashed one after the other, as if joined; only a surrogate pair
+    // split between them needs the joined text.
+    if (!first.isEmpty() && !second.isEmpty() && isHigh(first.back().unicode()) &&
+        isLow(second.front().unicode())) {
+        const QString joined = first.toString() + second.toString();
+        return upperHash(joined, {});
+    }
     UnitHash hash;
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = units[i];
-        if (c < 0x80) {
-            hash.add(c >= 'a' && c <= 'z' ? char16_t(c - 32) : c);
-        } else if (isHigh(c) && i + 1 < size && isLow(units[i + 1])) {
-            const char32_t upper = QChar::toUpper(QChar::surrogateToUcs4(c, units[i + 1]));
-            if (QChar::requiresSurrogates(upper)) {
-                hash.add(QChar::highSurrogate(upper));
-                hash.add(QChar::lowSurrogate(upper));
+    for (QStringView part : {first, second}) {
+        const char16_t* const units = part.utf16();
+        const qsizetype size = part.size();
+        for (qsizetype i = 0; i < size;) {
+            // One lookup answers every unit but a surrogate or one whose upper case is
+            // longer; no test on the kind of unit, so mixed scripts cost no guessing.
+            quint32 entry = upperOf[units[i]].load(std::memory_order_relaxed);
+            if (entry == 0)
+                entry = upperEntry(units[i]);
+            if ((entry & (KnownBit | SpecialBit)) == KnownBit) {
+                hash.add(char16_t(entry));
+                ++i;
             } else {
-                hash.add(char16_t(upper));
+                i += addUpperSlowly(hash, units, i, size);
             }
-            ++i;
-        } else if (isHigh(c) || isLow(c)) {
-            hash.add(c); // kept as it is, as toUpper does
-        } else if (const quint32 entry = upperEntry(c); entry & SpecialBit) {
-            for (QChar unit : QString(QChar(c)).toUpper())
-                hash.add(unit.unicode());
-        } else {
-            hash.add(char16_t(entry));
         }
     }
     return hash.value();
