@@ -39,39 +39,34 @@ bool PosixFileSystem::listFolder(const QByteArray& folder, std::vector<FolderEnt
     const int fd = saferename::openFolder(folder);
     if (fd < 0)
         return false;
-    if (m_listing.empty())
-        m_listing.resize(32 * 1024);
-    for (;;) {
-        // A listing that fails part way ends there, with the entries read so far.
-        const ssize_t filled = ::getdents64(fd, m_listing.data(), m_listing.size());
-        if (filled <= 0)
-            break;
-        for (ssize_t at = 0; at < filled;) {
-            const auto* entry = reinterpret_cast<const dirent64*>(m_listing.data() + at);
-            at += entry->d_reclen;
-            const char* name = entry->d_name;
-            if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
-                continue;
-            FolderEntry out;
-            out.name = QByteArray(name);
-            switch (entry->d_type) {
-            case DT_DIR:
-                out.kind = PathKind::Folder;
-                break;
-            case DT_UNKNOWN: {
-                struct stat st;
-                if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) == 0)
-                    out.kind = S_ISDIR(st.st_mode) ? PathKind::Folder : PathKind::File;
-                break;
-            }
-            default:
-                out.kind = PathKind::File;
-                break;
-            }
-            entries.push_back(std::move(out));
-        }
+    DIR* dir = ::fdopendir(fd);
+    if (!dir) {
+        ::close(fd);
+        return false;
     }
-    ::close(fd);
+    while (const dirent* entry = ::readdir(dir)) {
+        const char* name = entry->d_name;
+        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
+            continue;
+        FolderEntry out;
+        out.name = QByteArray(name);
+        switch (entry->d_type) {
+        case DT_DIR:
+            out.kind = PathKind::Folder;
+            break;
+        case DT_UNKNOWN: {
+            struct stat st;
+            if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) == 0)
+                out.kind = S_ISDIR(st.st_mode) ? PathKind::Folder : PathKind::File;
+            break;
+        }
+        default:
+            out.kind = PathKind::File;
+            break;
+        }
+        entries.push_back(std::move(out));
+    }
+    ::closedir(dir);
     foldernameorder::sort(entries, first);
     return true;
 }

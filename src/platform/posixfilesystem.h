@@ -3,7 +3,6 @@
 #include "platform/filesystem.h"
 
 #include <functional>
-#include <vector>
 
 // The file system on POSIX systems, working on the bytes of names exactly as the file
 // system stores them. Renames go through saferename and never replace anything.
@@ -18,9 +17,4 @@ public:
 
     // Test seam: runs right before the call that moves the file, after every check.
     std::function<void(const QByteArray& folder, const QByteArray& newName)> beforeRename;
-
-private:
-    // Folder listings are read into this one buffer, kept from folder to folder: a scan of
-    // a thousand folders then allocates (and touches) no fresh buffer per folder.
-    std::vector<char> m_listing;
 };
