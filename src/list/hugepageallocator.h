@@ -17,32 +17,32 @@ public:
     using value_type = T;
 
     HugePageAllocator() = default;
-    template <typename U>
-    HugePageAllocator(const HugePageAllocator<U>&) // NOLINT: converting, as allocators are
-    {
-    }
 
     T* allocate(std::size_t n)
     {
         const std::size_t bytes = n * sizeof(T);
-        if (bytes < HugePage)
-            return static_cast<T*>(::operator new(bytes));
-        const std::size_t rounded = (bytes + HugePage - 1) / HugePage * HugePage;
-        void* block = std::aligned_alloc(HugePage, rounded);
-        if (!block)
-            throw std::bad_alloc();
-#ifdef MADV_HUGEPAGE
-        ::madvise(block, rounded, MADV_HUGEPAGE);
+#ifdef __linux__
+        if (bytes >= HugePage) {
+            const std::size_t rounded = (bytes + HugePage - 1) / HugePage * HugePage;
+            void* block = std::aligned_alloc(HugePage, rounded);
+            if (!block)
+                throw std::bad_alloc();
+            ::madvise(block, rounded, MADV_HUGEPAGE);
+            return static_cast<T*>(block);
+        }
 #endif
-        return static_cast<T*>(block);
+        return static_cast<T*>(::operator new(bytes));
     }
 
     void deallocate(T* block, std::size_t n)
     {
-        if (n * sizeof(T) < HugePage)
-            ::operator delete(block);
-        else
+#ifdef __linux__
+        if (n * sizeof(T) >= HugePage) {
             std::free(block);
+            return;
+        }
+#endif
+        ::operator delete(block);
     }
 
     template <typename U> bool operator==(const HugePageAllocator<U>&) const
@@ -51,5 +51,6 @@ public:
     }
 
 private:
+    // Only Linux offers huge pages through madvise; elsewhere every block is a plain one.
     static constexpr std::size_t HugePage = std::size_t(2) << 20;
 };
