@@ -45,14 +45,11 @@ TEST(DeepTree, loadsAndRenamesPastPathMax)
     FileLoader(store, platform, platform).AddDirectory(tree.root());
     ASSERT_EQ(store.ItemCount(), levels);
     EXPECT_GT(store.item(levels - 1).diskFolder.size(), PATH_MAX);
-    for (int i = 0; i < levels; ++i) {
-        EXPECT_EQ(store.item(i).NewName, QStringLiteral("file%1").arg(i));
+    for (int i = 0; i < levels; ++i)
         store.setNewName(i, QStringLiteral("renamed%1").arg(i));
-    }
     RenameRunner(store, platform, platform).RenameFiles(true);
     EXPECT_TRUE(platform.messages.empty());
 
-    // Loaded again, every level holds its one file under the new name.
     FileLoader(store, platform, platform).AddDirectory(tree.root());
     ASSERT_EQ(store.ItemCount(), levels);
     for (int i = 0; i < levels; ++i)

@@ -13,13 +13,6 @@
 
 namespace {
 
-void propose(ItemStore& store, int i, const QString& full)
-{
-    const qsizetype dot = full.lastIndexOf(QLatin1Char('.'));
-    store.setNewName(i, dot < 0 ? full : full.left(dot));
-    store.setNewExt(i, dot < 0 ? QString() : full.mid(dot));
-}
-
 std::vector<QString> lines(const ItemStore& store)
 {
     std::vector<QString> out;
@@ -31,18 +24,19 @@ std::vector<QString> lines(const ItemStore& store)
 constexpr bool All = true, SelectedOnly = false; // Apply all / Apply
 constexpr bool Remove = true, Keep = false;      // remove renamed items from the list
 
-// One item per file (content = its path), with the proposed full names by position.
+// One item per file of the tree's root (content = its name), proposed full names by position.
 void addItems(TempTree& tree, ItemStore& store, const std::vector<const char*>& files,
               const std::vector<std::pair<int, QString>>& proposals)
 {
     for (const char* file : files) {
         tree.addFile(file, file);
-        const QByteArray path = tree.path(file);
-        const qsizetype slash = path.lastIndexOf('/');
-        store.append(diskItem(path.left(slash), path.mid(slash + 1)));
+        store.append(diskItem(tree.root(), file));
     }
-    for (const auto& [index, full] : proposals)
-        propose(store, index, full);
+    for (const auto& [index, full] : proposals) {
+        const qsizetype dot = full.lastIndexOf(QLatin1Char('.'));
+        store.setNewName(index, dot < 0 ? full : full.left(dot));
+        store.setNewExt(index, dot < 0 ? QString() : full.mid(dot));
+    }
 }
 
 struct ApplyCase {
@@ -52,7 +46,7 @@ struct ApplyCase {
     std::vector<int> selected;
     bool applyAll;
     bool removeAfterRename;
-    // Every file on disk afterwards as "path<content"; "path" alone keeps its content.
+    // Every file on disk afterwards as "name<content"; "name" alone keeps its content.
     std::vector<QByteArray> filesAfter;
     std::vector<QString> linesAfter;
     std::vector<int> selectedAfter;
@@ -76,13 +70,11 @@ TEST_P(RenameFilesTest, renamesAsProposed)
     runner.RemoveAfterRename = row.removeAfterRename;
     runner.RenameFiles(row.applyAll);
 
-    std::vector<QByteArray> expectedFiles, actualFiles;
+    std::vector<QByteArray> expectedFiles;
     for (const QByteArray& entry : row.filesAfter)
         expectedFiles.push_back(entry.contains('<') ? entry : entry + '<' + entry);
     std::sort(expectedFiles.begin(), expectedFiles.end());
-    for (const auto& [path, content] : filesUnder(tree))
-        actualFiles.push_back(path + '<' + content);
-    EXPECT_EQ(actualFiles, expectedFiles);
+    EXPECT_EQ(filesWithContent(tree), expectedFiles);
     EXPECT_EQ(lines(store), row.linesAfter);
     EXPECT_EQ(markedLines(store), row.selectedAfter);
     for (int i = 0; i < store.ItemCount(); ++i) { // each item still names a file on disk
@@ -109,8 +101,6 @@ const ApplyCase applyCases[] = {
      {"x.txt<a.txt", "b.txt", "z.txt<c.txt"}, {"y.txt"}, {}, {}},
     {"apply all renames every item", {"a.txt", "b.txt", "c"}, {{0, "x.txt"}, {1, "y"}, {2, "z.dat"}}, {1}, All, Remove,
      {"x.txt<a.txt", "y<b.txt", "z.dat<c"}, {}, {}, {}},
-    {"same new name in two folders is no duplicate", {"d1/a.txt", "d2/b.txt"}, {{0, "same.txt"}, {1, "same.txt"}}, {}, All, Remove,
-     {"d1/same.txt<d1/a.txt", "d2/same.txt<d2/b.txt"}, {}, {}, {}},
     {"names differing only in case are duplicates, nothing renamed", {"a.txt", "b.txt", "c.txt"}, {{0, "Same.txt"}, {2, "SAME.TXT"}}, {}, All, Remove,
      {"a.txt", "b.txt", "c.txt"}, {"Same.txt", "b.txt", "SAME.TXT"}, {0, 2}, {TextId::DuplicatesFound}},
     {"a later unselected item counts as duplicate", {"a.txt", "b.txt", "c.txt"}, {{0, "k.txt"}, {2, "k.txt"}}, {0}, SelectedOnly, Remove,
@@ -132,86 +122,6 @@ const ApplyCase applyCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Cases, RenameFilesTest, ::testing::ValuesIn(applyCases),
                          rowName<ApplyCase>);
-
-TEST(RenameFiles, carriedOverNamesAreTheNextRunsSource)
-{
-    // After a run without removal the item must point at the renamed file, so that
-    // Restore all shows the new name and a second apply moves the file again.
-    TempTree tree;
-    ItemStore store;
-    ScriptedPlatform platform;
-    addItems(tree, store, {"a.txt"}, {{0, "b.TXT"}});
-    RenameRunner runner(store, platform, platform);
-    runner.RemoveAfterRename = false;
-    runner.RenameFiles(true);
-    propose(store, 0, QStringLiteral("junk"));
-    runner.restoreAll();
-    EXPECT_EQ(store.item(0).line(), QStringLiteral("b.TXT"));
-
-    propose(store, 0, QStringLiteral("c.txt"));
-    runner.RenameFiles(true);
-    EXPECT_TRUE(platform.messages.empty());
-    EXPECT_EQ(filesUnder(tree),
-              (std::vector<std::pair<QByteArray, QByteArray>>{{"c.txt", "a.txt"}}));
-    EXPECT_EQ(store.item(0).OrigName + '|' + store.item(0).OrigExt, QStringLiteral("c|.txt"));
-}
-
-// Each result as "position old>new outcome errno", in the order tried; all in `folder`.
-std::vector<std::string> described(const std::vector<ItemRenameResult>& results,
-                                   const QByteArray& folder)
-{
-    static const char* const outcomes[] = {"renamed",      "failed",   "empty name",
-                                           "invalid name", "too long", "duplicate"};
-    std::vector<std::string> out;
-    for (const ItemRenameResult& r : results) {
-        EXPECT_EQ(r.folder, folder);
-        out.push_back(std::to_string(r.item) + ' ' + r.oldName.toStdString() + '>' +
-                      r.newName.toStdString() + ' ' + outcomes[int(r.outcome)] + ' ' +
-                      std::to_string(r.error));
-    }
-    return out;
-}
-
-TEST(RenameFiles, answersEachItemWithItsReason)
-{
-    // A failure report and an undo journal are built from these results.
-    TempTree tree;
-    ItemStore store;
-    ScriptedPlatform platform;
-    addItems(tree, store, {"a.txt", "b", "c.txt", "d.txt", "e.txt", "f.txt", "g.txt"},
-             {{0, "x.txt"},
-              {1, ""},
-              {2, "../up.txt"},
-              {3, QString(300, 'n')},
-              {4, "a.txt"},
-              {5, "y.txt"}});
-    platform.failRenameOf["f.txt"] = EACCES;
-    EXPECT_EQ(described(RenameRunner(store, platform, platform).RenameFiles(true), tree.root()),
-              (std::vector<std::string>{
-                  "6 g.txt>g.txt renamed 0",
-                  "5 f.txt>y.txt failed " + std::to_string(EACCES),
-                  "4 e.txt>a.txt failed " + std::to_string(EEXIST),
-                  "3 d.txt>" + std::string(300, 'n') + " too long " + std::to_string(ENAMETOOLONG),
-                  "2 c.txt>../up.txt invalid name " + std::to_string(EINVAL),
-                  "1 b> empty name " + std::to_string(EINVAL),
-                  "0 a.txt>x.txt renamed 0",
-              }));
-    ASSERT_EQ(platform.messages.size(), 1u); // one message for the whole run
-    EXPECT_EQ(platform.messages[0].text, LoadResString(TextId::RenameFailed));
-}
-
-TEST(RenameFiles, clashingItemsAreItsResultsAndNothingIsTried)
-{
-    TempTree tree;
-    ItemStore store;
-    ScriptedPlatform platform;
-    addItems(tree, store, {"a.txt", "b.txt", "c.txt", "d.txt"}, {{1, "D.TXT"}});
-    store.setSelected(1, true);
-    EXPECT_EQ(described(RenameRunner(store, platform, platform).RenameFiles(false), tree.root()),
-              (std::vector<std::string>{"1 b.txt>D.TXT duplicate 0", "3 d.txt>d.txt duplicate 0"}));
-    EXPECT_EQ(platform.renameCalls, 0);
-    EXPECT_EQ(markedLines(store), (std::vector<int>{1, 3}));
-}
 
 TEST(RestoreAll, trimsNamesAndExtensionsKeepingMarks)
 {

@@ -1,10 +1,7 @@
-#include "rename/duplicatecheck.h"
 #include "rename/targetscan.h"
 #include "rowname.h"
 
 #include <gtest/gtest.h>
-
-#include <random>
 
 namespace {
 
@@ -56,26 +53,5 @@ const ScanCase scanCases[] = {
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Cases, TargetScanTest, ::testing::ValuesIn(scanCases), rowName<ScanCase>);
-
-// The painted clashes are exactly the pairs the duplicate check at Apply all finds.
-TEST(TargetScan, agreesWithTheDuplicateCheckOnRandomLists)
-{
-    std::mt19937 random(7);
-    const QString names[] = {"a", "A", "b", "ä", "Ä", "ß", "SS", "c.d"};
-    for (int round = 0; round < 200; ++round) {
-        ItemStore store;
-        const int count = 1 + int(random() % 12);
-        for (int i = 0; i < count; ++i) {
-            Item item;
-            item.ItemPath = random() % 2 ? QStringLiteral("/x") : QStringLiteral("/X");
-            item.OrigName = QStringLiteral("o%1").arg(i);
-            item.NewName = names[random() % std::size(names)];
-            store.append(item);
-        }
-        ASSERT_EQ(clashingIn(TargetScan::scan(store)),
-                  DuplicateCheck::findDuplicates(store, std::vector<char>(size_t(count), 1)))
-            << "round " << round;
-    }
-}
 
 } // namespace

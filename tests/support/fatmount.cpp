@@ -4,9 +4,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -34,14 +32,10 @@ QString run(const QString& program, const QStringList& arguments)
 
 FatMount::FatMount(int megabytes)
 {
-    const int fuse = ::open("/dev/fuse", O_RDWR | O_CLOEXEC);
-    ::close(fuse);
     const QString mkfs = findTool(QStringLiteral("mkfs.vfat"));
     const QString fusefat = findTool(QStringLiteral("fusefat"));
     const QString image = m_dir.filePath(QStringLiteral("fat.img"));
-    if (fuse < 0)
-        m_whyNot = QStringLiteral("/dev/fuse cannot be opened");
-    else if (mkfs.isEmpty() || fusefat.isEmpty())
+    if (mkfs.isEmpty() || fusefat.isEmpty())
         m_whyNot = QStringLiteral("mkfs.vfat (dosfstools) or fusefat is not installed");
     else if (!m_dir.isValid() || ::mkdir(root().constData(), 0755) != 0)
         m_whyNot = QStringLiteral("no temporary folder");

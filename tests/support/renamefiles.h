@@ -6,7 +6,7 @@
 #include "temptree.h"
 #include "text/bytename.h"
 
-#include <utility>
+#include <algorithm>
 #include <vector>
 
 // An item as the loader makes it from a file `diskName` in `folder` (native bytes).
@@ -17,19 +17,19 @@ inline Item diskItem(const QByteArray& folder, const QByteArray& diskName)
     return item;
 }
 
-// Every file under `folder` of the tree as (path relative to the tree, content), by path.
-inline std::vector<std::pair<QByteArray, QByteArray>> filesUnder(const TempTree& tree,
-                                                                 const QByteArray& folder = {})
+// Every file under `folder` of the tree as "path<content" (path relative to the tree), sorted.
+inline std::vector<QByteArray> filesWithContent(const TempTree& tree, const QByteArray& folder = {})
 {
-    std::vector<std::pair<QByteArray, QByteArray>> out;
+    std::vector<QByteArray> out;
     for (const QByteArray& name : tree.list(folder)) {
         const QByteArray relative = folder.isEmpty() ? name : folder + '/' + name;
         if (PosixFileSystem().pathKind(tree.path(relative)) == PathKind::Folder) {
-            for (auto& inner : filesUnder(tree, relative))
-                out.push_back(std::move(inner));
+            const std::vector<QByteArray> inner = filesWithContent(tree, relative);
+            out.insert(out.end(), inner.begin(), inner.end());
         } else {
-            out.emplace_back(relative, tree.content(relative));
+            out.push_back(relative + '<' + tree.content(relative));
         }
     }
+    std::sort(out.begin(), out.end());
     return out;
 }

@@ -32,7 +32,6 @@ public:
     std::vector<Prompt> prompts;
     std::vector<Message> messages;
     QStringList browseInstructions;
-    QStringList fileChooserTitles;
     QStringList fileChooserFolders;
     int findReplaceShown = 0;
     int pendingEventCalls = 0;
@@ -60,9 +59,8 @@ public:
         browseInstructions << instruction;
         return takeFirst(folderAnswers);
     }
-    std::vector<QByteArray> chooseFiles(const QString& title, const QString& startFolder) override
+    std::vector<QByteArray> chooseFiles(const QString&, const QString& startFolder) override
     {
-        fileChooserTitles << title;
         fileChooserFolders << startFolder;
         return takeFirst(fileAnswers);
     }
@@ -82,10 +80,9 @@ public:
 private:
     template <typename T> static T takeFirst(std::deque<T>& answers)
     {
-        if (answers.empty())
-            return {};
-        T answer = std::move(answers.front());
-        answers.pop_front();
+        T answer = answers.empty() ? T() : std::move(answers.front());
+        if (!answers.empty())
+            answers.pop_front();
         return answer;
     }
 };

@@ -14,22 +14,6 @@
 
 namespace {
 
-// Entry names of a folder by their bytes, unsorted; none when it cannot be read.
-std::vector<QByteArray> namesIn(const QByteArray& folder)
-{
-    std::vector<QByteArray> names;
-    DIR* dir = ::opendir(folder.constData());
-    if (!dir)
-        return names;
-    while (const dirent* entry = ::readdir(dir)) {
-        const QByteArray name(entry->d_name);
-        if (name != "." && name != "..")
-            names.push_back(name);
-    }
-    ::closedir(dir);
-    return names;
-}
-
 // Empties the folder open as dirFd, then closes it. Through descriptors and by the bytes
 // of the names: QDir can remove neither names that are not UTF-8 nor paths past PATH_MAX.
 void emptyAndClose(int dirFd)
@@ -131,7 +115,14 @@ QByteArray TempTree::content(const QByteArray& relative) const
 
 std::vector<QByteArray> TempTree::list(const QByteArray& relative) const
 {
-    std::vector<QByteArray> names = namesIn(path(relative));
+    std::vector<QByteArray> names;
+    if (DIR* dir = ::opendir(path(relative).constData())) {
+        while (const dirent* entry = ::readdir(dir)) {
+            if (std::strcmp(entry->d_name, ".") && std::strcmp(entry->d_name, ".."))
+                names.emplace_back(entry->d_name);
+        }
+        ::closedir(dir);
+    }
     std::sort(names.begin(), names.end());
     return names;
 }
