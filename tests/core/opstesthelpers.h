@@ -18,6 +18,15 @@ inline QStringList storeLines(const ItemStore& store)
     return out;
 }
 
+// The preset of every prompt shown, in turn.
+inline QStringList promptPresets(const ScriptedPlatform& platform)
+{
+    QStringList out;
+    for (const ScriptedPlatform::Prompt& prompt : platform.prompts)
+        out << prompt.preset;
+    return out;
+}
+
 // A list of items with chosen names and extensions, a scripted platform and an engine on
 // them, for tests that run ModifyItems end to end.
 struct OpsBench {
@@ -62,12 +71,5 @@ struct OpsBench {
 
     QStringList lines() const { return storeLines(store); }
 
-    // The preset of every prompt shown, in turn.
-    QStringList presets() const
-    {
-        QStringList out;
-        for (const ScriptedPlatform::Prompt& prompt : platform.prompts)
-            out << prompt.preset;
-        return out;
-    }
+    QStringList presets() const { return promptPresets(platform); }
 };

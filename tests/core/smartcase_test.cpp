@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 TEST(SmartCase, titleAndSentenceCase)
 {
     const struct {
@@ -13,26 +11,22 @@ TEST(SmartCase, titleAndSentenceCase)
         const char* expected;
     } rows[] = {
         {"words capitalised", true, "hello wORLD", "Hello World"},
-        {"capitals kept", true, "ABBA - waterloo USB", "ABBA - Waterloo USB"},
         {"hyphenated capitals kept", true, "AC-DC live", "AC-DC Live"},
         {"roman numerals kept", true, "rocky II and IV", "Rocky II and IV"},
         {"small words lower in the middle", true, "War Of The Worlds", "War of the Worlds"},
         {"small word first and last", true, "the one to", "The One To"},
         {"small word first of a field", true, "artist - the end", "Artist - The End"},
         {"apostrophe after one letter", true, "o'brien", "O'Brien"},
-        {"apostrophe after a longer part", true, "don't stop", "Don't Stop"},
         {"after brackets, hyphen and underscore", true, "song (live) [remix] x-ray my_song",
          "Song (Live) [Remix] X-Ray My_Song"},
         {"word starting with a digit", true, "the 1st mp3", "The 1st Mp3"},
         {"double spaces kept", true, "a  b", "A  B"},
         {"empty name", true, "", ""},
-        {"all digits", true, "2019", "2019"},
         {"surrogate letters cased", true, "\U00010428\U00010429 x", "\U00010400\U00010429 X"},
         {"sentence case", false, "hELLO World", "Hello world"},
         {"sentence case starts at the first letter", false, "01 - iNTRO", "01 - Intro"},
         {"sentence case of a surrogate letter", false, "\U00010400\U00010400",
          "\U00010400\U00010428"},
-        {"sentence case empty", false, "", ""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -41,5 +35,3 @@ TEST(SmartCase, titleAndSentenceCase)
                   QString::fromUtf8(row.expected));
     }
 }
-
-} // namespace

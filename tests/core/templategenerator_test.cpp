@@ -96,10 +96,6 @@ TEST(TemplatePreview, ShowsTheFirstSelectedItemsWithRefusedAndClashingNames)
     store.setNewName(2, QStringLiteral("keep"));
     const TemplatePreview preview(store);
 
-    EXPECT_EQ(shown(preview, "[N]"), QStringList({"one.jpg>one.jpg", "two.jpg>keep.jpg clash",
-                                                  "three.jpg>three.jpg", "four.png>four.png"}));
-    EXPECT_EQ(shown(preview, "n[CF]"), QStringList({"one.jpg>n1.jpg", "two.jpg>n2.jpg",
-                                                    "three.jpg>n1.jpg", "four.png>n3.png"}));
     EXPECT_EQ(shown(preview, "X"), QStringList({"one.jpg>X.jpg clash", "two.jpg>X.jpg clash",
                                                 "three.jpg>X.jpg", "four.png>X.png"}));
     EXPECT_EQ(shown(preview, " [artist] ").value(1), "two.jpg>keep.jpg refused");

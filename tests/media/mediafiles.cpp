@@ -6,19 +6,11 @@
 
 namespace {
 
-void appendBigEndian(QByteArray& out, quint64 value, int bytes)
-{
-    for (int b = bytes - 1; b >= 0; --b)
-        out += char((value >> (8 * b)) & 0xff);
-}
-
 QByteArray jpegSegment(quint8 marker, const QByteArray& payload)
 {
-    QByteArray segment;
-    segment += char(0xff);
-    segment += char(marker);
-    appendBigEndian(segment, quint64(payload.size() + 2), 2);
-    return segment + payload;
+    const int length = int(payload.size()) + 2; // big-endian, counting itself
+    return QByteArray(1, char(0xff)) + char(marker) + char(length >> 8) + char(length & 0xff) +
+           payload;
 }
 
 TagLib::String toTagLib(const QString& text)
