@@ -31,12 +31,6 @@ struct Fixture {
                          Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(view->viewport(), &move);
     }
-    QColor colorOfLine(int line)
-    {
-        const QImage image = view->viewport()->grab().toImage();
-        const QRect rect = view->visualRect(store.index(line));
-        return image.pixelColor(rect.right() - 3, rect.center().y());
-    }
 };
 
 } // namespace
@@ -95,25 +89,9 @@ private Q_SLOTS:
         QTest::keyClick(f.view.get(), Qt::Key_PageUp);
         QCOMPARE(selectedLines(f.store), QList<int>{0});
         for (int i = 0; i < 11; ++i)
-            QTest::keyClick(f.view.get(), Qt::Key_PageDown);
-        QVERIFY(f.store.currentLine() > afterOnePage);
+            QTest::keyClick(f.view.get(), Qt::Key_PageDown, Qt::ShiftModifier);
+        QCOMPARE(f.store.selectedCount(), f.store.currentLine() + 1);
         QVERIFY(f.view->viewport()->rect().contains(f.center(f.store.currentLine())));
-        QTest::keyClick(f.view.get(), Qt::Key_PageUp, Qt::ShiftModifier);
-        QVERIFY(f.view->viewport()->rect().contains(f.center(f.store.currentLine())));
-        QVERIFY(f.store.selectedCount() > 1);
-    }
-
-    void marksArePaintedFromTheStore()
-    {
-        Fixture f(10);
-        QVERIFY(QTest::qWaitForWindowExposed(f.view.get()));
-        const QColor plain = f.colorOfLine(4);
-        f.store.setSelected(4, true);
-        QVERIFY(f.colorOfLine(4) != plain);
-        QCOMPARE(f.colorOfLine(5), plain);
-        f.store.invertSelection();
-        QCOMPARE(f.colorOfLine(4), plain);
-        QVERIFY(f.colorOfLine(5) != plain);
     }
 
     void dropOfUrlsAddsTheFiles()
@@ -127,20 +105,15 @@ private Q_SLOTS:
         Fixture f(0);
         ScriptedPlatform platform;
         FileLoader loader(f.store, platform, platform);
-        std::vector<QByteArray> received;
         connect(f.view.get(), &FileListView::pathsDropped, f.view.get(),
-                [&](const std::vector<QByteArray>& paths) {
-                    received = paths;
-                    loader.dropPaths(paths);
-                });
+                [&loader](const std::vector<QByteArray>& paths) { loader.dropPaths(paths); });
         auto dragEnters = [&f](QMimeData* data) {
             QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data, Qt::LeftButton, {});
             QApplication::sendEvent(f.view->viewport(), &enter);
             return enter.isAccepted();
         };
 
-        // A drag of text or of remote files only is refused.
-        QMimeData textOnly, remoteOnly;
+        QMimeData textOnly, remoteOnly; // refused: no local file
         textOnly.setText(QFile::decodeName(tree.path("song one.mp3")));
         remoteOnly.setUrls({QUrl("https://example.invalid/file.txt")});
         QVERIFY(!dragEnters(&textOnly));
@@ -155,9 +128,7 @@ private Q_SLOTS:
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(f.view->viewport(), &drop);
 
-        QCOMPARE(received, (std::vector<QByteArray>{tree.path("song one.mp3"), tree.path(latin1),
-                                                    tree.path("folder")}));
-        QCOMPARE(f.store.ItemCount(), 3);
+        QCOMPARE(f.store.ItemCount(), 3); // not the remote file
         QCOMPARE(f.store.item(0).line(), QStringLiteral("song one.mp3"));
         QCOMPARE(f.store.item(1).diskName, latin1);
         QCOMPARE(f.store.item(2).ItemPath + '/' + f.store.item(2).line(),

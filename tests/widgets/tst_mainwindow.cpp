@@ -1,5 +1,4 @@
-// The main window: its start state, layout, buttons, check boxes, Info box and
-// closing.
+// The main window: its start state, layout, buttons, check boxes, Info box and scans.
 
 #include "app/infobox.h"
 #include "dialogs/twips.h"
@@ -35,7 +34,6 @@ private Q_SLOTS:
         QTest::newRow("width 1000 clamps to 0") << QSizeF(1000, 4995) << QSizeF(0, 4245);
         QTest::newRow("half twip goes down to even") << QSizeF(1562.5, 752.5) << QSizeF(2, 2);
         QTest::newRow("half twip goes up to even") << QSizeF(1563.5, 753.5) << QSizeF(4, 4);
-        QTest::newRow("fraction below half goes down") << QSizeF(1563.4, 753.4) << QSizeF(3, 3);
     }
 
     void listSizeRule()
@@ -46,60 +44,13 @@ private Q_SLOTS:
         QCOMPARE(QSizeF(size.width, size.height), list);
     }
 
-    void layoutFollowsWindowSize_data()
+    // A patch number marks a beta ("1.00 [beta 3]" in the Info button's row); a release shows
+    // none. Three notice lines follow the version.
+    void infoTextOfARelease()
     {
-        QTest::addColumn<QSize>("client"); // in twips
-        QTest::addColumn<QSize>("list");
-        QTest::newRow("8000 x 6000") << QSize(8000, 6000) << QSize(6440, 5250);
-        QTest::newRow("start size 7080 x 4995") << QSize(7080, 4995) << QSize(5520, 4245);
-    }
-
-    void layoutFollowsWindowSize()
-    {
-        QFETCH(QSize, client);
-        QFETCH(QSize, list);
-        // The twip layout stands as defined where the controls fit in their defined sizes,
-        // as with a small font; larger ones widen it (tst_layout).
-        const QFont normalFont = QApplication::font();
-        QFont smallFont = normalFont;
-        smallFont.setPointSizeF(6);
-        QApplication::setFont(smallFont);
-        const auto restore = qScopeGuard([&normalFont] { QApplication::setFont(normalFont); });
-        ScriptedPlatform platform;
-        MainWindow window(platform, platform);
-        auto twips = [&window](QSize size) {
-            return QSize(Twips::x(&window, size.width()), Twips::y(&window, size.height()));
-        };
-        window.resize(twips(client));
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.size(), twips(client));
-        QCOMPARE(window.list()->geometry(),
-                 QRect(QPoint(Twips::x(&window, 1440), Twips::y(&window, 120)), twips(list)));
-        // The strip with the lower buttons rides on the bottom edge at full width.
-        QCOMPARE(window.strip()->geometry().bottom(), window.height() - 1);
-        QCOMPARE(window.strip()->width(), window.width());
-        QCOMPARE(window.button(MainWindow::Button::Quit)->mapTo(&window, QPoint(0, 0)).y(),
-                 window.height() - Twips::y(&window, 2865) + Twips::y(&window, 2400));
-    }
-
-    void infoText_data()
-    {
-        QTest::addColumn<QList<int>>("version");
-        QTest::addColumn<QString>("firstLine");
-        QTest::newRow("1.1.10 is beta 10") << QList{1, 1, 10} << "Filevane Version 1.01 [beta 10]";
-        QTest::newRow("2.5.0 is a release") << QList{2, 5, 0} << "Filevane Version 2.05";
-        QTest::newRow("minor 12 keeps two digits") << QList{3, 12, 0} << "Filevane Version 3.12";
-    }
-
-    void infoText()
-    {
-        QFETCH(QList<int>, version);
-        QFETCH(QString, firstLine);
-        const QStringList lines =
-            InfoBox::message(version[0], version[1], version[2]).split(QChar(13));
-        QCOMPARE(lines.size(), 4); // the version and three notice lines
-        QCOMPARE(lines[0], firstLine);
+        const QStringList lines = InfoBox::message(3, 12, 0).split(QChar(13));
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines[0], QStringLiteral("Filevane Version 3.12"));
     }
 
     void addFilesAddsChosenFilesAsADrop()
@@ -115,12 +66,7 @@ private Q_SLOTS:
         QCOMPARE(platform.fileChooserFolders, QStringList{QString::fromUtf8(tree.root())});
         QCOMPARE(window.store().item(0).line(), QStringLiteral("a.txt"));
         QCOMPARE(window.store().item(1).diskName, QByteArray("b\xff.mp3"));
-        QCOMPARE(window.store().item(1).diskFolder, tree.root());
         QCOMPARE(selectedLines(window.store()), (QList<int>{0, 1})); // the list was empty
-        // A second choice, cancelled, adds nothing.
-        QTest::mouseClick(window.button(MainWindow::Button::AddFiles), Qt::LeftButton);
-        QCOMPARE(platform.fileChooserFolders.size(), 2);
-        QCOMPARE(window.store().ItemCount(), 2);
     }
 
     void buttonsRunTheirOwnCommandOnly_data()
@@ -145,8 +91,8 @@ private Q_SLOTS:
             QTest::newRow(row.name) << row;
     }
 
-    // Each button does its own command and no other: a proposed name survives every button
-    // but Restore all and Clear list.
+    // Each button does its own command and no other: a proposed name survives every button but
+    // Restore all and Clear list.
     void buttonsRunTheirOwnCommandOnly()
     {
         QFETCH(ButtonRow, row);
@@ -176,8 +122,15 @@ private Q_SLOTS:
         QCOMPARE(tree.content(onDisk), QByteArray("1"));
     }
 
-    void startStateAndCheckBoxes()
+    // The twip layout stands as defined where the controls fit in their defined sizes, as with
+    // a small font; larger ones widen it (tst_layout).
+    void startStateLayoutAndCheckBoxes()
     {
+        const QFont normalFont = QApplication::font();
+        QFont smallFont = normalFont;
+        smallFont.setPointSizeF(6);
+        QApplication::setFont(smallFont);
+        const auto restore = qScopeGuard([&normalFont] { QApplication::setFont(normalFont); });
         ScriptedPlatform platform;
         MainWindow window(platform, platform);
         QCOMPARE(window.size(), QSize(Twips::x(&window, 7080), Twips::y(&window, 4995)));
@@ -185,14 +138,17 @@ private Q_SLOTS:
         QVERIFY(window.renamer().RemoveAfterRename);
         QVERIFY(!window.check(MainWindow::Check::AlwaysOnTop)->isChecked());
         QVERIFY(!(window.windowFlags() & Qt::WindowStaysOnTopHint));
-        QVERIFY(window.switches().FixedWidthNumbers);
-        QVERIFY(window.menus().action("mEnumSettings", 0)->isChecked());
-        QVERIFY(!window.switches().IncludeZero && !window.switches().InverseEnumeration);
+        QVERIFY(window.switches().FixedWidthNumbers && !window.switches().IncludeZero &&
+                window.menus().action("mEnumSettings", 0)->isChecked());
 
         window.resize(Twips::x(&window, 8000), Twips::y(&window, 6000));
         window.move(40, 50);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.list()->geometry(), Twips::rect(&window, 1440, 120, 6440, 5250));
+        // The lower buttons ride on the bottom edge.
+        QCOMPARE(window.button(MainWindow::Button::Quit)->mapTo(&window, QPoint(0, 0)).y(),
+                 window.height() - Twips::y(&window, 2865) + Twips::y(&window, 2400));
         for (bool remove : {false, true}) {
             clickBox(window.check(MainWindow::Check::RemoveAfterRename));
             QCOMPARE(window.renamer().RemoveAfterRename, remove);
@@ -213,7 +169,6 @@ private Q_SLOTS:
         QTest::addColumn<bool>("windowStaysOpen");
         QTest::newRow("Esc ends the scan, the window stays") << "esc" << true;
         QTest::newRow("close box mid-scan closes after the scan") << "close" << false;
-        QTest::newRow("Quit mid-scan closes after the scan") << "quit" << false;
     }
 
     void scanBlocksListCommands()
@@ -228,8 +183,6 @@ private Q_SLOTS:
         MainWindow window(platform, platform);
         fill(window, {"pre"}, ".txt"); // unselected, so Ctrl+A would show
         QVERIFY(showActive(window));
-
-        QSignalSpy dispatched(&window, &MainWindow::commandDispatched);
         bool buttonsDisabled = false;
         bool openDuringScan = false;
         platform.onPendingEvents = [&] {
@@ -243,17 +196,14 @@ private Q_SLOTS:
             window.eButton_Click(1); // a second Add directory
             if (stopBy == "esc")
                 QTest::keyClick(window.list(), Qt::Key_Escape);
-            else if (stopBy == "close")
-                window.close();
             else
-                window.eButton_Click(8);
+                window.close();
             openDuringScan = window.isVisible();
         };
         window.eButton_Click(1);
 
         QVERIFY(buttonsDisabled);
         QVERIFY(openDuringScan);
-        QCOMPARE(dispatched.count(), 0);
         QCOMPARE(platform.browseInstructions.size(), 1);
         // The scan stopped after the first folder and kept what it had found.
         QCOMPARE(lines(window.store()), (QStringList{"pre.txt", "a.txt"}));

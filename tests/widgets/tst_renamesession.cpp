@@ -64,37 +64,33 @@ private Q_SLOTS:
         QCOMPARE(s.tree.list(), (std::vector<QByteArray>{"a.txt", "b.txt", "c.txt", "taken.txt"}));
         QCOMPARE(s.tree.content("b.txt"), QByteArray("b.txt"));
         QCOMPARE(s.window.statusLine()->messageText(), QStringLiteral("2 renamed, 0 not renamed"));
-        QCOMPARE(s.platform.messages.size(), size_t(1));
         QVERIFY(!undoItem->isEnabled() && !undoList->isEnabled());
     }
 
     void clashesArePaintedAndCounted()
     {
         Setup s;
-        fill(s.window, {"one", "two", "three"});
+        fill(s.window, {"one", "two", "three", "four"});
         s.window.store().setNewName(0, QStringLiteral("Same"));
         s.window.store().setNewName(2, QStringLiteral("SAME"));
         s.window.store().setSelected(1, true);
         QVERIFY(showActive(s.window));
         QTRY_COMPARE(s.window.statusLine()->countsText(),
-                     QStringLiteral("3 files, 1 selected, 2 names differ, 2 clashes"));
-        LineDelegate& painter = s.window.renameSession().painter();
-        QVERIFY(painter.isClashing(0) && !painter.isClashing(1) && painter.isClashing(2));
-
+                     QStringLiteral("4 files, 1 selected, 2 names differ, 2 clashes"));
         FileListView* list = s.window.list();
         const QImage image = list->viewport()->grab().toImage();
         const auto backgroundOf = [&](int row) {
             const QRect rect = list->visualRect(s.window.store().index(row));
             return image.pixelColor(rect.right() - 10, rect.center().y());
         };
-        // Line 0 holds the focus frame and line 1 the selection; line 2 shows plain.
+        // Line 0 holds the focus frame; the selection and the clash marks come from the store.
         QCOMPARE(backgroundOf(2), LineDelegate::warningColour());
-        QVERIFY(backgroundOf(1) != LineDelegate::warningColour());
-        QCOMPARE(s.window.store().index(0).data().toString(), QStringLiteral("Same.mp3"));
+        QVERIFY(backgroundOf(1) != backgroundOf(3) &&
+                backgroundOf(3) != LineDelegate::warningColour());
 
         s.window.store().setNewName(2, QStringLiteral("other"));
         QTRY_COMPARE(s.window.statusLine()->countsText(),
-                     QStringLiteral("3 files, 1 selected, 2 names differ, 0 clashes"));
+                     QStringLiteral("4 files, 1 selected, 2 names differ, 0 clashes"));
         QCOMPARE(StatusLine::countsFor(1, 1, 1, 1),
                  QStringLiteral("1 file, 1 selected, 1 name differs, 1 clash"));
     }
@@ -120,19 +116,17 @@ private Q_SLOTS:
         Setup s;
         fill(s.window, {"one", "two"});
         QAction* toggle = s.window.menus().action(QStringLiteral("mShowDisk"));
-        QVERIFY(toggle->isCheckable() && !toggle->isChecked());
+        auto* header = s.window.list()->findChild<QWidget*>(QStringLiteral("diskNamesHeader"));
+        QVERIFY(header && !toggle->isChecked());
         toggle->trigger();
         QVERIFY(s.window.renameSession().painter().showsDiskNames());
-        auto* header = s.window.list()->findChild<QWidget*>(QStringLiteral("diskNamesHeader"));
-        QVERIFY(header);
         QVERIFY(showActive(s.window));
         QTest::keyClick(&s.window, Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(selectedLines(s.window.store()), (QList<int>{0, 1}));
         QVERIFY(header->isVisible());
         QVERIFY(s.window.list()->viewport()->geometry().top() >= header->geometry().bottom());
         toggle->trigger();
-        QVERIFY(!s.window.renameSession().painter().showsDiskNames());
-        QVERIFY(header->isHidden());
+        QVERIFY(header->isHidden() && !s.window.renameSession().painter().showsDiskNames());
     }
 };
 
