@@ -56,15 +56,28 @@ void ItemStore::SwapItems(int a, int b)
 void ItemStore::permute(const std::vector<int>& order)
 {
     flush();
-    Items items;
-    items.reserve(m_items.capacity());
     SelectionMarks marks;
     marks.resize(ItemCount());
-    for (int p = 0; p < int(order.size()); ++p) {
-        items.push_back(std::move(m_items[size_t(order[size_t(p)])]));
+    for (int p = 0; p < int(order.size()); ++p)
         marks.set(p, m_marks.isSet(order[size_t(p)]));
+    // Items move in place, one cycle of the order at a time: the array keeps its block and
+    // its reserved room, and no second array of items is touched.
+    std::vector<char> placed(order.size());
+    for (size_t start = 0; start < order.size(); ++start) {
+        if (placed[start])
+            continue;
+        Item held = std::move(m_items[start]);
+        size_t at = start;
+        for (;;) {
+            placed[at] = 1;
+            const size_t from = size_t(order[at]);
+            if (from == start)
+                break;
+            m_items[at] = std::move(m_items[from]);
+            at = from;
+        }
+        m_items[at] = std::move(held);
     }
-    m_items = std::move(items);
     m_marks = std::move(marks);
     if (!m_items.empty()) {
         lineChanged(0);
