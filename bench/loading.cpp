@@ -1,16 +1,13 @@
-#include "app/filelistview.h"
 #include "benchmark.h"
 #include "list/fileloader.h"
 #include "platform/foldernameorder.h"
 #include "platform/posixfilesystem.h"
-#include "platform/qtuserinteraction.h"
+#include "shownloader.h"
 #include "temptree.h"
 
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <deque>
-#include <dirent.h>
 #include <random>
 #include <string>
 #include <sys/stat.h>
@@ -68,39 +65,6 @@ std::vector<QByteArray> buildTree(TempTree& tree)
     return folders;
 }
 
-// The floor: a breadth-first readdir walk that classifies every entry and does nothing
-// else with it.
-int rawWalk(const std::string& root)
-{
-    int files = 0;
-    std::deque<std::string> queue{root};
-    while (!queue.empty()) {
-        const std::string folder = std::move(queue.front());
-        queue.pop_front();
-        DIR* dir = ::opendir(folder.c_str());
-        if (!dir)
-            continue;
-        while (const dirent* entry = ::readdir(dir)) {
-            if (entry->d_name[0] == '.')
-                continue;
-            const std::string path = folder + '/' + entry->d_name;
-            bool isFolder = entry->d_type == DT_DIR;
-            if (entry->d_type == DT_UNKNOWN) {
-                struct stat st;
-                if (::lstat(path.c_str(), &st) != 0)
-                    continue;
-                isFolder = S_ISDIR(st.st_mode);
-            }
-            if (isFolder)
-                queue.push_back(path);
-            else
-                ++files;
-        }
-        ::closedir(dir);
-    }
-    return files;
-}
-
 double threadCpuMs()
 {
     timespec now;
@@ -149,14 +113,10 @@ void run()
     printFigure(QStringLiteral("raw readdir walk, classify every entry (%1 files)").arg(walked),
                 raw);
 
-    PosixFileSystem fileSystem;
-    QtUserInteraction interaction(nullptr, {});
-    ItemStore store;
-    FileListView view(store);
-    view.resize(500, 600);
-    view.show();
-    settle();
-    FileLoader loader(store, fileSystem, interaction);
+    ShownLoader shown;
+    FileLoader& loader = shown.loader;
+    ItemStore& store = shown.store;
+    FileListView& view = shown.view;
     const BenchStats load = timeRuns(
         Runs,
         [&] {

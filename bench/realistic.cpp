@@ -1,10 +1,9 @@
 #include "benchmark.h"
+#include "shownloader.h"
 
-#include "app/filelistview.h"
 #include "list/fileloader.h"
 #include "ops/opcode.h"
 #include "platform/posixfilesystem.h"
-#include "platform/qtuserinteraction.h"
 #include "rename/duplicatecheck.h"
 #include "rename/renamerunner.h"
 #include "scriptedplatform.h"
@@ -15,8 +14,6 @@
 #include <QProcess>
 
 #include <ctime>
-#include <deque>
-#include <dirent.h>
 #include <fcntl.h>
 #include <functional>
 #include <string>
@@ -73,29 +70,6 @@ void fillStore(ItemStore& store, const QByteArray& root)
     }
 }
 
-int rawWalk(const std::string& root)
-{
-    int files = 0;
-    std::deque<std::string> queue{root};
-    while (!queue.empty()) {
-        const std::string folder = std::move(queue.front());
-        queue.pop_front();
-        DIR* dir = ::opendir(folder.c_str());
-        if (!dir)
-            continue;
-        while (const dirent* entry = ::readdir(dir)) {
-            if (entry->d_name[0] == '.')
-                continue;
-            if (entry->d_type == DT_DIR)
-                queue.push_back(folder + '/' + entry->d_name);
-            else
-                ++files;
-        }
-        ::closedir(dir);
-    }
-    return files;
-}
-
 void buildTree(TempTree& tree)
 {
     for (int file = 0; file < ItemTotal; ++file)
@@ -137,14 +111,8 @@ void loadingAndApply()
     printFigure(QStringLiteral("raw readdir walk, realistic tree"), raw);
 
     {
-        PosixFileSystem fileSystem;
-        QtUserInteraction interaction(nullptr, {});
-        ItemStore store;
-        FileListView view(store);
-        view.resize(500, 600);
-        view.show();
-        QCoreApplication::processEvents();
-        FileLoader loader(store, fileSystem, interaction);
+        ShownLoader shown;
+        FileLoader& loader = shown.loader;
         const BenchStats load = timeRuns(
             Runs, [&] { loader.clearList(); },
             [&] {
@@ -218,14 +186,8 @@ void firstLoadChild()
         return;
     rawWalk(root.toStdString());
     const auto raw = timed([&] { rawWalk(root.toStdString()); });
-    PosixFileSystem fileSystem;
-    QtUserInteraction interaction(nullptr, {});
-    ItemStore store;
-    FileListView view(store);
-    view.resize(500, 600);
-    view.show();
-    QCoreApplication::processEvents();
-    FileLoader loader(store, fileSystem, interaction);
+    ShownLoader shown;
+    FileLoader& loader = shown.loader;
     // Page faults: in a fresh process the first large load touches every page anew.
     rusage usage{};
     ::getrusage(RUSAGE_SELF, &usage);
