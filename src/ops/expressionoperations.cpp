@@ -2,6 +2,26 @@
 
 #include "text/spacetrim.h"
 
+namespace {
+
+// QRegularExpression finds nothing in text that is not valid UTF-16, and a name keeps each
+// byte that is not UTF-8 as a lone surrogate. The pattern runs on a copy with every lone
+// surrogate as U+FFFD, one unit for one, so what it finds stands at the same place in the
+// name itself.
+QString matchable(const QString& s)
+{
+    QString out = s;
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        if (s.at(i).isHighSurrogate() && i + 1 < s.size() && s.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (s.at(i).isSurrogate())
+            out[i] = QChar::ReplacementCharacter;
+    }
+    return out;
+}
+
+} // namespace
+
 ExpressionOperations::Parsed ExpressionOperations::parse(const QString& entry, bool matchCase)
 {
     Expression expression;
@@ -26,7 +46,7 @@ std::optional<ExpressionOperations::Match>
 ExpressionOperations::firstMatch(const Expression& expression, const QString& s)
 {
     if (!expression.pattern.pattern().isEmpty()) {
-        const QRegularExpressionMatch match = expression.pattern.match(s);
+        const QRegularExpressionMatch match = expression.pattern.match(matchable(s));
         if (!match.hasMatch())
             return std::nullopt;
         return Match{match.capturedStart(), match.capturedLength()};

@@ -1,4 +1,5 @@
 #include "ops/expressionoperations.h"
+#include "text/bytename.h"
 
 #include <gtest/gtest.h>
 
@@ -27,6 +28,8 @@ TEST(ExpressionOperations, cutOrCropAtTheFirstMatch)
         {"empty match cut after empties the name", Kind::CutAfter, "/x*/", false, "abc", ""},
         {"surrogate pair before the match", Kind::CropAfter, "-", false, "\U0001F600-x", "x"},
         {"slashes inside plain text", Kind::CropAfter, "/", false, "a/b", "b"},
+        {"a byte that is not UTF-8 stays beside a match", Kind::CropBefore, "/_\\d/", false,
+         "caf\xe9_1", "caf\xe9"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -34,8 +37,8 @@ TEST(ExpressionOperations, cutOrCropAtTheFirstMatch)
             ExpressionOperations::parse(QString::fromUtf8(row.expression), row.matchCase);
         ASSERT_TRUE(parsed.expression) << parsed.error.toStdString();
         EXPECT_EQ(
-            ExpressionOperations::apply(row.kind, *parsed.expression, QString::fromUtf8(row.in)),
-            QString::fromUtf8(row.expected));
+            ExpressionOperations::apply(row.kind, *parsed.expression, ByteName::decode(row.in)),
+            ByteName::decode(row.expected));
     }
     const auto invalid = ExpressionOperations::parse(QStringLiteral("/a(b/"), false);
     EXPECT_FALSE(invalid.expression);
