@@ -42,8 +42,6 @@ std::unique_ptr<RenameJournal> JournalFolder::startJournal(int& error) const
         const QString name = QStringLiteral("%1").arg(number, 10, 10, QLatin1Char('0')) + Suffix;
         journal = RenameJournal::create(m_path + QLatin1Char('/') + name, error);
     } while (!journal && error == EEXIST);
-    if (journal)
-        prune();
     return journal;
 }
 

@@ -20,8 +20,9 @@ public:
 
     QString path() const { return m_path; }
 
-    // Makes the folder when missing, creates the next journal and prunes old ones. Null,
-    // with the errno in error, when the journal cannot be written.
+    // Makes the folder when missing and creates the next journal (old ones are pruned once
+    // the run has renamed something). Null, with the errno in error, when the journal
+    // cannot be written.
     std::unique_ptr<RenameJournal> startJournal(int& error) const;
 
     // Full paths of the journals, oldest first.

@@ -1,12 +1,24 @@
 #include "rename/renamereport.h"
 
-#include <QCoreApplication>
+#include "platform/userinteraction.h"
+#include "resources/stringtable.h"
+#include "text/bytename.h"
 
-#include <QFile>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+
+namespace {
+
+// A name on disk as the list shows it: each byte that is not UTF-8 as a marker.
+QString shownName(const QByteArray& bytes)
+{
+    return ByteName::shown(ByteName::decode(bytes));
+}
+
+} // namespace
 
 RenameReport::RenameReport(std::vector<ItemRenameResult> results) : m_results(std::move(results)) {}
 
@@ -14,6 +26,15 @@ int RenameReport::renamed() const
 {
     return int(std::count_if(m_results.begin(), m_results.end(),
                              [](const ItemRenameResult& result) { return result.renamed(); }));
+}
+
+void RenameReport::show(UserInteraction& interaction) const
+{
+    if (!hasProblems())
+        return;
+    interaction.detailedMessageBox(LoadResString(TextId::RenameFailed),
+                                   LoadResString(TextId::ErrorTitle), countText(),
+                                   detailLines().join(QLatin1Char('\n')));
 }
 
 int RenameReport::failed() const
@@ -72,11 +93,9 @@ QString RenameReport::summary() const
 
 QString RenameReport::detailLine(const ItemRenameResult& result)
 {
-    const QString folder =
-        result.folder.isEmpty() ? QStringLiteral("/") : QFile::decodeName(result.folder);
+    const QString folder = result.folder.isEmpty() ? QStringLiteral("/") : shownName(result.folder);
     return QStringLiteral("%1: %2 → %3: %4")
-        .arg(folder, QFile::decodeName(result.oldName), QFile::decodeName(result.newName),
-             reason(result));
+        .arg(folder, shownName(result.oldName), shownName(result.newName), reason(result));
 }
 
 QString RenameReport::reason(const ItemRenameResult& result)

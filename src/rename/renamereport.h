@@ -9,6 +9,8 @@
 
 // The account of one Apply or Undo: how many files were renamed, which were not and why,
 // and how many a stop left untouched. Texts are in plain words for the user.
+class UserInteraction;
+
 class RenameReport {
 public:
     // results: one per file of the run, in the order tried; NotTried for files that a
@@ -27,6 +29,8 @@ public:
     QStringList detailLines() const;
     // "120 renamed, 3 not renamed", for the status line.
     QString summary() const;
+    // When a file was not renamed: the failure message once, with the count and details.
+    void show(UserInteraction& interaction) const;
 
     // The reason for a failed rename in plain words, from its errno.
     static QString reason(int error);

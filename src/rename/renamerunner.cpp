@@ -137,20 +137,18 @@ std::vector<ItemRenameResult> RenameRunner::RenameFiles(bool applyAll, const Pro
 
     if (journal && journalError == 0)
         journalError = journal->finish();
-    // A journal without a rename would only push an undoable one out of the kept ones.
+    // Old journals make room only for one that holds a rename; a journal without one is
+    // dropped, so a run that renamed nothing costs no undoable run.
     if (journal && journal->renamedCount() == 0)
         QFile::remove(journal->path());
+    else if (journal)
+        m_journals->prune();
     if (journalError != 0 && m_journals)
         m_interaction.messageBox(
             RenameReport::journalFailure(m_journals->path(), journalError, true),
             LoadResString(TextId::ErrorTitle));
 
-    const RenameReport report(results);
-    if (report.hasProblems()) {
-        m_interaction.detailedMessageBox(LoadResString(TextId::RenameFailed),
-                                         LoadResString(TextId::ErrorTitle), report.countText(),
-                                         report.detailLines().join(QLatin1Char('\n')));
-    }
+    RenameReport(results).show(m_interaction);
     return results;
 }
 

@@ -121,6 +121,8 @@ TEST(RenameUndo, stepsBackOneApplyAtATimeAndKeepsTheNewestJournals)
     for (int i = 0; i < applies; ++i)
         applyWithJournal(journals, tree,
                          {{"f" + QByteArray::number(i), "f" + QByteArray::number(i + 1)}});
+    // A run whose only rename fails pushes no undoable run out.
+    applyWithJournal(journals, tree, {{"gone", "g"}});
 
     ScriptedFileSystem fileSystem;
     RenameUndo undo(journals, fileSystem);
