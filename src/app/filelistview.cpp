@@ -1,7 +1,8 @@
 #include "app/filelistview.h"
 
+#include "app/linedelegate.h"
+
 #include "platform/qtuserinteraction.h"
-#include "text/bytename.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -16,34 +17,6 @@
 #include <optional>
 
 namespace {
-
-// Paints the selection mark and the focus frame of a line from the store, not from Qt's
-// selection model (which the view leaves empty), and a marker for each byte of a name
-// that is not a character.
-class MarkDelegate : public QStyledItemDelegate {
-public:
-    MarkDelegate(const ItemStore& store, QAbstractItemView& view)
-        : QStyledItemDelegate(&view), m_store(store), m_view(view)
-    {
-    }
-
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
-    {
-        QStyledItemDelegate::initStyleOption(option, index);
-        // Bytes of a name that are not UTF-8 are held as escapes, which no font draws.
-        option->text = ByteName::shown(option->text);
-        const int row = index.row();
-        const bool selected = row >= 0 && row < m_store.ItemCount() && m_store.isSelected(row);
-        option->state.setFlag(QStyle::State_Selected, selected);
-        option->state.setFlag(QStyle::State_HasFocus,
-                              row == m_store.currentLine() && m_view.hasFocus());
-    }
-
-private:
-    const ItemStore& m_store;
-    const QAbstractItemView& m_view;
-};
 
 bool hasLocalUrls(const QMimeData* data)
 {
@@ -90,7 +63,8 @@ FileListView::FileListView(ItemStore& store, QWidget* parent)
     setSelectionMode(QAbstractItemView::NoSelection);
     setUniformItemSizes(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setItemDelegate(new MarkDelegate(store, *this));
+    m_painter = new LineDelegate(store, *this);
+    setItemDelegate(m_painter);
     // Right button events come to mouseReleaseEvent; no context-menu event is made.
     setContextMenuPolicy(Qt::PreventContextMenu);
     setAcceptDrops(true);

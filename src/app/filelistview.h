@@ -7,6 +7,8 @@
 
 #include <vector>
 
+class LineDelegate;
+
 // The list box: one line per item, painted from the store. Selection marks and the
 // focused line live in the store (one bit per line), not in Qt's selection model, so that
 // selecting, inverting or reading thousands of scattered marks costs nothing per line.
@@ -20,6 +22,8 @@ public:
 
     // Room inside the frame above and below the lines, for a header row and a status line.
     void setBands(int top, int bottom) { setViewportMargins(0, top, 0, bottom); }
+    // What paints each line: marks, clashes and the names-on-disk columns.
+    LineDelegate& painter() { return *m_painter; }
 
 Q_SIGNALS:
     void pathsDropped(const std::vector<QByteArray>& paths); // native byte paths
@@ -41,6 +45,8 @@ protected:
     ItemStore& m_store;
 
 private:
+    LineDelegate* m_painter = nullptr;
+
     int lineAt(const QPoint& pos) const;
     int dragLineAt(const QPoint& pos) const;
     int pageStep() const;

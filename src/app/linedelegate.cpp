@@ -1,8 +1,9 @@
 #include "app/linedelegate.h"
 
+#include "text/bytename.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QFile>
 #include <QPainter>
 
 LineDelegate::LineDelegate(const ItemStore& store, QAbstractItemView& view)
@@ -33,6 +34,8 @@ QString LineDelegate::clashMark()
 void LineDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
 {
     QStyledItemDelegate::initStyleOption(option, index);
+    // Bytes of a name that are not UTF-8 are held as escapes, which no font draws.
+    option->text = ByteName::shown(option->text);
     const int row = index.row();
     const bool selected = row >= 0 && row < m_store.ItemCount() && m_store.isSelected(row);
     option->state.setFlag(QStyle::State_Selected, selected);
@@ -66,7 +69,9 @@ void LineDelegate::paintColumns(QPainter* painter, const QStyleOptionViewItem& o
     style->drawControl(QStyle::CE_ItemViewItem, &base, painter, widget);
 
     const Item& item = m_store.item(row);
-    const QString texts[3] = {mark + item.ItemPath, QFile::decodeName(item.diskName), item.line()};
+    const QString texts[3] = {mark + ByteName::shown(item.ItemPath),
+                              ByteName::shown(ByteName::decode(item.diskName)),
+                              ByteName::shown(item.line())};
     const bool differs = item.NewName != item.OrigName || item.NewExt != item.OrigExt;
     const int width = base.rect.width() / 3;
     painter->save();

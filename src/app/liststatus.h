@@ -14,12 +14,10 @@ class ListStatus : public QObject {
 public:
     ListStatus(ItemStore& store, LineDelegate& painter, StatusLine& line, QWidget& view);
 
-    // Scans now instead of waiting for the event loop.
-    void refresh();
-    int clashes() const { return m_clashes; }
-
 private:
     void schedule();
+    // Scans now instead of waiting for the event loop.
+    void refresh();
 
     ItemStore& m_store;
     LineDelegate& m_painter;

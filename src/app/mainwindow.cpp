@@ -11,6 +11,7 @@
 #include "platform/posixfilesystem.h"
 #include "platform/qtuserinteraction.h"
 #include "resources/stringtable.h"
+#include "text/bytename.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -324,7 +325,7 @@ void MainWindow::openPaths(const std::vector<QByteArray>& paths,
         }
         if (unreadable)
             unreadable(path);
-        failed << QFile::decodeName(path);
+        failed << ByteName::shown(ByteName::decode(path));
     }
     if (!loadable.empty())
         eList_OLEDragDrop(loadable);

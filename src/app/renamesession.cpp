@@ -23,11 +23,7 @@ RenameSession::RenameSession(ItemStore& store, RenameRunner& runner, FileSystem&
       m_status(status), m_fileSystem(fileSystem)
 {
     m_runner.setJournalFolder(std::move(journals));
-    QAbstractItemDelegate* old = m_list.itemDelegate();
-    m_painter = new LineDelegate(store, list);
-    m_list.setItemDelegate(m_painter);
-    delete old;
-    m_listStatus = new ListStatus(store, *m_painter, status, *m_list.viewport());
+    new ListStatus(store, m_list.painter(), status, *m_list.viewport());
 
     m_header = new QWidget(&m_list);
     m_header->setObjectName(QStringLiteral("diskNamesHeader"));
@@ -114,24 +110,16 @@ void RenameSession::undo()
     if (!result.started)
         return;
     followUndo(result.outcomes);
-    if (result.journalError != 0 && result.outcomes.empty()) {
+    // A journal that could not be written stops the undo: say why, then what was done.
+    if (result.journalError != 0)
         m_interaction.messageBox(RenameReport::journalFailure(result.journal, result.journalError),
                                  LoadResString(TextId::ErrorTitle));
-    } else {
-        report(result.outcomes);
-        m_status.setMessage(RenameReport(result.outcomes).summary());
+    if (!result.outcomes.empty()) {
+        const RenameReport report(result.outcomes);
+        report.show(m_interaction);
+        m_status.setMessage(report.summary());
     }
     refreshUndo();
-}
-
-void RenameSession::report(const std::vector<ItemRenameResult>& results)
-{
-    const RenameReport report(results);
-    if (!report.hasProblems())
-        return;
-    m_interaction.detailedMessageBox(LoadResString(TextId::RenameFailed),
-                                     LoadResString(TextId::ErrorTitle), report.countText(),
-                                     report.detailLines().join(QLatin1Char('\n')));
 }
 
 void RenameSession::followUndo(const std::vector<ItemRenameResult>& outcomes)
@@ -161,7 +149,7 @@ void RenameSession::followUndo(const std::vector<ItemRenameResult>& outcomes)
 
 void RenameSession::setShowDiskNames(bool on)
 {
-    m_painter->setShowDiskNames(on);
+    m_list.painter().setShowDiskNames(on);
     m_header->setVisible(on);
     placeBands();
     m_list.viewport()->update();

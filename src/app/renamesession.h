@@ -11,7 +11,6 @@
 
 class FileListView;
 class LineDelegate;
-class ListStatus;
 class QAction;
 class StatusLine;
 
@@ -37,13 +36,11 @@ public:
     void setJournals(JournalFolder journals);
 
     void setShowDiskNames(bool on);
-    LineDelegate& painter() { return *m_painter; }
 
 private:
     // After an undo, items that name a file by the name it no longer has are pointed at
     // the name it has again.
     void followUndo(const std::vector<ItemRenameResult>& outcomes);
-    void report(const std::vector<ItemRenameResult>& results);
     RenameUndo undoer() const;
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Places the header (when shown) and the status line inside the list's frame.
@@ -55,8 +52,6 @@ private:
     FileListView& m_list;
     StatusLine& m_status;
     FileSystem& m_fileSystem;
-    LineDelegate* m_painter = nullptr;
     QWidget* m_header = nullptr; // Folder | Name on disk | New name
-    ListStatus* m_listStatus = nullptr;
     QList<QAction*> m_undoActions;
 };

@@ -23,7 +23,6 @@ public:
 
     // Asked before each file: false once Esc was pressed.
     bool operator()(int done, int total);
-    bool stopped() const { return m_stopped; }
 
     static constexpr int QuietMs = 500;
     static constexpr int StepMs = 40;

@@ -124,24 +124,6 @@ std::optional<QByteArray> ByteName::encode(const QString& text)
     return out;
 }
 
-bool ByteName::hasForeignSurrogate(const QString& text)
-{
-    const QChar* data = text.constData();
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = data[i].unicode();
-        if (isHigh(c)) {
-            if (i + 1 < size && isLow(data[i + 1].unicode()))
-                ++i;
-            else
-                return true;
-        } else if (isLow(c) && !(c >= 0xDC80 && c <= 0xDCFF)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 bool ByteName::isEscapeAt(const QString& text, qsizetype i)
 {
     const char16_t c = text.at(i).unicode();

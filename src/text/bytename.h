@@ -19,9 +19,6 @@ public:
     // can carry.
     static std::optional<QByteArray> encode(const QString& text);
 
-    // True when text holds a lone surrogate that is not an escape.
-    static bool hasForeignSurrogate(const QString& text);
-
     // Whether the code unit at position i of text is an escape (a lone low surrogate in
     // U+DC80..U+DCFF, not the second half of a pair), and the byte it stands for.
     static bool isEscapeAt(const QString& text, qsizetype i);

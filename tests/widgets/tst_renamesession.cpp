@@ -119,14 +119,14 @@ private Q_SLOTS:
         auto* header = s.window.list()->findChild<QWidget*>(QStringLiteral("diskNamesHeader"));
         QVERIFY(header && !toggle->isChecked());
         toggle->trigger();
-        QVERIFY(s.window.renameSession().painter().showsDiskNames());
+        QVERIFY(s.window.list()->painter().showsDiskNames());
         QVERIFY(showActive(s.window));
         QTest::keyClick(&s.window, Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(selectedLines(s.window.store()), (QList<int>{0, 1}));
         QVERIFY(header->isVisible());
         QVERIFY(s.window.list()->viewport()->geometry().top() >= header->geometry().bottom());
         toggle->trigger();
-        QVERIFY(header->isHidden() && !s.window.renameSession().painter().showsDiskNames());
+        QVERIFY(header->isHidden() && !s.window.list()->painter().showsDiskNames());
     }
 };
 
