@@ -2,6 +2,8 @@
 
 #include "text/spacetrim.h"
 
+#include <algorithm>
+
 namespace {
 
 // QRegularExpression finds nothing in text that is not valid UTF-16, and a name keeps each
@@ -10,8 +12,12 @@ namespace {
 // name itself.
 QString matchable(const QString& s)
 {
+    const auto surrogate =
+        std::find_if(s.begin(), s.end(), [](QChar c) { return c.isSurrogate(); });
+    if (surrogate == s.end())
+        return s; // shared, not copied: most names
     QString out = s;
-    for (qsizetype i = 0; i < s.size(); ++i) {
+    for (qsizetype i = surrogate - s.begin(); i < s.size(); ++i) {
         if (s.at(i).isHighSurrogate() && i + 1 < s.size() && s.at(i + 1).isLowSurrogate())
             ++i;
         else if (s.at(i).isSurrogate())
