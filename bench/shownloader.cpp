@@ -1,6 +1,8 @@
 #include "shownloader.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
 
 #include <deque>
 #include <dirent.h>
@@ -10,8 +12,14 @@ ShownLoader::ShownLoader()
 {
     view.resize(500, 600);
     view.show();
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::processEvents();
+    // Events run for half a second, as in a window that has just appeared: nobody has
+    // chosen a folder by then, and the list has done its work of that time.
+    QElapsedTimer shown;
+    shown.start();
+    while (shown.elapsed() < 500) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(5);
+    }
 }
 
 int rawWalk(const std::string& root)

@@ -41,6 +41,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
     ItemStore& m_store;
 
@@ -53,6 +54,9 @@ private:
     QPoint currentLineMenuPos() const;
     void typeAhead(QKeyEvent* event);
     void onCurrentLineChanged(int line);
+    void warmUp();
 
     ListSelectionController m_selection;
+    bool m_warmUpAsked = false;
+    static constexpr int WarmUpDelay = 250; // ms
 };

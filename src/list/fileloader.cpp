@@ -207,25 +207,12 @@ void FileLoader::appendFile(const QByteArray& folder, const QString& itemPath,
     item.ItemPath = itemPath;
     item.diskFolder = folder;
     item.diskName = name;
-    NameSplit::fill(item, ByteName::decode(name));
-    shareExtension(item);
+    // Decoded into a buffer kept from file to file: the only texts made are the item's own.
+    if (m_decoded.size() < size_t(name.size()))
+        m_decoded.resize(size_t(name.size()));
+    const qsizetype units = ByteName::decodeTo(name, m_decoded.data());
+    NameSplit::fill(item, QStringView(m_decoded.data(), units), &m_extensions);
     m_store.append(std::move(item));
-}
-
-void FileLoader::shareExtension(Item& item)
-{
-    if (item.OrigExt.isEmpty())
-        return;
-    const bool unchanged = item.NewExt == item.OrigExt;
-    for (const QString& known : m_extensions) {
-        if (known == item.OrigExt) {
-            item.OrigExt = known;
-            if (unchanged)
-                item.NewExt = known;
-            return;
-        }
-    }
-    m_extensions[m_nextExtension++ % m_extensions.size()] = item.OrigExt;
 }
 
 void FileLoader::addFilePath(const QByteArray& path)

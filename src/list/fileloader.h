@@ -1,10 +1,10 @@
 #pragma once
 
+#include "list/extensiontexts.h"
 #include "list/itemstore.h"
 #include "platform/filesystem.h"
 #include "platform/userinteraction.h"
 
-#include <array>
 #include <memory>
 #include <vector>
 
@@ -69,9 +69,6 @@ private:
     // addFile with the folder's display text decoded once by the caller.
     void appendFile(const QByteArray& folder, const QString& itemPath, const QByteArray& name);
     void addFilePath(const QByteArray& path);
-    // Lets the item's extension texts share one copy with earlier items of the same
-    // extension: a large load then allocates (and touches) one text less per file.
-    void shareExtension(Item& item);
 
     ItemStore& m_store;
     FileSystem& m_fileSystem;
@@ -79,6 +76,6 @@ private:
     bool m_scanning = false;
     bool m_stopRequested = false;
     std::shared_ptr<bool> m_alive;
-    std::array<QString, 8> m_extensions; // the last distinct extensions met
-    size_t m_nextExtension = 0;
+    ExtensionTexts m_extensions;
+    std::vector<char16_t> m_decoded; // the name being added, decoded
 };

@@ -2,86 +2,80 @@
 
 #include "text/bytename.h"
 
+#include <QChar>
+
 #include <algorithm>
+#include <atomic>
 #include <string_view>
 
 namespace {
 
-std::u16string_view units(QStringView text)
+// The key unit of each unit beyond ASCII, found once (0: not yet known).
+std::atomic<char16_t> upperUnit[0x10000];
+
+char16_t upperOf(char16_t c)
 {
-    return {text.utf16(), size_t(text.size())};
+    char16_t upper = upperUnit[c].load(std::memory_order_relaxed);
+    if (upper == 0) {
+        const char32_t full = QChar::toUpper(char32_t(c));
+        upper = full <= 0xFFFF ? char16_t(full) : c;
+        upperUnit[c].store(upper, std::memory_order_relaxed);
+    }
+    return upper;
 }
 
-// The key of a name given as bytes, decoded as the loader decodes the names it shows. A
-// name of ASCII bytes reads the same under any decoding, so its key is made from the
-// bytes directly (most names, and the quick path for a large folder).
-QString keyOfBytes(const QByteArray& name)
+// Turns a decoded name into its key in place. One unit at a time and by the simple
+// mapping only: a unit whose upper case lies outside the basic plane, or takes more than
+// one unit (the sharp s), stays as it is, and each half of a surrogate pair stays as it is.
+void upperUnits(char16_t* unit, const char16_t* end)
 {
-    const char* const bytes = name.constData();
-    const qsizetype size = name.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        if (static_cast<unsigned char>(bytes[i]) >= 0x80)
-            return foldernameorder::key(ByteName::decode(name));
-    }
-    QString out(size, Qt::Uninitialized);
-    char16_t* const unit = reinterpret_cast<char16_t*>(out.data());
-    for (qsizetype i = 0; i < size; ++i) {
-        const char c = bytes[i];
-        unit[i] = char16_t(c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c);
-    }
-    return out;
-}
-
-} // namespace
-
-QString foldernameorder::key(QString decodedName)
-{
-    // One unit at a time and by the simple mapping only: a unit whose upper case lies
-    // outside the basic plane, or takes more than one unit (the sharp s), stays as it is,
-    // and each half of a surrogate pair stays as it is.
-    char16_t* unit = reinterpret_cast<char16_t*>(decodedName.data());
-    const char16_t* const end = unit + decodedName.size();
     for (; unit != end; ++unit) {
         const char16_t c = *unit;
         if (c < 0x80) {
             if (c >= 'a' && c <= 'z')
                 *unit = char16_t(c - ('a' - 'A'));
         } else {
-            const char32_t upper = QChar::toUpper(char32_t(c));
-            if (upper <= 0xFFFF)
-                *unit = char16_t(upper);
+            *unit = upperOf(c);
         }
     }
-    return decodedName;
 }
 
-bool foldernameorder::before(QStringView aKey, const QByteArray& aBytes, QStringView bKey,
-                             const QByteArray& bBytes)
-{
-    const int byKey = units(aKey).compare(units(bKey));
-    if (byKey != 0)
-        return byKey < 0;
-    return aBytes < bBytes;
-}
+} // namespace
 
 void foldernameorder::sort(std::vector<FolderEntry>& entries, size_t first)
 {
-    if (entries.size() - first < 2)
+    const size_t count = entries.size() - first;
+    if (count < 2)
         return;
+    // Every key lies in one buffer, so a folder of thousands of names costs no text per
+    // name; a name never decodes to more units than it has bytes.
+    size_t total = 0;
+    for (size_t i = first; i < entries.size(); ++i)
+        total += size_t(entries[i].name.size());
+    std::vector<char16_t> units(total);
     struct Keyed {
-        QString key;
+        std::u16string_view key;
         size_t index;
     };
     std::vector<Keyed> keyed;
-    keyed.reserve(entries.size() - first);
-    for (size_t i = first; i < entries.size(); ++i)
-        keyed.push_back({keyOfBytes(entries[i].name), i});
+    keyed.reserve(count);
+    char16_t* at = units.data();
+    for (size_t i = first; i < entries.size(); ++i) {
+        const qsizetype size = ByteName::decodeTo(entries[i].name, at);
+        upperUnits(at, at + size);
+        keyed.push_back({std::u16string_view(at, size_t(size)), i});
+        at += size;
+    }
+    // Names whose keys are equal go by their bytes, so the order is total.
     std::sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
-        return before(a.key, entries[a.index].name, b.key, entries[b.index].name);
+        const int byKey = a.key.compare(b.key);
+        if (byKey != 0)
+            return byKey < 0;
+        return entries[a.index].name < entries[b.index].name;
     });
 
     std::vector<FolderEntry> ordered;
-    ordered.reserve(keyed.size());
+    ordered.reserve(count);
     for (const Keyed& k : keyed)
         ordered.push_back(std::move(entries[k.index]));
     std::move(ordered.begin(), ordered.end(), entries.begin() + std::ptrdiff_t(first));

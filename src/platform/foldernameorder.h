@@ -2,8 +2,6 @@
 
 #include "platform/filesystem.h"
 
-#include <QStringView>
-
 #include <cstddef>
 #include <vector>
 
@@ -16,12 +14,6 @@
 // `A.txt` sits next to `a.txt`, and `file10` comes before `file9`); names whose keys are
 // equal are ordered by their raw bytes, so the order is total.
 namespace foldernameorder {
-
-// The sort key of a name, given as the program decodes it from its bytes.
-QString key(QString decodedName);
-
-// Whether the name with key aKey and bytes aBytes comes before the one with bKey, bBytes.
-bool before(QStringView aKey, const QByteArray& aBytes, QStringView bKey, const QByteArray& bBytes);
 
 // Puts entries[first] to the end in name order, each name decoded and keyed once.
 void sort(std::vector<FolderEntry>& entries, size_t first = 0);

@@ -35,15 +35,20 @@ std::optional<PathKind> PosixFileSystem::pathKind(const QByteArray& path)
 bool PosixFileSystem::listFolder(const QByteArray& folder, std::vector<FolderEntry>& entries)
 {
     const size_t first = entries.size();
-    // Through a descriptor, so that folders deeper than PATH_MAX are read too.
-    const int fd = saferename::openFolder(folder);
-    if (fd < 0)
-        return false;
-    DIR* dir = ::fdopendir(fd);
-    if (!dir) {
-        ::close(fd);
-        return false;
+    // By path first: one call less per folder than a descriptor and fdopendir.
+    DIR* dir = ::opendir(folder.isEmpty() ? "/" : folder.constData());
+    if (!dir && errno == ENAMETOOLONG) {
+        // Deeper than one call reaches: through a descriptor opened piece by piece.
+        const int fd = saferename::openFolder(folder);
+        if (fd < 0)
+            return false;
+        dir = ::fdopendir(fd);
+        if (!dir)
+            ::close(fd);
     }
+    if (!dir)
+        return false;
+    const int fd = ::dirfd(dir);
     while (const dirent* entry = ::readdir(dir)) {
         const char* name = entry->d_name;
         if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))

@@ -57,21 +57,32 @@ bool isLow(char16_t c)
 
 QString ByteName::decode(const QByteArray& bytes)
 {
-    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
+    QString out(bytes.size(), Qt::Uninitialized); // never more units than bytes
+    out.truncate(decodeTo(bytes, reinterpret_cast<char16_t*>(out.data())));
+    return out;
+}
+
+qsizetype ByteName::decodeTo(QByteArrayView bytes, char16_t* target)
+{
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
     const qsizetype size = bytes.size();
-    QString out(size, Qt::Uninitialized); // never more units than bytes
-    QChar* target = out.data();
     qsizetype n = 0;
     for (qsizetype i = 0; i < size;) {
         const unsigned char lead = data[i];
         if (lead < 0x80) {
-            target[n++] = QChar(char16_t(lead));
+            target[n++] = char16_t(lead);
             ++i;
+            continue;
+        }
+        // Two-byte sequences (Latin, Greek, Cyrillic, ...) take the short way.
+        if (lead >= 0xC2 && lead <= 0xDF && i + 1 < size && (data[i + 1] & 0xC0) == 0x80) {
+            target[n++] = char16_t(((lead & 0x1F) << 6) | (data[i + 1] & 0x3F));
+            i += 2;
             continue;
         }
         const int length = validSequenceLength(data, i, size);
         if (length == 0) {
-            target[n++] = QChar(char16_t(0xDC00 + lead));
+            target[n++] = char16_t(0xDC00 + lead);
             ++i;
             continue;
         }
@@ -79,15 +90,14 @@ QString ByteName::decode(const QByteArray& bytes)
         for (int k = 1; k < length; ++k)
             code = (code << 6) | (data[i + k] & 0x3F);
         if (code >= 0x10000) {
-            target[n++] = QChar(char16_t(0xD800 + ((code - 0x10000) >> 10)));
-            target[n++] = QChar(char16_t(0xDC00 + ((code - 0x10000) & 0x3FF)));
+            target[n++] = char16_t(0xD800 + ((code - 0x10000) >> 10));
+            target[n++] = char16_t(0xDC00 + ((code - 0x10000) & 0x3FF));
         } else {
-            target[n++] = QChar(char16_t(code));
+            target[n++] = char16_t(code);
         }
         i += length;
     }
-    out.truncate(n);
-    return out;
+    return n;
 }
 
 std::optional<QByteArray> ByteName::encode(const QString& text)

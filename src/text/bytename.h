@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <optional>
@@ -14,6 +15,8 @@
 class ByteName {
 public:
     static QString decode(const QByteArray& bytes);
+    // decode() into a buffer of at least bytes.size() units; answers the units written.
+    static qsizetype decodeTo(QByteArrayView bytes, char16_t* target);
     // The bytes a text stands for; empty when the text holds a lone surrogate that is not
     // an escape (half of a pair split by an edit, or one typed in), which no byte string
     // can carry.
