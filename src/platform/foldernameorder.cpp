@@ -6,7 +6,7 @@
 
 #include <algorithm>
 #include <atomic>
-#include <string_view>
+#include <cstring>
 
 namespace {
 
@@ -48,29 +48,47 @@ void foldernameorder::sort(std::vector<FolderEntry>& entries, size_t first)
     if (count < 2)
         return;
     // Every key lies in one buffer, so a folder of thousands of names costs no text per
-    // name; a name never decodes to more units than it has bytes.
-    size_t total = 0;
-    for (size_t i = first; i < entries.size(); ++i)
+    // name; a name never decodes to more units than it has bytes. Each unit is stored
+    // high byte first, so that memcmp orders two keys as their units compare.
+    size_t total = 0, longest = 0;
+    for (size_t i = first; i < entries.size(); ++i) {
         total += size_t(entries[i].name.size());
-    std::vector<char16_t> units(total);
+        longest = std::max(longest, size_t(entries[i].name.size()));
+    }
+    // The buffers stay from call to call: a large one would otherwise come fresh from the
+    // system each time and fault on every page.
+    thread_local std::vector<unsigned char> keys;
+    thread_local std::vector<char16_t> units;
+    if (keys.size() < 2 * total)
+        keys.resize(2 * total);
+    if (units.size() < longest)
+        units.resize(longest);
     struct Keyed {
-        std::u16string_view key;
+        const unsigned char* key;
+        size_t size; // bytes
         size_t index;
     };
-    std::vector<Keyed> keyed;
+    thread_local std::vector<Keyed> keyed;
+    keyed.clear();
     keyed.reserve(count);
-    char16_t* at = units.data();
+    unsigned char* at = keys.data();
     for (size_t i = first; i < entries.size(); ++i) {
-        const qsizetype size = ByteName::decodeTo(entries[i].name, at);
-        upperUnits(at, at + size);
-        keyed.push_back({std::u16string_view(at, size_t(size)), i});
-        at += size;
+        const qsizetype size = ByteName::decodeTo(entries[i].name, units.data());
+        upperUnits(units.data(), units.data() + size);
+        for (qsizetype u = 0; u < size; ++u) {
+            at[2 * u] = static_cast<unsigned char>(units[size_t(u)] >> 8);
+            at[2 * u + 1] = static_cast<unsigned char>(units[size_t(u)]);
+        }
+        keyed.push_back({at, 2 * size_t(size), i});
+        at += 2 * size;
     }
     // Names whose keys are equal go by their bytes, so the order is total.
     std::sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
-        const int byKey = a.key.compare(b.key);
+        const int byKey = std::memcmp(a.key, b.key, std::min(a.size, b.size));
         if (byKey != 0)
             return byKey < 0;
+        if (a.size != b.size)
+            return a.size < b.size;
         return entries[a.index].name < entries[b.index].name;
     });
 

@@ -36,7 +36,7 @@ public:
     static QByteArray localPath(const QUrl& url);
 
 private:
-    static constexpr qint64 EventInterval = 40; // ms between two rounds of pending events
+    static constexpr qint64 EventInterval = 100; // ms between two rounds of pending events
 
     QWidget* m_owner;
     std::function<void()> m_openFindReplace;

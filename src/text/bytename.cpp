@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstring>
 
 namespace {
 
@@ -68,6 +69,15 @@ qsizetype ByteName::decodeTo(QByteArrayView bytes, char16_t* target)
     const qsizetype size = bytes.size();
     qsizetype n = 0;
     for (qsizetype i = 0; i < size;) {
+        // Runs of ASCII go eight bytes at a time.
+        quint64 word;
+        if (i + 8 <= size && (std::memcpy(&word, data + i, 8), (word & 0x8080808080808080) == 0)) {
+            for (int k = 0; k < 8; ++k)
+                target[n + k] = char16_t(data[i + k]);
+            n += 8;
+            i += 8;
+            continue;
+        }
         const unsigned char lead = data[i];
         if (lead < 0x80) {
             target[n++] = char16_t(lead);

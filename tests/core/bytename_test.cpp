@@ -45,11 +45,13 @@ TEST(ByteName, decodesAndEncodesBack)
 TEST(ByteName, randomBytesRoundTrip)
 {
     std::mt19937 rng(11);
-    // Mostly UTF-8 lead and continuation bytes, so that valid and broken sequences abound.
-    const char pool[] = "a.\x80\x8f\x90\xbf\xc2\xc3\xdf\xe0\xe2\xed\xef\xf0\xf4\xf5\xff\xa9";
+    // UTF-8 lead and continuation bytes, so that valid and broken sequences abound, and
+    // as many ASCII bytes, so that runs of ASCII end at every offset.
+    const char pool[] =
+        "abcdefgh.-_ 0123456\x80\x8f\x90\xbf\xc2\xc3\xdf\xe0\xe2\xed\xef\xf0\xf4\xf5\xff\xa9";
     for (int round = 0; round < 20000; ++round) {
         QByteArray bytes;
-        const int length = int(rng() % 12);
+        const int length = int(rng() % 24);
         for (int k = 0; k < length; ++k)
             bytes.append(pool[rng() % (sizeof pool - 1)]);
         const QString text = ByteName::decode(bytes);
