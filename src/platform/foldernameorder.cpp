@@ -10,6 +10,9 @@
 
 namespace {
 
+// Key bytes kept between calls: room for a folder of 20000 names of 100 bytes.
+constexpr size_t KeptBytes = size_t(4) << 20;
+
 // The key unit of each unit beyond ASCII, found once (0: not yet known).
 std::atomic<char16_t> upperUnit[0x10000];
 
@@ -97,4 +100,9 @@ void foldernameorder::sort(std::vector<FolderEntry>& entries, size_t first)
     for (const Keyed& k : keyed)
         ordered.push_back(std::move(entries[k.index]));
     std::move(ordered.begin(), ordered.end(), entries.begin() + std::ptrdiff_t(first));
+    // Only buffers of the size of usual folders are kept.
+    if (keys.size() > KeptBytes) {
+        keys = {};
+        keyed = {};
+    }
 }
