@@ -27,7 +27,7 @@ public:
     // The entries "Undo last apply": enabled exactly when there is something to undo.
     void setUndoActions(QList<QAction*> actions);
     void refreshUndo();
-    bool canUndo() const;
+    bool canUndo();
 
     void apply(bool applyAll);
     void undo();
@@ -54,4 +54,6 @@ private:
     FileSystem& m_fileSystem;
     QWidget* m_header = nullptr; // Folder | Name on disk | New name
     QList<QAction*> m_undoActions;
+    QByteArray m_undoStamp; // of the journals when m_canUndo was found
+    bool m_canUndo = false;
 };

@@ -1,7 +1,9 @@
 #include "rename/journalfolder.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -82,6 +84,17 @@ QString JournalFolder::latestUndoable() const
             return *it;
     }
     return QString();
+}
+
+QByteArray JournalFolder::stamp() const
+{
+    QByteArray out;
+    for (const QString& path : journals()) {
+        const QFileInfo info(path);
+        out += path.toUtf8() + ' ' + QByteArray::number(info.size()) + ' ' +
+               QByteArray::number(info.lastModified().toMSecsSinceEpoch()) + '\n';
+    }
+    return out;
 }
 
 void JournalFolder::prune(int keep) const

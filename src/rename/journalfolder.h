@@ -2,6 +2,7 @@
 
 #include "rename/renamejournal.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -29,6 +30,10 @@ public:
     QStringList journals() const;
     // The newest journal that still holds a rename to take back, if any.
     QString latestUndoable() const;
+    // Changes whenever a journal is made, written to or removed (names, sizes and times
+    // of change), so that latestUndoable() need not read the journals again while it is
+    // the same.
+    QByteArray stamp() const;
     // Removes all but the newest `keep` journals.
     void prune(int keep = Kept) const;
 

@@ -57,6 +57,22 @@ private Q_SLOTS:
         QCOMPARE(s.window.statusLine()->messageText(), QStringLiteral("2 renamed, 1 not renamed"));
         QVERIFY(undoItem->isEnabled() && undoList->isEnabled());
 
+        // A journal changed from outside (another copy of the program undid the run) is
+        // read again when a menu opens; then it is put back as it was.
+        const QString journal =
+            JournalFolder(QString::fromUtf8(s.journals.path("j"))).journals().back();
+        QFile file(journal);
+        QVERIFY(file.open(QIODevice::ReadWrite | QIODevice::Append));
+        const qint64 size = file.size();
+        file.write("UNDONE\n");
+        file.flush();
+        Q_EMIT s.window.menus().listMenu()->aboutToShow();
+        QVERIFY(!undoItem->isEnabled() && !undoList->isEnabled());
+        QVERIFY(file.resize(size));
+        file.close();
+        Q_EMIT s.window.menus().itemMenu()->aboutToShow();
+        QVERIFY(undoItem->isEnabled() && undoList->isEnabled());
+
         // The list no longer holds the renamed files; undo works from the journal.
         s.window.loader().clearList();
         QVERIFY(showActive(s.window));
