@@ -28,12 +28,24 @@ QByteArray fileName(const char* prefix, int file)
     return prefix + QByteArray::number(file) + ".txt";
 }
 
+// The files in the order the loader lists them: folder by folder.
+std::vector<int> loaderOrder()
+{
+    std::vector<int> order;
+    order.reserve(ItemTotal);
+    for (int folder = 0; folder < FolderTotal; ++folder) {
+        for (int file = folder; file < ItemTotal; file += FolderTotal)
+            order.push_back(file);
+    }
+    return order;
+}
+
 // The full list as the loader makes it, each item proposing the other prefix.
 void fillStore(ItemStore& store, const TempTree& tree, const char* from, const char* to)
 {
     store.clear();
     ItemStore::Batch batch(store);
-    for (int file = 0; file < ItemTotal; ++file) {
+    for (const int file : loaderOrder()) {
         Item item;
         item.diskFolder = folderOf(tree, file);
         item.diskName = fileName(from, file);
@@ -74,7 +86,10 @@ void applyAllAgainstRawLoop()
             const char* to = prefixes[(current + 1) % 3];
             std::vector<std::pair<QByteArray, QByteArray>> paths;
             paths.reserve(ItemTotal);
-            for (int file = ItemTotal - 1; file >= 0; --file) {
+            // In the order Apply takes: from the last line of the list up.
+            const std::vector<int> order = loaderOrder();
+            for (auto it = order.rbegin(); it != order.rend(); ++it) {
+                const int file = *it;
                 const QByteArray folder = folderOf(tree, file);
                 paths.emplace_back(folder + '/' + fileName(from, file),
                                    folder + '/' + fileName(to, file));

@@ -37,6 +37,25 @@ public:
     // Renames folder/oldName to folder/newName. Never replaces anything.
     virtual RenameResult renameFile(const QByteArray& folder, const QByteArray& oldName,
                                     const QByteArray& newName) = 0;
+    // A run of renames begins or ends. In between, an implementation may keep the folder
+    // of the last rename open for the next one, never past the end of the run.
+    virtual void beginRenames() {}
+    virtual void endRenames() {}
+
+    // Begins a run of renames for as long as it lives.
+    class RenameRun {
+    public:
+        explicit RenameRun(FileSystem& fileSystem) : m_fileSystem(fileSystem)
+        {
+            m_fileSystem.beginRenames();
+        }
+        ~RenameRun() { m_fileSystem.endRenames(); }
+        RenameRun(const RenameRun&) = delete;
+        RenameRun& operator=(const RenameRun&) = delete;
+
+    private:
+        FileSystem& m_fileSystem;
+    };
 
     static QByteArray join(const QByteArray& folder, const QByteArray& name)
     {

@@ -81,5 +81,33 @@ RenameResult PosixFileSystem::renameFile(const QByteArray& folder, const QByteAr
 {
     saferename::Faults faults;
     faults.beforeMove = beforeRename;
+#ifndef _WIN32
+    if (m_inRun) {
+        if (const int refused = saferename::checkNewName(folder, newName))
+            return {refused};
+        if (m_openFd < 0 || folder != m_openFolder) {
+            closeFolder();
+            m_openFd = saferename::openFolder(folder);
+            if (m_openFd < 0)
+                return {errno};
+            m_openFolder = folder;
+        }
+        return saferename::renameAt(m_openFd, folder, oldName, newName, faults);
+    }
+#endif
     return saferename::renameInFolder(folder, oldName, newName, faults);
+}
+
+void PosixFileSystem::endRenames()
+{
+    m_inRun = false;
+    closeFolder();
+}
+
+void PosixFileSystem::closeFolder()
+{
+    if (m_openFd >= 0)
+        ::close(m_openFd);
+    m_openFd = -1;
+    m_openFolder.clear();
 }

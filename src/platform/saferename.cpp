@@ -343,19 +343,25 @@ RenameResult renameInFolder(const QByteArray& folder, const QByteArray& oldName,
     const FdGuard dir(openFolder(folder));
     if (dir.get() < 0)
         return {errno};
+    return renameAt(dir.get(), folder, oldName, newName, faults);
+}
+
+RenameResult renameAt(int dirFd, const QByteArray& folder, const QByteArray& oldName,
+                      const QByteArray& newName, const Faults& faults)
+{
     if (oldName == newName) {
         struct stat st;
-        return {statAt(dir.get(), oldName, st) ? 0 : errno};
+        return {statAt(dirFd, oldName, st) ? 0 : errno};
     }
-    const int error = moveNoReplace(dir.get(), folder, oldName, newName, faults);
+    const int error = moveNoReplace(dirFd, folder, oldName, newName, faults);
     if (error != EEXIST)
         return {error};
 
     struct stat source, target;
-    if (!statAt(dir.get(), oldName, source) || !statAt(dir.get(), newName, target) ||
+    if (!statAt(dirFd, oldName, source) || !statAt(dirFd, newName, target) ||
         !isSameEntry(source, target, oldName, newName))
         return {EEXIST};
-    return throughTemporaryAt(dir.get(), folder, oldName, newName, faults);
+    return throughTemporaryAt(dirFd, folder, oldName, newName, faults);
 }
 
 RenameResult renameThroughTemporary(const QByteArray& folder, const QByteArray& oldName,

@@ -55,6 +55,13 @@ bool isSameEntry(const struct stat& source, const struct stat& target, const QBy
 RenameResult renameInFolder(const QByteArray& folder, const QByteArray& oldName,
                             const QByteArray& newName, const Faults& faults = {});
 
+#ifndef _WIN32
+// renameInFolder in a folder the caller has open as dirFd and whose new name has passed
+// checkNewName; folder is its path, for the checks that need one.
+RenameResult renameAt(int dirFd, const QByteArray& folder, const QByteArray& oldName,
+                      const QByteArray& newName, const Faults& faults = {});
+#endif
+
 // The case-change path on its own: oldName -> temporary -> newName, no-replace at each
 // step, moved back to oldName when the second step fails.
 RenameResult renameThroughTemporary(const QByteArray& folder, const QByteArray& oldName,

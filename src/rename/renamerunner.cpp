@@ -91,6 +91,7 @@ std::vector<ItemRenameResult> RenameRunner::RenameFiles(bool applyAll, const Pro
     results.reserve(size_t(total));
     {
         ItemStore::Batch batch(m_store);
+        const FileSystem::RenameRun run(m_fileSystem);
         for (int i = count - 1; i >= 0; --i) {
             if (!takesPart[size_t(i)])
                 continue;

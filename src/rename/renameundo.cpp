@@ -49,20 +49,24 @@ RenameUndo::Result RenameUndo::undoLast(const Progress& keepGoing)
     const int total = int(todo.size());
     result.outcomes.reserve(todo.size());
     bool stopped = false;
-    for (int done = 0; done < total; ++done) {
-        const int index = todo[size_t(done)];
-        const RenameJournal::Entry& entry = entries[size_t(index)];
-        stopped = stopped || (keepGoing && !keepGoing(done, total));
-        if (stopped) {
-            result.outcomes.push_back(
-                {-1, entry.folder, entry.newName, entry.oldName, RenameOutcome::NotTried, 0});
-            continue;
+    {
+        const FileSystem::RenameRun run(m_fileSystem);
+        for (int done = 0; done < total; ++done) {
+            const int index = todo[size_t(done)];
+            const RenameJournal::Entry& entry = entries[size_t(index)];
+            stopped = stopped || (keepGoing && !keepGoing(done, total));
+            if (stopped) {
+                result.outcomes.push_back(
+                    {-1, entry.folder, entry.newName, entry.oldName, RenameOutcome::NotTried, 0});
+                continue;
+            }
+            const int error =
+                m_fileSystem.renameFile(entry.folder, entry.newName, entry.oldName).error;
+            result.outcomes.push_back({-1, entry.folder, entry.newName, entry.oldName,
+                                       RenameRunner::outcomeOf(entry.oldName, error), error});
+            if (error == 0)
+                stopped = (result.journalError = journal->renamedBack(index)) != 0;
         }
-        const int error = m_fileSystem.renameFile(entry.folder, entry.newName, entry.oldName).error;
-        result.outcomes.push_back({-1, entry.folder, entry.newName, entry.oldName,
-                                   RenameRunner::outcomeOf(entry.oldName, error), error});
-        if (error == 0)
-            stopped = (result.journalError = journal->renamedBack(index)) != 0;
     }
     if (!stopped)
         result.journalError = journal->markUndone();

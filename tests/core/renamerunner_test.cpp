@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 #include <algorithm>
 #include <random>
 
@@ -21,16 +23,26 @@ std::vector<QString> lines(const ItemStore& store)
     return out;
 }
 
+size_t openDescriptors()
+{
+    return QDir(QStringLiteral("/proc/self/fd"))
+        .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
+        .size();
+}
+
 constexpr bool All = true, SelectedOnly = false; // Apply all / Apply
 constexpr bool Remove = true, Keep = false;      // remove renamed items from the list
 
-// One item per file of the tree's root (content = its name), proposed full names by position.
+// One item per file ("name" or "folder/name", content = that text), proposed full names
+// by position.
 void addItems(TempTree& tree, ItemStore& store, const std::vector<const char*>& files,
               const std::vector<std::pair<int, QString>>& proposals)
 {
     for (const char* file : files) {
         tree.addFile(file, file);
-        store.append(diskItem(tree.root(), file));
+        const QByteArray path = tree.path(file);
+        const qsizetype slash = path.lastIndexOf('/');
+        store.append(diskItem(path.left(slash), path.mid(slash + 1)));
     }
     for (const auto& [index, full] : proposals) {
         const qsizetype dot = full.lastIndexOf(QLatin1Char('.'));
@@ -68,7 +80,9 @@ TEST_P(RenameFilesTest, renamesAsProposed)
         platform.failRenameOf[row.failing] = EACCES;
     RenameRunner runner(store, platform, platform);
     runner.RemoveAfterRename = row.removeAfterRename;
+    const size_t openFiles = openDescriptors();
     runner.RenameFiles(row.applyAll);
+    EXPECT_EQ(openDescriptors(), openFiles); // no folder is left open after the run
 
     std::vector<QByteArray> expectedFiles;
     for (const QByteArray& entry : row.filesAfter)
@@ -115,6 +129,8 @@ const ApplyCase applyCases[] = {
      {"a.txt", "x.txt<b.txt", "c.txt"}, {"a.txt", "x.txt", "b.txt"}, {0, 1}, {TextId::RenameFailed}},
     {"an invalid proposed name fails that item only", {"a.txt", "b.txt", "c.txt"}, {{0, "../up.txt"}, {1, ".."}, {2, "ok.txt"}}, {}, All, Remove,
      {"a.txt", "b.txt", "ok.txt<c.txt"}, {"../up.txt", ".."}, {}, {TextId::RenameFailed}},
+    {"files of several folders are renamed each in its own", {"p/a.txt", "q/a.txt", "p/b.txt"}, {{0, "x.txt"}, {1, "y.txt"}, {2, "z.txt"}}, {}, All, Remove,
+     {"p/x.txt<p/a.txt", "q/y.txt<q/a.txt", "p/z.txt<p/b.txt"}, {}, {}, {}},
     {"a rename the system refuses leaves that item as it was", {"a.txt", "b.txt"}, {{0, "x.txt"}, {1, "y.txt"}}, {0, 1}, SelectedOnly, Remove,
      {"a.txt", "y.txt<b.txt"}, {"x.txt"}, {0}, {TextId::RenameFailed}, "a.txt"},
 };

@@ -29,4 +29,6 @@ public:
         return failure != failRenameOf.end() ? RenameResult{failure->second}
                                              : fileSystem.renameFile(folder, oldName, newName);
     }
+    void beginRenames() override { fileSystem.beginRenames(); }
+    void endRenames() override { fileSystem.endRenames(); }
 };
