@@ -10,10 +10,10 @@ class UserInteraction;
 class StatusLine;
 
 // The keepGoing answer of a long rename run (Apply, Undo). Once the run has taken about
-// half a second it shows "done of total" in the status line every few dozen
-// milliseconds and lets the window repaint; Esc then stops the run after the current
-// file. While the run goes on, other input to the program is swallowed, so no command
-// can change the list under it.
+// half a second it shows "done of total" in the status line every tenth of a second
+// and lets the window repaint; Esc then stops the run after the current file. While the
+// run goes on, other input to the program is swallowed, so no command can change the
+// list under it.
 class RunProgress : public QObject {
 public:
     using Text = std::function<QString(int done, int total)>;
@@ -25,7 +25,7 @@ public:
     bool operator()(int done, int total);
 
     static constexpr int QuietMs = 500;
-    static constexpr int StepMs = 40;
+    static constexpr int StepMs = 100; // as often as the window takes its events
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

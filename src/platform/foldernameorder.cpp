@@ -101,7 +101,7 @@ void foldernameorder::sort(std::vector<FolderEntry>& entries, size_t first)
         ordered.push_back(std::move(entries[k.index]));
     std::move(ordered.begin(), ordered.end(), entries.begin() + std::ptrdiff_t(first));
     // Only buffers of the size of usual folders are kept.
-    if (keys.size() > KeptBytes) {
+    if (keys.size() > KeptBytes || keyed.capacity() * sizeof(Keyed) > KeptBytes) {
         keys = {};
         keyed = {};
     }

@@ -83,15 +83,19 @@ RenameResult PosixFileSystem::renameFile(const QByteArray& folder, const QByteAr
     faults.beforeMove = beforeRename;
 #ifndef _WIN32
     if (m_inRun) {
-        if (const int refused = saferename::checkNewName(folder, newName))
-            return {refused};
+        int openError = 0;
         if (m_openFd < 0 || folder != m_openFolder) {
             closeFolder();
             m_openFd = saferename::openFolder(folder);
-            if (m_openFd < 0)
-                return {errno};
-            m_openFolder = folder;
+            openError = errno;
+            if (m_openFd >= 0)
+                m_openFolder = folder;
         }
+        // A name that can name no entry is refused first, as outside a run.
+        if (const int refused = saferename::checkNewName(folder, newName, m_openFd))
+            return {refused};
+        if (m_openFd < 0)
+            return {openError};
         return saferename::renameAt(m_openFd, folder, oldName, newName, faults);
     }
 #endif

@@ -22,11 +22,13 @@ namespace saferename {
 
 namespace {
 
-// The longest name in bytes the folder's file system takes.
-long nameLimit(const QByteArray& folder)
+// The longest name in bytes the folder's file system takes; dirFd is the folder when the
+// caller has it open, else -1.
+long nameLimit(const QByteArray& folder, int dirFd)
 {
 #ifdef _WIN32
     Q_UNUSED(folder);
+    Q_UNUSED(dirFd);
     return 255;
 #else
     // A run asks for the same folders thousands of times; answers are kept for a moment
@@ -44,9 +46,9 @@ long nameLimit(const QByteArray& folder)
     const auto found = cache.limits.constFind(folder);
     if (found != cache.limits.constEnd())
         return found.value();
-    const int fd = openFolder(folder);
+    const int fd = dirFd >= 0 ? dirFd : openFolder(folder);
     long limit = fd < 0 ? -1 : ::fpathconf(fd, _PC_NAME_MAX);
-    if (fd >= 0)
+    if (fd >= 0 && fd != dirFd)
         ::close(fd);
     if (limit <= 0)
         limit = NAME_MAX;
@@ -234,7 +236,7 @@ RenameResult throughTemporaryAt(int dirFd, const QByteArray& folder, const QByte
 
 } // namespace
 
-int checkNewName(const QByteArray& folder, const QByteArray& newName)
+int checkNewName(const QByteArray& folder, const QByteArray& newName, int dirFd)
 {
     if (newName.isEmpty() || newName == "." || newName == "..")
         return EINVAL;
@@ -244,7 +246,7 @@ int checkNewName(const QByteArray& folder, const QByteArray& newName)
     if (newName.contains('\\') || newName.contains(':'))
         return EINVAL;
 #endif
-    if (newName.size() > nameLimit(folder))
+    if (newName.size() > nameLimit(folder, dirFd))
         return ENAMETOOLONG;
     return 0;
 }

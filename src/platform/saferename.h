@@ -41,7 +41,8 @@ int openFolder(const QByteArray& folder);
 // Refuses, before any call on disk, a name that could not name an entry of the folder:
 // empty, ".", "..", one holding '/' or NUL, or one longer than the file system's limit
 // in bytes. Returns 0 or the errno that describes the refusal.
-int checkNewName(const QByteArray& folder, const QByteArray& newName);
+// dirFd is the folder when the caller has it open (it is then not opened again), else -1.
+int checkNewName(const QByteArray& folder, const QByteArray& newName, int dirFd = -1);
 
 // True when lstat of the target found the very entry lstat of the source found: the
 // same file, and either its only name (so the file system spells one entry two ways) or
