@@ -272,4 +272,5 @@ void FileListView::warmUp()
     painter.end();
     // Two texts of about 60 characters for each file of a full list.
     reserveHeap(std::size_t(ItemStore::MaxItems) * 256);
+    m_store.touchFullList();
 }

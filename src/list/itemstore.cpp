@@ -11,6 +11,14 @@ ItemStore::ItemStore(QObject* parent) : QAbstractListModel(parent)
     m_items.reserve(MaxItems);
 }
 
+void ItemStore::touchFullList()
+{
+    if (!m_items.empty())
+        return;
+    m_items.resize(MaxItems);
+    m_items.clear();
+}
+
 Item& ItemStore::editItem(int i)
 {
     lineChanged(i);

@@ -26,6 +26,11 @@ public:
     bool isFull() const { return ItemCount() >= MaxItems; }
     const Item& item(int i) const { return m_items[size_t(i)]; }
 
+    // Brings in the pages of a full list's item array, which come only as items arrive
+    // otherwise: the first touch of such a page can cost milliseconds in a virtual
+    // machine. For a moment when nothing waits; does nothing unless the list is empty.
+    void touchFullList();
+
     // Write access to one item; its line is repainted.
     Item& editItem(int i);
     void setNewName(int i, const QString& name);
