@@ -2,12 +2,12 @@
 
 #include "mediafiles.h"
 #include "metadata/diskmetadatareader.h"
-#include "ops/metadatacache.h"
 #include "ops/operationengine.h"
-#include "ops/templategenerator.h"
-#include "ops/templatepreview.h"
 #include "scriptedplatform.h"
 #include "scriptedtemplates.h"
+#include "templates/metadatacache.h"
+#include "templates/templategenerator.h"
+#include "templates/templatepreview.h"
 #include "temptree.h"
 
 #include <QFile>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "list/itemstore.h"
-#include "ops/metadatacache.h"
-#include "ops/templatepreview.h"
+#include "templates/metadatacache.h"
+#include "templates/templatepreview.h"
 
 #include <QDialog>
 

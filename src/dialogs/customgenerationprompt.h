@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ops/templateinteraction.h"
+#include "templates/templateinteraction.h"
 
 #include <QPointer>
 #include <QWidget>

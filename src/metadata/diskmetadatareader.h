@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ops/metadatareader.h"
+#include "platform/metadatareader.h"
 
 // Reads audio tags with TagLib (MP3 ID3v1/ID3v2, FLAC, Ogg Vorbis, Opus, M4A and the
 // other formats TagLib knows), EXIF DateTimeOriginal with Exiv2 and the modification

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "list/itemstore.h"
-#include "ops/templateinteraction.h"
 #include "platform/userinteraction.h"
+#include "templates/templateinteraction.h"
 #include "text/enumswitches.h"
 #include "text/findreplacevalues.h"
 

@@ -3,7 +3,7 @@
 #include "ops/enumeration.h"
 #include "ops/findreplace.h"
 #include "ops/parameterreaders.h"
-#include "ops/templategenerator.h"
+#include "templates/templategenerator.h"
 #include "text/containsanychar.h"
 #include "text/numberparse.h"
 #include "text/spacetrim.h"

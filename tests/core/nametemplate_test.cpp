@@ -1,6 +1,6 @@
-#include "ops/nametemplate.h"
-#include "ops/templategenerator.h"
 #include "scriptedmetadatareader.h"
+#include "templates/nametemplate.h"
+#include "templates/templategenerator.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "ops/metadatacache.h"
-#include "ops/templategenerator.h"
-#include "ops/templatepreview.h"
 #include "scriptedmetadatareader.h"
+#include "templates/metadatacache.h"
+#include "templates/templategenerator.h"
+#include "templates/templatepreview.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ops/metadatareader.h"
+#include "platform/metadatareader.h"
 
 #include <QByteArray>
 

@@ -1,6 +1,6 @@
 #include "mediafiles.h"
 #include "metadata/diskmetadatareader.h"
-#include "ops/templategenerator.h"
+#include "templates/templategenerator.h"
 #include "temptree.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ops/templateinteraction.h"
 #include "scriptedmetadatareader.h"
+#include "templates/templateinteraction.h"
 
 #include <deque>
 

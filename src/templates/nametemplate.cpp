@@ -1,4 +1,4 @@
-#include "ops/nametemplate.h"
+#include "templates/nametemplate.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ops/metadatareader.h"
-#include "ops/templatetoken.h"
+#include "platform/metadatareader.h"
+#include "templates/templatetoken.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "ops/templatepreview.h"
+#include "templates/templatepreview.h"
 
-#include "ops/templategenerator.h"
 #include "rename/duplicatecheck.h"
+#include "templates/templategenerator.h"
 #include "text/containsanychar.h"
 #include "text/spacetrim.h"
 

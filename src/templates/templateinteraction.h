@@ -1,7 +1,7 @@
 #pragma once
 
 #include "list/itemstore.h"
-#include "ops/metadatareader.h"
+#include "platform/metadatareader.h"
 
 #include <QString>
 

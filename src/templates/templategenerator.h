@@ -2,8 +2,8 @@
 
 #include "list/item.h"
 #include "list/itemstore.h"
-#include "ops/metadatareader.h"
-#include "ops/nametemplate.h"
+#include "platform/metadatareader.h"
+#include "templates/nametemplate.h"
 
 #include <QHash>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "list/itemstore.h"
-#include "ops/metadatareader.h"
-#include "ops/nametemplate.h"
+#include "platform/metadatareader.h"
+#include "templates/nametemplate.h"
 
 #include <QSet>
 

@@ -1,6 +1,6 @@
-#include "ops/templategenerator.h"
+#include "templates/templategenerator.h"
 
-#include "ops/metadatacache.h"
+#include "templates/metadatacache.h"
 #include "text/containsanychar.h"
 
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "ops/metadatacache.h"
+#include "templates/metadatacache.h"
 
 FileMetadata MetadataCache::read(const QByteArray& path, MetadataParts parts)
 {
