@@ -67,14 +67,14 @@ double applyAll(const std::vector<Move>& moves, const JournalFolder* journals)
         }
     }
     ScriptedPlatform platform;
-    RenameRunner runner(store, platform, platform);
+    RenameRunner runner(store, platform);
     if (journals)
         runner.setJournalFolder(*journals);
     QElapsedTimer timer;
     timer.start();
-    runner.RenameFiles(true);
+    const RenameRunner::Result result = runner.RenameFiles(true);
     const double ms = elapsedMs(timer);
-    if (!platform.messages.empty() || store.ItemCount() != 0)
+    if (result.renamed != int(moves.size()) || store.ItemCount() != 0)
         printLine(QStringLiteral("WARNING: some renames failed"));
     return ms;
 }

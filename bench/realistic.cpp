@@ -136,7 +136,7 @@ void loadingAndApply()
                                     store.item(i).NewName);
         QElapsedTimer timer;
         timer.start();
-        RenameRunner(store, platform, platform).RenameFiles(true);
+        RenameRunner(store, platform).RenameFiles(true);
         times.push_back(double(timer.nsecsElapsed()) / 1e6);
         if (!platform.messages.empty() || store.ItemCount() != 0)
             printLine(QStringLiteral("WARNING: some renames failed"));

@@ -108,12 +108,12 @@ void applyAllAgainstRawLoop()
             ItemStore store;
             ScriptedPlatform platform;
             fillStore(store, tree, prefixes[current], prefixes[(current + 1) % 3]);
-            RenameRunner runner(store, platform, platform);
+            RenameRunner runner(store, platform);
             QElapsedTimer timer;
             timer.start();
-            runner.RenameFiles(true);
+            const int renamed = runner.RenameFiles(true).renamed;
             apply.push_back(elapsedMs(timer));
-            failed = failed || !platform.messages.empty() || store.ItemCount() != 0;
+            failed = failed || renamed != ItemTotal || store.ItemCount() != 0;
             current = (current + 1) % 3;
         }
     }

@@ -177,7 +177,7 @@ private:
     DiskMetadataReader m_metadata;
     CustomGenerationPrompt m_templates{m_metadata, this};
     OperationEngine m_engine{m_store, m_interaction, m_switches, m_findValues, &m_templates};
-    RenameRunner m_renamer{m_store, m_fileSystem, m_interaction};
+    RenameRunner m_renamer{m_store, m_fileSystem};
 
     FileListView* m_list = nullptr;
     QWidget* m_strip = nullptr;

@@ -94,17 +94,12 @@ void RenameSession::refreshUndo()
 
 void RenameSession::apply(bool applyAll)
 {
-    std::vector<ItemRenameResult> results;
+    RenameRunner::Result result;
     {
         RunProgress progress(m_status, m_interaction, &StatusLine::renaming);
-        results = m_runner.RenameFiles(applyAll, std::ref(progress));
+        result = m_runner.RenameFiles(applyAll, std::ref(progress));
     }
-    const bool ran = std::any_of(results.begin(), results.end(), [](const ItemRenameResult& r) {
-        return r.outcome != RenameOutcome::Duplicate;
-    });
-    if (ran)
-        m_status.setMessage(RenameReport(results).summary());
-    refreshUndo();
+    showResult(result);
 }
 
 void RenameSession::undo()
@@ -117,9 +112,20 @@ void RenameSession::undo()
     if (!result.started)
         return;
     followUndo(result.outcomes);
-    // A journal that could not be written stops the undo: say why, then what was done.
+    showResult(result);
+}
+
+void RenameSession::showResult(const RenameRunResult& result)
+{
+    if (result.stop == RenameRunResult::Stop::Duplicates) {
+        m_interaction.messageBox(LoadResString(TextId::DuplicatesFound),
+                                 LoadResString(TextId::ErrorTitle));
+        return;
+    }
+    // A journal that could not be written stops the run: say why, then what was done.
     if (result.journalError != 0)
-        m_interaction.messageBox(RenameReport::journalFailure(result.journal, result.journalError),
+        m_interaction.messageBox(RenameReport::journalFailure(
+                                     result.journalPath, result.journalError, result.journalMidRun),
                                  LoadResString(TextId::ErrorTitle));
     if (!result.outcomes.empty()) {
         const RenameReport report(result.outcomes);

@@ -31,6 +31,9 @@ public:
 
     void apply(bool applyAll);
     void undo();
+    // Shows how an Apply or an Undo went: the duplicate message, the journal's problem,
+    // the failures with their count and details, and the summary in the status line.
+    void showResult(const RenameRunResult& result);
 
     // Where the journals are kept (the application's data folder by default).
     void setJournals(JournalFolder journals);

@@ -1,8 +1,6 @@
 #include "rename/renamerunner.h"
 
 #include "rename/duplicatecheck.h"
-#include "rename/renamereport.h"
-#include "resources/stringtable.h"
 #include "text/bytename.h"
 #include "text/spacetrim.h"
 
@@ -12,8 +10,8 @@
 #include <cerrno>
 #include <vector>
 
-RenameRunner::RenameRunner(ItemStore& store, FileSystem& fileSystem, UserInteraction& interaction)
-    : m_store(store), m_fileSystem(fileSystem), m_interaction(interaction)
+RenameRunner::RenameRunner(ItemStore& store, FileSystem& fileSystem)
+    : m_store(store), m_fileSystem(fileSystem)
 {
 }
 
@@ -35,122 +33,150 @@ RenameOutcome RenameRunner::outcomeOf(const QByteArray& newName, int error)
     return RenameOutcome::Failed;
 }
 
-std::vector<ItemRenameResult> RenameRunner::RenameFiles(bool applyAll, const Progress& keepGoing)
+std::vector<char> RenameRunner::takingPart(bool applyAll) const
 {
-    std::vector<ItemRenameResult> results;
     const int count = m_store.ItemCount();
-    if (count == 0)
-        return results;
-
     std::vector<char> takesPart(size_t(count), 1);
     if (!applyAll) {
         for (int i = 0; i < count; ++i)
             takesPart[size_t(i)] = m_store.isSelected(i);
     }
+    return takesPart;
+}
 
-    const std::vector<int> clashing = DuplicateCheck::findDuplicates(m_store, takesPart);
-    if (!clashing.empty()) {
-        for (int i : clashing) {
-            const Item& item = m_store.item(i);
-            results.push_back({i, item.diskFolder, item.diskName,
-                               targetBytes(item).value_or(QByteArray()), RenameOutcome::Duplicate,
-                               0});
-        }
-        DuplicateCheck::selectClashes(m_store, takesPart, clashing);
-        m_interaction.messageBox(LoadResString(TextId::DuplicatesFound),
-                                 LoadResString(TextId::ErrorTitle));
-        return results;
+RenameRunner::Plan RenameRunner::plan(bool applyAll) const
+{
+    const std::vector<char> takesPart = takingPart(applyAll);
+    Plan steps;
+    // Last position first, so that removing a renamed item never moves one still to come.
+    for (int i = m_store.ItemCount() - 1; i >= 0; --i) {
+        if (!takesPart[size_t(i)])
+            continue;
+        const Item& item = m_store.item(i);
+        steps.push_back({i, item.diskFolder, item.diskName, targetBytes(item)});
     }
+    return steps;
+}
 
-    // The journal plans the renames that change a name, in the order of the loop.
+RenameRunner::Result RenameRunner::RenameFiles(bool applyAll, const Progress& keepGoing)
+{
+    Result result;
+    if (m_store.ItemCount() == 0 || refuseDuplicates(applyAll, result))
+        return result;
+    const Plan steps = plan(applyAll);
     std::unique_ptr<RenameJournal> journal;
-    int journalError = 0;
     if (m_journals) {
-        journal = m_journals->startJournal(journalError);
-        if (!journal) {
-            m_interaction.messageBox(RenameReport::journalFailure(m_journals->path(), journalError),
-                                     LoadResString(TextId::ErrorTitle));
-            return results;
-        }
-        std::vector<RenameJournal::Entry> plan;
-        for (int i = count - 1; i >= 0; --i) {
-            const Item& item = m_store.item(i);
-            if (!takesPart[size_t(i)])
-                continue;
-            const std::optional<QByteArray> target = targetBytes(item);
-            if (target && *target != item.diskName)
-                plan.push_back({item.diskFolder, item.diskName, *target});
-        }
-        journal->setPlan(std::move(plan));
+        journal = startJournal(steps, result);
+        if (!journal)
+            return result;
     }
+    runPlan(steps, journal.get(), keepGoing, result);
+    if (journal)
+        closeJournal(*journal, result);
+    return result;
+}
 
-    const int total = int(std::count(takesPart.begin(), takesPart.end(), 1));
-    int planned = 0;
-    bool stopped = false;
-    std::vector<char> renamed(size_t(count), 0);
-    results.reserve(size_t(total));
-    {
-        ItemStore::Batch batch(m_store);
-        const FileSystem::RenameRun run(m_fileSystem);
-        for (int i = count - 1; i >= 0; --i) {
-            if (!takesPart[size_t(i)])
-                continue;
-            const Item& item = m_store.item(i);
-            // A name holding a lone surrogate that is not an escaped byte has no bytes
-            // to become; it is refused without touching the disk.
-            const std::optional<QByteArray> encoded = targetBytes(item);
-            if (!encoded) {
-                results.push_back({i, item.diskFolder, item.diskName, QByteArray(),
-                                   RenameOutcome::UnencodableName, 0});
-                continue;
-            }
-            QByteArray target = *encoded;
-            stopped = stopped || (keepGoing && !keepGoing(int(results.size()), total));
-            const bool changes = target != item.diskName;
-            if (!stopped && journal && changes)
-                stopped = (journalError = journal->aboutToRename(planned)) != 0;
-            if (stopped) {
-                results.push_back(
-                    {i, item.diskFolder, item.diskName, target, RenameOutcome::NotTried, 0});
-                continue;
-            }
-            const int error = m_fileSystem.renameFile(item.diskFolder, item.diskName, target).error;
-            if (journal && changes) {
-                journal->renamed(error);
-                ++planned;
-            }
-            results.push_back(
-                {i, item.diskFolder, item.diskName, target, outcomeOf(target, error), error});
-            if (error != 0)
-                continue;
-            renamed[size_t(i)] = 1;
-            if (RemoveAfterRename)
-                continue;
-            Item& kept = m_store.editItem(i);
-            kept.OrigName = kept.NewName;
-            kept.OrigExt = kept.NewExt;
-            kept.diskName = std::move(target);
-            m_store.setSelected(i, true);
-        }
-        if (RemoveAfterRename)
-            m_store.removeWhere([&](int i) { return renamed[size_t(i)] != 0; });
+bool RenameRunner::refuseDuplicates(bool applyAll, Result& result)
+{
+    const std::vector<char> takesPart = takingPart(applyAll);
+    const std::vector<int> clashing = DuplicateCheck::findDuplicates(m_store, takesPart);
+    if (clashing.empty())
+        return false;
+    for (int i : clashing) {
+        const Item& item = m_store.item(i);
+        result.add({i, item.diskFolder, item.diskName, targetBytes(item).value_or(QByteArray()),
+                    RenameOutcome::Duplicate, 0});
     }
+    DuplicateCheck::selectClashes(m_store, takesPart, clashing);
+    result.stop = Result::Stop::Duplicates;
+    return true;
+}
 
-    if (journal && journalError == 0)
-        journalError = journal->finish();
+std::unique_ptr<RenameJournal> RenameRunner::startJournal(const Plan& plan, Result& result) const
+{
+    std::unique_ptr<RenameJournal> journal = m_journals->startJournal(result.journalError);
+    if (!journal) {
+        result.stop = Result::Stop::Journal;
+        result.journalPath = m_journals->path();
+        return nullptr;
+    }
+    std::vector<RenameJournal::Entry> entries;
+    for (const PlannedRename& step : plan) {
+        if (step.changesName())
+            entries.push_back({step.folder, step.oldName, *step.newName});
+    }
+    journal->setPlan(std::move(entries));
+    return journal;
+}
+
+void RenameRunner::runPlan(const Plan& plan, RenameJournal* journal, const Progress& keepGoing,
+                           Result& result)
+{
+    using Stop = Result::Stop;
+    const int total = int(plan.size());
+    int recorded = 0; // journal entries tried so far
+    std::vector<char> renamed(size_t(m_store.ItemCount()), 0);
+    result.outcomes.reserve(plan.size());
+    ItemStore::Batch batch(m_store);
+    const FileSystem::RenameRun run(m_fileSystem);
+    for (const PlannedRename& step : plan) {
+        if (!step.newName) {
+            result.add({step.item, step.folder, step.oldName, QByteArray(),
+                        RenameOutcome::UnencodableName, 0});
+            continue;
+        }
+        const QByteArray& target = *step.newName;
+        if (result.stop == Stop::Finished && keepGoing &&
+            !keepGoing(int(result.outcomes.size()), total))
+            result.stop = Stop::ByCaller;
+        const bool recordIt = journal && step.changesName();
+        if (result.stop == Stop::Finished && recordIt &&
+            (result.journalError = journal->aboutToRename(recorded)) != 0) {
+            result.stop = Stop::Journal;
+            result.journalMidRun = true;
+            result.journalPath = m_journals->path();
+        }
+        if (result.stop != Stop::Finished) {
+            result.add({step.item, step.folder, step.oldName, target, RenameOutcome::NotTried, 0});
+            continue;
+        }
+        const int error = m_fileSystem.renameFile(step.folder, step.oldName, target).error;
+        if (recordIt) {
+            journal->renamed(error);
+            ++recorded;
+        }
+        result.add({step.item, step.folder, step.oldName, target, outcomeOf(target, error), error});
+        if (error == 0) {
+            renamed[size_t(step.item)] = 1;
+            if (!RemoveAfterRename)
+                keepRenamed(step.item, target);
+        }
+    }
+    if (RemoveAfterRename)
+        m_store.removeWhere([&](int i) { return renamed[size_t(i)] != 0; });
+}
+
+void RenameRunner::keepRenamed(int item, const QByteArray& newName)
+{
+    Item& kept = m_store.editItem(item);
+    kept.OrigName = kept.NewName;
+    kept.OrigExt = kept.NewExt;
+    kept.diskName = newName;
+    m_store.setSelected(item, true);
+}
+
+void RenameRunner::closeJournal(RenameJournal& journal, Result& result) const
+{
+    if (result.journalError == 0 && (result.journalError = journal.finish()) != 0) {
+        result.journalMidRun = true;
+        result.journalPath = m_journals->path();
+    }
     // Old journals make room only for one that holds a rename; a journal without one is
     // dropped, so a run that renamed nothing costs no undoable run.
-    if (journal && journal->renamedCount() == 0)
-        QFile::remove(journal->path());
-    else if (journal)
+    if (journal.renamedCount() == 0)
+        QFile::remove(journal.path());
+    else
         m_journals->prune();
-    if (journalError != 0 && m_journals)
-        m_interaction.messageBox(
-            RenameReport::journalFailure(m_journals->path(), journalError, true),
-            LoadResString(TextId::ErrorTitle));
-
-    RenameReport(results).show(m_interaction);
-    return results;
 }
 
 void RenameRunner::restoreAll()

@@ -2,37 +2,55 @@
 
 #include "list/itemstore.h"
 #include "platform/filesystem.h"
-#include "platform/userinteraction.h"
 #include "rename/itemrenameresult.h"
 #include "rename/journalfolder.h"
+#include "rename/renamerunresult.h"
 
 #include <functional>
 #include <optional>
 #include <vector>
 
 // Carries the proposed names over to the disk (Apply, Apply all) and throws them away
-// (Restore all).
+// (Restore all). A run is plan -> journal -> loop -> result: the plan lists the items to
+// rename in the order tried, the journal records it, the loop walks it, and the result
+// says what happened. The runner shows nothing; the caller reports the result.
 class RenameRunner {
 public:
-    RenameRunner(ItemStore& store, FileSystem& fileSystem, UserInteraction& interaction);
+    // One item of a run, in the order the run tries them (last list position first).
+    struct PlannedRename {
+        int item = -1; // position in the list when the run started
+        QByteArray folder;
+        QByteArray oldName;
+        // The target's on-disk bytes; none when no bytes can stand for the proposed name
+        // (a lone surrogate), which is refused without touching the disk.
+        std::optional<QByteArray> newName;
 
-    // Renames the selected items (applyAll false) or every item (true). Nothing is
-    // renamed when two items would get one target; those items are then selected and
-    // an error is shown. A failed item stays as it was; one message follows the run.
-    // A renamed item leaves the list when RemoveAfterRename is set, else its on-disk
-    // name becomes the new one and its line is selected.
-    //
-    // Answers one result per item the run tried, in the order tried (last position
-    // first), or, when targets clash, one Duplicate result per clashing item in list
-    // order. Items that did not take part have no result.
-    //
-    // With a journal folder set, the run writes its journal before the first rename; a
-    // journal that cannot be written stops the run before any rename, with a message.
-    // keepGoing(done, total) is asked before each item; false stops the run there, and
-    // the items left get NotTried results. The failure message adds the count and one
-    // detail line per item that was not renamed.
+        // A rename the journal records: one that gives the file another name.
+        bool changesName() const { return newName && *newName != oldName; }
+    };
+    using Plan = std::vector<PlannedRename>;
+    using Result = RenameRunResult;
+    // Asked before each planned item; false stops the run there.
     using Progress = std::function<bool(int done, int total)>;
-    std::vector<ItemRenameResult> RenameFiles(bool applyAll, const Progress& keepGoing = {});
+
+    RenameRunner(ItemStore& store, FileSystem& fileSystem);
+
+    // Renames the selected items (applyAll false) or every item (true).
+    //
+    // When two items would get one target (same folder, letter case ignored), nothing is
+    // renamed: the clashing items are selected and the result's stop is Duplicates, with
+    // one Duplicate outcome each; the caller shows "One or more dublicate filenames
+    // found" titled "Error...".
+    //
+    // Otherwise the plan is tried item by item. A failed item stays as it was. A renamed
+    // item leaves the list when RemoveAfterRename is set, else its on-disk name becomes
+    // the new one and its line is selected. With a journal folder set, the journal is
+    // written before the first rename; when it cannot be, nothing is renamed (stop
+    // Journal, no outcomes), and when it fails later the run stops there.
+    // keepGoing(done, total) is asked before each item; false leaves the rest NotTried.
+    Result RenameFiles(bool applyAll, const Progress& keepGoing = {});
+    // The items that take part, in the order a run tries them.
+    Plan plan(bool applyAll) const;
     // Every proposed name goes back to the name on disk, spaces trimmed.
     void restoreAll();
 
@@ -50,8 +68,15 @@ public:
     static RenameOutcome outcomeOf(const QByteArray& newName, int error);
 
 private:
+    std::vector<char> takingPart(bool applyAll) const;
+    bool refuseDuplicates(bool applyAll, Result& result);
+    std::unique_ptr<RenameJournal> startJournal(const Plan& plan, Result& result) const;
+    void runPlan(const Plan& plan, RenameJournal* journal, const Progress& keepGoing,
+                 Result& result);
+    void keepRenamed(int item, const QByteArray& newName);
+    void closeJournal(RenameJournal& journal, Result& result) const;
+
     ItemStore& m_store;
     FileSystem& m_fileSystem;
-    UserInteraction& m_interaction;
     std::optional<JournalFolder> m_journals;
 };

@@ -9,26 +9,8 @@ RenameUndo::RenameUndo(JournalFolder folder, FileSystem& fileSystem)
 {
 }
 
-bool RenameUndo::canUndo() const
+std::vector<int> RenameUndo::renamedEntries(const std::vector<RenameJournal::Entry>& entries)
 {
-    return !m_folder.latestUndoable().isEmpty();
-}
-
-RenameUndo::Result RenameUndo::undoLast(const Progress& keepGoing)
-{
-    Result result;
-    result.journal = m_folder.latestUndoable();
-    if (result.journal.isEmpty())
-        return result;
-    const auto content = RenameJournal::read(result.journal);
-    if (!content)
-        return result;
-    result.started = true;
-    auto journal = RenameJournal::reopen(result.journal, result.journalError);
-    if (!journal)
-        return result;
-
-    const auto& entries = content->entries;
     std::vector<int> todo;
     for (int i = int(entries.size()) - 1; i >= 0; --i) {
         const RenameJournal::Entry& entry = entries[size_t(i)];
@@ -45,7 +27,32 @@ RenameUndo::Result RenameUndo::undoLast(const Progress& keepGoing)
                 todo.push_back(i);
         }
     }
+    return todo;
+}
 
+bool RenameUndo::canUndo() const
+{
+    return !m_folder.latestUndoable().isEmpty();
+}
+
+RenameUndo::Result RenameUndo::undoLast(const Progress& keepGoing)
+{
+    Result result;
+    result.journalPath = m_folder.latestUndoable();
+    if (result.journalPath.isEmpty())
+        return result;
+    const auto content = RenameJournal::read(result.journalPath);
+    if (!content)
+        return result;
+    result.started = true;
+    auto journal = RenameJournal::reopen(result.journalPath, result.journalError);
+    if (!journal) {
+        result.stop = Result::Stop::Journal;
+        return result;
+    }
+
+    const auto& entries = content->entries;
+    const std::vector<int> todo = renamedEntries(entries);
     const int total = int(todo.size());
     result.outcomes.reserve(todo.size());
     bool stopped = false;
@@ -54,18 +61,24 @@ RenameUndo::Result RenameUndo::undoLast(const Progress& keepGoing)
         for (int done = 0; done < total; ++done) {
             const int index = todo[size_t(done)];
             const RenameJournal::Entry& entry = entries[size_t(index)];
-            stopped = stopped || (keepGoing && !keepGoing(done, total));
+            if (!stopped && keepGoing && !keepGoing(done, total)) {
+                stopped = true;
+                result.stop = Result::Stop::ByCaller;
+            }
             if (stopped) {
-                result.outcomes.push_back(
+                result.add(
                     {-1, entry.folder, entry.newName, entry.oldName, RenameOutcome::NotTried, 0});
                 continue;
             }
             const int error =
                 m_fileSystem.renameFile(entry.folder, entry.newName, entry.oldName).error;
-            result.outcomes.push_back({-1, entry.folder, entry.newName, entry.oldName,
-                                       RenameRunner::outcomeOf(entry.oldName, error), error});
-            if (error == 0)
-                stopped = (result.journalError = journal->renamedBack(index)) != 0;
+            result.add({-1, entry.folder, entry.newName, entry.oldName,
+                        RenameRunner::outcomeOf(entry.oldName, error), error});
+            if (error == 0 && (result.journalError = journal->renamedBack(index)) != 0) {
+                stopped = true;
+                result.stop = Result::Stop::Journal;
+                result.journalMidRun = true;
+            }
         }
     }
     if (!stopped)

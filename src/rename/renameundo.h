@@ -3,6 +3,7 @@
 #include "platform/filesystem.h"
 #include "rename/itemrenameresult.h"
 #include "rename/journalfolder.h"
+#include "rename/renamerunresult.h"
 
 #include <functional>
 #include <vector>
@@ -13,13 +14,10 @@
 // now, is skipped and reported. Each call steps back one journal.
 class RenameUndo {
 public:
-    struct Result {
+    // As an Apply's result; in each outcome oldName is the name now, newName the name
+    // before the apply, and item is -1. journalPath is the journal undone.
+    struct Result : RenameRunResult {
         bool started = false; // a journal was found and taken up
-        int journalError = 0; // errno when the journal could not be written to
-        QString journal;      // its path
-        // oldName = the name now, newName = the name before the apply; item is -1.
-        // Files a stop left untouched are NotTried.
-        std::vector<ItemRenameResult> outcomes;
     };
 
     // keepGoing(done, total) is asked before each file; false stops the undo there, and
@@ -32,6 +30,9 @@ public:
     Result undoLast(const Progress& keepGoing = {});
 
 private:
+    // The entries to take back, last rename first.
+    std::vector<int> renamedEntries(const std::vector<RenameJournal::Entry>& entries);
+
     JournalFolder m_folder;
     FileSystem& m_fileSystem;
 };

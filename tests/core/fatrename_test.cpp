@@ -99,7 +99,7 @@ TEST(FatRename, applyAllWithAConcurrentWriterLosesNothing)
         }
     });
     ScriptedPlatform platform;
-    RenameRunner runner(store, platform, platform);
+    RenameRunner runner(store, platform);
     runner.RemoveAfterRename = false;
     runner.RenameFiles(true);
     stop = true;

@@ -38,10 +38,10 @@ public:
 };
 
 // Apply all over one item per move, tried in the order of the moves, with the journal.
-std::vector<ItemRenameResult> applyWithJournal(const JournalFolder& journals, const TempTree& tree,
-                                               const std::vector<Move>& moves,
-                                               const std::function<void(int, Moment)>& at = {},
-                                               const RenameRunner::Progress& keepGoing = {})
+RenameRunner::Result applyWithJournal(const JournalFolder& journals, const TempTree& tree,
+                                      const std::vector<Move>& moves,
+                                      const std::function<void(int, Moment)>& at = {},
+                                      const RenameRunner::Progress& keepGoing = {})
 {
     ItemStore store;
     for (auto move = moves.rbegin(); move != moves.rend(); ++move) {
@@ -52,8 +52,7 @@ std::vector<ItemRenameResult> applyWithJournal(const JournalFolder& journals, co
     }
     HookedFileSystem fileSystem;
     fileSystem.at = at ? at : [](int, Moment) {};
-    ScriptedInteraction interaction;
-    RenameRunner runner(store, fileSystem, interaction);
+    RenameRunner runner(store, fileSystem);
     runner.setJournalFolder(journals);
     return runner.RenameFiles(true, keepGoing);
 }
@@ -208,7 +207,7 @@ TEST(RenameFiles, aStoppedApplyLeavesTheRestUntouchedAndSaysSo)
     const auto results = applyWithJournal(journals, tree, {{"c", "C"}, {"b", "B"}, {"a", "A"}}, {},
                                           [](int done, int) { return done < 1; });
     EXPECT_EQ(tree.list(), (std::vector<QByteArray>{"C", "a", "b"}));
-    EXPECT_EQ(RenameReport(results).countText(),
+    EXPECT_EQ(RenameReport(results.outcomes).countText(),
               QStringLiteral("2 of 3 files were not renamed\n"
                              "2 files were left untouched because the run was stopped"));
     // The journal holds the one rename made: undo takes back just that.

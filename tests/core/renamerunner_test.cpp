@@ -78,10 +78,10 @@ TEST_P(RenameFilesTest, renamesAsProposed)
     selectLines(store, row.selected);
     if (row.failing)
         platform.failRenameOf[row.failing] = EACCES;
-    RenameRunner runner(store, platform, platform);
+    RenameRunner runner(store, platform);
     runner.RemoveAfterRename = row.removeAfterRename;
     const size_t openFiles = openDescriptors();
-    runner.RenameFiles(row.applyAll);
+    const RenameRunner::Result result = runner.RenameFiles(row.applyAll);
     EXPECT_EQ(openDescriptors(), openFiles); // no folder is left open after the run
 
     std::vector<QByteArray> expectedFiles;
@@ -96,12 +96,13 @@ TEST_P(RenameFilesTest, renamesAsProposed)
         EXPECT_TRUE(platform.pathKind(PosixFileSystem::join(item.diskFolder, item.diskName)))
             << item.diskName.data();
     }
-    std::vector<QString> shown, expectedShown;
-    for (const auto& message : platform.messages)
-        shown.push_back(message.title + ": " + message.text);
-    for (TextId id : row.messageIds)
-        expectedShown.push_back("Error...: " + LoadResString(id));
-    EXPECT_EQ(shown, expectedShown);
+    // The result tells the caller which message to show: the duplicates, or the failures.
+    std::vector<TextId> shown;
+    if (result.stop == RenameRunner::Result::Stop::Duplicates)
+        shown.push_back(TextId::DuplicatesFound);
+    else if (result.failed > 0)
+        shown.push_back(TextId::RenameFailed);
+    EXPECT_EQ(shown, row.messageIds);
 }
 
 // Columns: files, proposals, selected, which items, removal;
@@ -156,7 +157,7 @@ TEST(RestoreAll, trimsNamesAndExtensionsKeepingMarks)
         expected.push_back(row[2]);
     }
     store.setSelected(1, true);
-    RenameRunner(store, platform, platform).restoreAll();
+    RenameRunner(store, platform).restoreAll();
     EXPECT_EQ(lines(store), expected);
     EXPECT_EQ(markedLines(store), std::vector<int>{1});
 }
