@@ -2,6 +2,7 @@
 
 #include "app/filelistview.h"
 #include "app/infobox.h"
+#include "app/linedelegate.h"
 #include "app/mainwindowlayout.h"
 #include "app/renamesession.h"
 #include "app/statusline.h"
@@ -28,7 +29,7 @@ MainWindow::MainWindow(QWidget* parent)
       m_fileSystem(*m_ownFileSystem), m_interaction(*m_ownInteraction)
 {
     buildControls();
-    connectMenus();
+    connectUndo();
     Form_Load();
 }
 
@@ -36,7 +37,7 @@ MainWindow::MainWindow(FileSystem& fileSystem, UserInteraction& interaction, QWi
     : QWidget(parent), m_fileSystem(fileSystem), m_interaction(interaction)
 {
     buildControls();
-    connectMenus();
+    connectUndo();
     Form_Load();
 }
 
@@ -100,9 +101,12 @@ void MainWindow::buildControls()
     connect(m_list, &FileListView::pathsDropped, this,
             [this](const std::vector<QByteArray>& paths) { eList_OLEDragDrop(paths); });
     connect(m_list, &FileListView::manualEditRequested, this, [this] { eList_DblClick(); });
-    connect(m_list, &FileListView::removeRequested, this, [this] { mRemove_Click(); });
+    connect(m_list, &FileListView::removeRequested, this, [this] {
+        if (dispatch(QStringLiteral("mRemove_Click")))
+            mRemove_Click();
+    });
     connect(m_list, &FileListView::menuRequested, this, [this](const QPoint& globalPos) {
-        if (dispatch("eList_MouseUp"))
+        if (dispatch(QStringLiteral("eList_MouseUp")))
             popUp(m_menus.itemMenu(), globalPos);
     });
 
@@ -113,57 +117,31 @@ void MainWindow::buildControls()
         if (m_loader.isScanning())
             m_loader.requestStop();
     });
-
-    m_menus.action(QStringLiteral("mEnumSettings"), int(EnumSwitch::FixedWidthNumbers))
-        ->setChecked(true);
 }
 
-void MainWindow::connectMenus()
+void MainWindow::connectUndo()
 {
-    const auto single = [this](const char* name, void (MainWindow::*handler)()) {
-        connect(m_menus.action(QString::fromLatin1(name)), &QAction::triggered, this,
-                [this, handler] { (this->*handler)(); });
-    };
-    const auto array = [this](const char* name, int count, void (MainWindow::*handler)(int)) {
-        for (int i = 0; i < count; ++i) {
-            // The separator line among the music entries has an index but no entry.
-            if (QAction* action = m_menus.action(QString::fromLatin1(name), i))
-                connect(action, &QAction::triggered, this,
-                        [this, handler, i] { (this->*handler)(i); });
-        }
-    };
-    single("mFManual", &MainWindow::mFManual_Click);
-    single("mFApply", &MainWindow::mFApply_Click);
-    single("mSAll", &MainWindow::mSAll_Click);
-    array("mSSel", 4, &MainWindow::mSSel_Click);
-    single("mSNone", &MainWindow::mSNone_Click);
-    single("mSSelExt", &MainWindow::mSSelExt_Click);
-    array("mMove", 2, &MainWindow::mMove_Click);
-    array("mSortSel", 7, &MainWindow::mSortSel_Click);
-    single("mInvertSel", &MainWindow::mInvertSel_Click);
-    array("mFDef", 5, &MainWindow::mFDef_Click);
-    array("mNumbers", 7, &MainWindow::mNumbers_Click);
-    array("mEnumSettings", 3, &MainWindow::mEnumSettings_Click);
-    array("mFCutX", 4, &MainWindow::mFCutX_Click);
-    array("mFCropx", 4, &MainWindow::mFCropx_Click);
-    array("mFCase", 4, &MainWindow::mFCase_Click);
-    array("mFMP3", 10, &MainWindow::mFMP3_Click);
-    single("mFCustom", &MainWindow::mFCustom_Click);
-    array("mEExt", 2, &MainWindow::mEExt_Click);
-    single("mFChangeExt", &MainWindow::mFChangeExt_Click);
-    single("mFRestore", &MainWindow::mFRestore_Click);
-    single("mRemove", &MainWindow::mRemove_Click);
-    array("mSort", 7, &MainWindow::mSort_Click);
-    single("mInvertList", &MainWindow::mInvertList_Click);
-
-    single("mFUndo", &MainWindow::mUndo_Click);
-    single("mUndoList", &MainWindow::mUndo_Click);
-    m_session->setUndoActions(
-        {m_menus.action(QStringLiteral("mFUndo")), m_menus.action(QStringLiteral("mUndoList"))});
+    m_session->setUndoActions(m_menus.actionsFor(&MainWindow::mUndo_Click));
     for (QMenu* menu : {m_menus.itemMenu(), m_menus.listMenu()})
         connect(menu, &QMenu::aboutToShow, m_session, [this] { m_session->refreshUndo(); });
-    connect(m_menus.action(QStringLiteral("mShowDisk")), &QAction::toggled, m_session,
-            [this](bool on) { m_session->setShowDiskNames(on); });
+}
+
+void MainWindow::menuChosen(const MenuRow& row, bool checked)
+{
+    if (!dispatch(QString::fromLatin1(row.name) + QStringLiteral("_Click"), row.index)) {
+        // A refused click must not leave a check mark that says otherwise.
+        if (QAction* action = m_menus.action(row); action && action->isCheckable()) {
+            const QSignalBlocker quiet(action);
+            action->setChecked(!checked);
+        }
+        return;
+    }
+    if (const auto* handler = std::get_if<void (MainWindow::*)()>(&row.command))
+        (this->*(*handler))();
+    else if (const auto* arrayHandler = std::get_if<void (MainWindow::*)(int)>(&row.command))
+        (this->*(*arrayHandler))(row.index);
+    else if (const auto* base = std::get_if<OpCode>(&row.command))
+        ModifyItems(opCodeAt(*base, qMax(row.index, 0)));
 }
 
 void MainWindow::Form_Load()
@@ -249,11 +227,11 @@ bool MainWindow::commandsAllowed() const
     return isEnabled() && !m_loader.isScanning();
 }
 
-bool MainWindow::dispatch(const char* handler, int index)
+bool MainWindow::dispatch(const QString& handler, int index)
 {
     if (!commandsAllowed())
         return false;
-    Q_EMIT commandDispatched(QString::fromLatin1(handler), index);
+    Q_EMIT commandDispatched(handler, index);
     return true;
 }
 
@@ -284,7 +262,6 @@ void MainWindow::popUp(QMenu* menu)
 
 void MainWindow::popUp(QMenu* menu, const QPoint& globalPos)
 {
-    Q_EMIT menuOpening(menu);
     menu->exec(globalPos);
 }
 
@@ -419,7 +396,7 @@ void MainWindow::showInfo()
 
 void MainWindow::eList_DblClick()
 {
-    if (dispatch("eList_DblClick"))
+    if (dispatch(QStringLiteral("eList_DblClick")))
         m_ordering.editManual();
 }
 
@@ -431,32 +408,26 @@ void MainWindow::eList_OLEDragDrop(const std::vector<QByteArray>& paths)
 
 void MainWindow::mFManual_Click()
 {
-    if (dispatch("mFManual_Click"))
-        m_ordering.editManual();
+    m_ordering.editManual();
 }
 
 void MainWindow::mFApply_Click()
 {
-    if (dispatch("mFApply_Click"))
-        m_session->apply(false);
+    m_session->apply(false);
 }
 
 void MainWindow::mUndo_Click()
 {
-    if (dispatch("mUndo_Click"))
-        m_session->undo();
+    m_session->undo();
 }
 
 void MainWindow::mSAll_Click()
 {
-    if (dispatch("mSAll_Click"))
-        m_selection.SelectAll();
+    m_selection.SelectAll();
 }
 
 void MainWindow::mSSel_Click(int index)
 {
-    if (!dispatch("mSSel_Click", index))
-        return;
     // The entries of the Select submenu's array, in menu order.
     static constexpr void (SelectionCommands::*commands[])() = {
         &SelectionCommands::invert, &SelectionCommands::containing, &SelectionCommands::minLength,
@@ -467,20 +438,16 @@ void MainWindow::mSSel_Click(int index)
 
 void MainWindow::mSNone_Click()
 {
-    if (dispatch("mSNone_Click"))
-        m_selection.selectNone();
+    m_selection.selectNone();
 }
 
 void MainWindow::mSSelExt_Click()
 {
-    if (dispatch("mSSelExt_Click"))
-        m_selection.withExtension();
+    m_selection.withExtension();
 }
 
 void MainWindow::mMove_Click(int index)
 {
-    if (!dispatch("mMove_Click", index))
-        return;
     if (index == 0)
         ItemMover::moveUp(m_store);
     else if (index == 1)
@@ -489,99 +456,36 @@ void MainWindow::mMove_Click(int index)
 
 void MainWindow::mSortSel_Click(int index)
 {
-    if (dispatch("mSortSel_Click", index))
-        m_ordering.sortSelected(index);
+    m_ordering.sortSelected(index);
 }
 
 void MainWindow::mInvertSel_Click()
 {
-    if (dispatch("mInvertSel_Click"))
-        m_ordering.reverseSelected();
-}
-
-void MainWindow::mFDef_Click(int index)
-{
-    if (dispatch("mFDef_Click", index))
-        ModifyItems(opCodeAt(OpCode::CutFirstWord, index));
-}
-
-void MainWindow::mNumbers_Click(int index)
-{
-    if (dispatch("mNumbers_Click", index))
-        ModifyItems(opCodeAt(OpCode::AddNumbers, index));
+    m_ordering.reverseSelected();
 }
 
 void MainWindow::mEnumSettings_Click(int index)
 {
-    if (!dispatch("mEnumSettings_Click", index))
-        return;
-    const std::optional<bool> on = Enumeration::toggleSwitch(m_switches, EnumSwitch(index));
-    if (on)
-        m_menus.action(QStringLiteral("mEnumSettings"), index)->setChecked(*on);
-}
-
-void MainWindow::mFCutX_Click(int index)
-{
-    if (dispatch("mFCutX_Click", index))
-        ModifyItems(opCodeAt(OpCode::CutFirstChars, index));
-}
-
-void MainWindow::mFCropx_Click(int index)
-{
-    if (dispatch("mFCropx_Click", index))
-        ModifyItems(opCodeAt(OpCode::CutBeforeExpression, index));
-}
-
-void MainWindow::mFCase_Click(int index)
-{
-    if (dispatch("mFCase_Click", index))
-        ModifyItems(opCodeAt(OpCode::SmartCase, index));
-}
-
-void MainWindow::mFMP3_Click(int index)
-{
-    if (dispatch("mFMP3_Click", index))
-        ModifyItems(opCodeAt(OpCode::CutArtist, index));
-}
-
-void MainWindow::mFCustom_Click()
-{
-    if (dispatch("mFCustom_Click"))
-        ModifyItems(OpCode::CustomGeneration);
-}
-
-void MainWindow::mEExt_Click(int index)
-{
-    if (dispatch("mEExt_Click", index))
-        ModifyItems(opCodeAt(OpCode::ExtensionUppercase, index));
-}
-
-void MainWindow::mFChangeExt_Click()
-{
-    if (dispatch("mFChangeExt_Click"))
-        ModifyItems(OpCode::ChangeExtension);
-}
-
-void MainWindow::mFRestore_Click()
-{
-    if (dispatch("mFRestore_Click"))
-        ModifyItems(OpCode::RestoreName);
+    // The entry's check mark has toggled with the click; the switch follows it.
+    Enumeration::toggleSwitch(m_switches, EnumSwitch(index));
 }
 
 void MainWindow::mRemove_Click()
 {
-    if (dispatch("mRemove_Click"))
-        m_ordering.removeSelected();
+    m_ordering.removeSelected();
 }
 
 void MainWindow::mSort_Click(int index)
 {
-    if (dispatch("mSort_Click", index))
-        m_ordering.sortList(index);
+    m_ordering.sortList(index);
 }
 
 void MainWindow::mInvertList_Click()
 {
-    if (dispatch("mInvertList_Click"))
-        m_ordering.reverseList();
+    m_ordering.reverseList();
+}
+
+void MainWindow::mShowDisk_Click()
+{
+    m_session->setShowDiskNames(!m_list->painter().showsDiskNames());
 }

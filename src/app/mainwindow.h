@@ -94,7 +94,8 @@ public:
                    const std::function<void(const QByteArray&)>& unreadable = {});
 
     // Handlers of the controls and menu arrays; array handlers receive the index and pass
-    // it on as the command it stands for.
+    // it on as the command it stands for. The menu handlers run through the menu table
+    // (PopupMenus), which checks first that commands may run and announces each one.
     void eButton_Click(int index);
     void eCheck_Click(int index);
     void eList_DblClick();
@@ -108,21 +109,12 @@ public:
     void mMove_Click(int index);
     void mSortSel_Click(int index);
     void mInvertSel_Click();
-    void mFDef_Click(int index);
-    void mNumbers_Click(int index);
     void mEnumSettings_Click(int index);
-    void mFCutX_Click(int index);
-    void mFCropx_Click(int index);
-    void mFCase_Click(int index);
-    void mFMP3_Click(int index);
-    void mFCustom_Click();
-    void mEExt_Click(int index);
-    void mFChangeExt_Click();
-    void mFRestore_Click();
     void mRemove_Click();
     void mSort_Click(int index);
     void mInvertList_Click();
     void mUndo_Click();
+    void mShowDisk_Click();
 
     // Shows a popup menu at globalPos (by default the mouse pointer) and returns after the
     // choice.
@@ -135,8 +127,6 @@ Q_SIGNALS:
     // Emitted by every menu and list command before it runs: its handler's name and the
     // index within its menu array (-1 for single entries).
     void commandDispatched(const QString& handler, int index);
-    // Emitted when a popup menu is about to be shown.
-    void menuOpening(QMenu* menu);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -151,13 +141,16 @@ private:
     MainWindowLayout layoutForStyle() const;
     void fitToStyle();
     void buildControls();
-    void connectMenus();
+    // Runs the entry of row, chosen from a menu or by its shortcut; checked is the check
+    // mark a checkable entry has just got.
+    void menuChosen(const MenuRow& row, bool checked);
+    void connectUndo();
     void buttonClicked(Button which);
     void checkClicked(Check which);
     // False while a scan runs or the window is disabled: commands that change the list
     // must not run then.
     bool commandsAllowed() const;
-    bool dispatch(const char* handler, int index = -1);
+    bool dispatch(const QString& handler, int index = -1);
     // Runs a folder scan with the list commands blocked, and finishes a close that was
     // asked for during it.
     void runScan(const std::function<void()>& scan);
@@ -183,7 +176,8 @@ private:
     QWidget* m_strip = nullptr;
     QPushButton* m_button[9] = {};
     QCheckBox* m_check[2] = {};
-    PopupMenus m_menus{*this};
+    PopupMenus m_menus{*this,
+                       [this](const MenuRow& row, bool checked) { menuChosen(row, checked); }};
     QPointer<FindReplaceDialog> m_findReplace;
     bool m_closeAfterScan = false;
     StatusLine* m_status = nullptr;

@@ -1,22 +1,187 @@
 #include "app/popupmenus.h"
 
+#include "app/mainwindow.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QWidget>
 
+#include <vector>
+
 namespace {
 
-QString entryName(const QString& name, int index)
+using Row = MenuRow;
+using W = MainWindow;
+
+constexpr QKeyCombination NoKey = Qt::Key_unknown;
+
+constexpr Row entry(const char* name, int index, const char* caption, MenuCommand command,
+                    QKeyCombination key = NoKey, quint8 flags = 0)
 {
-    return index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index);
+    return {Row::Kind::Entry, name, index, caption, key, command, flags};
+}
+
+constexpr Row separator()
+{
+    return {Row::Kind::Separator};
+}
+
+constexpr Row submenu(const char* name, const char* caption)
+{
+    return {Row::Kind::Submenu, name, -1, caption};
+}
+
+constexpr Row endSubmenu()
+{
+    return {Row::Kind::EndSubmenu};
+}
+
+constexpr QKeyCombination ctrl(Qt::Key key)
+{
+    return Qt::CTRL | key;
 }
 
 } // namespace
 
-PopupMenus::PopupMenus(QWidget& window) : m_window(window)
+QString MenuRow::entryName() const
 {
-    buildItemMenu();
-    buildListMenu();
+    const QString base = QString::fromLatin1(name);
+    return index < 0 ? base : QStringLiteral("%1(%2)").arg(base).arg(index);
+}
+
+// The item menu, top to bottom. An entry of a menu array takes one row per index; an
+// operation entry names its array's base code (the entry runs base + index). Adding an
+// entry is adding its row (and its handler, unless it is an operation).
+std::span<const MenuRow> PopupMenus::itemRows()
+{
+    // clang-format off
+    static constexpr Row rows[] = {
+        entry("mFManual", -1, QT_TR_NOOP("&Enter manual..."), &W::mFManual_Click, NoKey, Row::Default),
+        separator(),
+        entry("mFApply", -1, QT_TR_NOOP("&Apply"), &W::mFApply_Click),
+        entry("mFUndo", -1, QT_TR_NOOP("Undo last appl&y"), &W::mUndo_Click, ctrl(Qt::Key_Z)),
+        separator(),
+        submenu("mS", QT_TR_NOOP("&Select")),
+            entry("mSAll", -1, QT_TR_NOOP("&All"), &W::mSAll_Click, ctrl(Qt::Key_A)),
+            separator(),
+            entry("mSSel", 0, QT_TR_NOOP("&Invert"), &W::mSSel_Click, ctrl(Qt::Key_I)),
+            entry("mSSel", 1, QT_TR_NOOP("&Containing..."), &W::mSSel_Click, ctrl(Qt::Key_F)),
+            entry("mSSel", 2, QT_TR_NOOP("&Min. length"), &W::mSSel_Click),
+            entry("mSSel", 3, QT_TR_NOOP("Ma&x. lenght"), &W::mSSel_Click),
+            separator(),
+            entry("mSSelExt", -1, QT_TR_NOOP("&With extension"), &W::mSSelExt_Click, ctrl(Qt::Key_E)),
+            separator(),
+            entry("mSNone", -1, QT_TR_NOOP("&None"), &W::mSNone_Click, ctrl(Qt::Key_N)),
+        endSubmenu(),
+        entry("mMove", 0, QT_TR_NOOP("Move u&p"), &W::mMove_Click, ctrl(Qt::Key_U)),
+        entry("mMove", 1, QT_TR_NOOP("Move &down"), &W::mMove_Click, ctrl(Qt::Key_D)),
+        submenu("mFSort", QT_TR_NOOP("S&ort")),
+            entry("mSortSel", 0, QT_TR_NOOP("Sort by &full name"), &W::mSortSel_Click),
+            entry("mSortSel", 1, QT_TR_NOOP("Sort by &path/filename"), &W::mSortSel_Click),
+            entry("mSortSel", 2, QT_TR_NOOP("Sort by filename/&extension"), &W::mSortSel_Click),
+            entry("mSortSel", 3, QT_TR_NOOP("Sort by pat&h"), &W::mSortSel_Click),
+            entry("mSortSel", 4, QT_TR_NOOP("Sort by file&name"), &W::mSortSel_Click),
+            entry("mSortSel", 5, QT_TR_NOOP("Sort by e&xtension"), &W::mSortSel_Click),
+            entry("mSortSel", 6, QT_TR_NOOP("Sort by path / ex&tension"), &W::mSortSel_Click),
+            separator(),
+            entry("mInvertSel", -1, QT_TR_NOOP("&Inverse"), &W::mInvertSel_Click),
+        endSubmenu(),
+        separator(),
+        entry("mFDef", 0, QT_TR_NOOP("Cut &first word"), OpCode::CutFirstWord),
+        entry("mFDef", 1, QT_TR_NOOP("Cut &last word"), OpCode::CutFirstWord),
+        entry("mFDef", 2, QT_TR_NOOP("&Insert at beginning..."), OpCode::CutFirstWord),
+        entry("mFDef", 3, QT_TR_NOOP("Add &to end..."), OpCode::CutFirstWord),
+        entry("mFDef", 4, QT_TR_NOOP("&Replace..."), OpCode::CutFirstWord),
+        submenu("mFMore", QT_TR_NOOP("&More")),
+            entry("mNumbers", 0, QT_TR_NOOP("&Add Numbers..."), OpCode::AddNumbers),
+            entry("mNumbers", 1, QT_TR_NOOP("&Reformat numbers"), OpCode::AddNumbers),
+            entry("mNumbers", 2, QT_TR_NOOP("Cro&p numbers"), OpCode::AddNumbers),
+            entry("mNumbers", 3, QT_TR_NOOP("C&ut numbers"), OpCode::AddNumbers),
+            entry("mNumbers", 4, QT_TR_NOOP("&Enumerated filename"), OpCode::AddNumbers),
+            entry("mNumbers", 5, QT_TR_NOOP("Enumerate a&s path..."), OpCode::AddNumbers),
+            entry("mNumbers", 6, QT_TR_NOOP("Enumerate pat&h / filename..."), OpCode::AddNumbers),
+            separator(),
+            entry("mEnumSettings", 0, QT_TR_NOOP("&Generated fixed-width numbers"), &W::mEnumSettings_Click, NoKey, Row::Checkable | Row::Checked),
+            entry("mEnumSettings", 1, QT_TR_NOOP("Include &0 when enumerating"), &W::mEnumSettings_Click, NoKey, Row::Checkable),
+            entry("mEnumSettings", 2, QT_TR_NOOP("&Inverse enumeration"), &W::mEnumSettings_Click, NoKey, Row::Checkable),
+            separator(),
+            entry("mFCutX", 0, QT_TR_NOOP("Cut &first x characters..."), OpCode::CutFirstChars),
+            entry("mFCutX", 1, QT_TR_NOOP("Cut &last x characters..."), OpCode::CutFirstChars),
+            entry("mFCutX", 2, QT_TR_NOOP("Crop first &x characters..."), OpCode::CutFirstChars),
+            entry("mFCutX", 3, QT_TR_NOOP("Crop las&t x characters..."), OpCode::CutFirstChars),
+            separator(),
+            entry("mFCropx", 0, QT_TR_NOOP("Cut &before expression..."), OpCode::CutBeforeExpression),
+            entry("mFCropx", 1, QT_TR_NOOP("&Cut after expression..."), OpCode::CutBeforeExpression),
+            entry("mFCropx", 2, QT_TR_NOOP("Cr&op before expression..."), OpCode::CutBeforeExpression),
+            entry("mFCropx", 3, QT_TR_NOOP("Crop after expressio&n..."), OpCode::CutBeforeExpression),
+        endSubmenu(),
+        submenu("mC", QT_TR_NOOP("&Case")),
+            entry("mFCase", 0, QT_TR_NOOP("&Smart case"), OpCode::SmartCase),
+            entry("mFCase", 1, QT_TR_NOOP("&Upper-Lower-Case"), OpCode::SmartCase),
+            entry("mFCase", 2, QT_TR_NOOP("All U&ppercase"), OpCode::SmartCase),
+            entry("mFCase", 3, QT_TR_NOOP("All L&owercase"), OpCode::SmartCase),
+        endSubmenu(),
+        submenu("mM", QT_TR_NOOP("M&usic related")),
+            entry("mFMP3", 0, QT_TR_NOOP("Cut &artist (first)"), OpCode::CutArtist),
+            entry("mFMP3", 1, QT_TR_NOOP("Cut &title (last)"), OpCode::CutArtist),
+            entry("mFMP3", 2, QT_TR_NOOP("Cut &extra-info"), OpCode::CutArtist),
+            entry("mFMP3", 3, QT_TR_NOOP("S&wap artist / title (first / last)"), OpCode::CutArtist),
+            entry("mFMP3", 4, QT_TR_NOOP("Swap artist / title (first / &second)"), OpCode::CutArtist),
+            entry("mFMP3", 5, QT_TR_NOOP("Swap &infos (any)"), OpCode::CutArtist),
+            separator(), // index 6 of the array: no entry, no code
+            entry("mFMP3", 7, QT_TR_NOOP("S&martcase"), OpCode::CutArtist),
+            entry("mFMP3", 8, QT_TR_NOOP("Smartcase (Artist) (&first)"), OpCode::CutArtist),
+            entry("mFMP3", 9, QT_TR_NOOP("Smartcase (Title) (&rest)"), OpCode::CutArtist),
+        endSubmenu(),
+        separator(),
+        entry("mFCustom", -1, QT_TR_NOOP("Custom &generation..."), OpCode::CustomGeneration),
+        separator(),
+        submenu("mE", QT_TR_NOOP("E&xtension")),
+            entry("mEExt", 0, QT_TR_NOOP("&Uppercase"), OpCode::ExtensionUppercase),
+            entry("mEExt", 1, QT_TR_NOOP("&Lowercase"), OpCode::ExtensionUppercase),
+            separator(),
+            entry("mFChangeExt", -1, QT_TR_NOOP("&Change..."), OpCode::ChangeExtension),
+        endSubmenu(),
+        separator(),
+        entry("mFRestore", -1, QT_TR_NOOP("Restore &name"), OpCode::RestoreName),
+        separator(),
+        entry("mRemove", -1, QT_TR_NOOP("Remo&ve from list"), &W::mRemove_Click),
+    };
+    // clang-format on
+    return rows;
+}
+
+// The list order menu (the Sort list button), top to bottom.
+std::span<const MenuRow> PopupMenus::listRows()
+{
+    // clang-format off
+    static constexpr Row rows[] = {
+        entry("mSort", 0, QT_TR_NOOP("Sort by &full name"), &W::mSort_Click),
+        entry("mSort", 1, QT_TR_NOOP("Sort by &path/filename"), &W::mSort_Click),
+        entry("mSort", 2, QT_TR_NOOP("Sort by filename/&extension"), &W::mSort_Click),
+        entry("mSort", 3, QT_TR_NOOP("Sort by pat&h"), &W::mSort_Click),
+        entry("mSort", 4, QT_TR_NOOP("Sort by file&name"), &W::mSort_Click),
+        entry("mSort", 5, QT_TR_NOOP("Sort by e&xtension"), &W::mSort_Click),
+        entry("mSort", 6, QT_TR_NOOP("Sort by path/ex&tension"), &W::mSort_Click),
+        separator(),
+        entry("mInvertList", -1, QT_TR_NOOP("&Inverse"), &W::mInvertList_Click),
+        separator(),
+        // The item menu's Undo carries Ctrl+Z for the window; this one answers it only
+        // while its own menu is open, so the two never make the shortcut ambiguous.
+        entry("mUndoList", -1, QT_TR_NOOP("Undo last appl&y"), &W::mUndo_Click, ctrl(Qt::Key_Z), Row::MenuOnlyKey),
+        entry("mShowDisk", -1, QT_TR_NOOP("Show names on &disk"), &W::mShowDisk_Click, NoKey, Row::Checkable),
+    };
+    // clang-format on
+    return rows;
+}
+
+PopupMenus::PopupMenus(QWidget& window, Chosen chosen)
+    : m_window(window), m_chosen(std::move(chosen))
+{
+    m_itemMenu = build(itemRows());
+    m_itemMenu->setObjectName(QStringLiteral("mF"));
+    m_listMenu = build(listRows());
+    m_listMenu->setObjectName(QStringLiteral("mSortList"));
 }
 
 PopupMenus::~PopupMenus()
@@ -27,172 +192,68 @@ PopupMenus::~PopupMenus()
 
 QAction* PopupMenus::action(const QString& name, int index) const
 {
-    return m_actions.value(entryName(name, index), nullptr);
+    return m_actions.value(index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index));
 }
 
-QAction* PopupMenus::add(QMenu* menu, const QString& name, int index, const QString& caption,
-                         const QKeySequence& shortcut)
+QList<QAction*> PopupMenus::actionsFor(const MenuCommand& command) const
 {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(entryName(name, index));
-    if (!shortcut.isEmpty()) {
-        action->setShortcut(shortcut);
-        action->setShortcutContext(Qt::WindowShortcut);
-        m_window.addAction(action);
-    }
-    m_actions.insert(action->objectName(), action);
-    return action;
-}
-
-void PopupMenus::buildItemMenu()
-{
-    m_itemMenu = new QMenu(&m_window);
-    m_itemMenu->setObjectName(QStringLiteral("mF"));
-    QMenu* const mF = m_itemMenu;
-
-    QAction* manual = add(mF, QStringLiteral("mFManual"), -1, tr("&Enter manual..."));
-    mF->setDefaultAction(manual);
-    mF->addSeparator();
-    add(mF, QStringLiteral("mFApply"), -1, tr("&Apply"));
-    add(mF, QStringLiteral("mFUndo"), -1, tr("Undo last appl&y"),
-        QKeySequence(Qt::CTRL | Qt::Key_Z));
-    mF->addSeparator();
-
-    QMenu* mS = mF->addMenu(tr("&Select"));
-    mS->setObjectName(QStringLiteral("mS"));
-    add(mS, QStringLiteral("mSAll"), -1, tr("&All"), QKeySequence(Qt::CTRL | Qt::Key_A));
-    mS->addSeparator();
-    const QString selCaptions[] = {tr("&Invert"), tr("&Containing..."), tr("&Min. length"),
-                                   tr("Ma&x. lenght")};
-    const QKeySequence selKeys[] = {QKeySequence(Qt::CTRL | Qt::Key_I),
-                                    QKeySequence(Qt::CTRL | Qt::Key_F), QKeySequence(),
-                                    QKeySequence()};
-    for (int i = 0; i < 4; ++i)
-        add(mS, QStringLiteral("mSSel"), i, selCaptions[i], selKeys[i]);
-    mS->addSeparator();
-    add(mS, QStringLiteral("mSSelExt"), -1, tr("&With extension"),
-        QKeySequence(Qt::CTRL | Qt::Key_E));
-    mS->addSeparator();
-    add(mS, QStringLiteral("mSNone"), -1, tr("&None"), QKeySequence(Qt::CTRL | Qt::Key_N));
-
-    add(mF, QStringLiteral("mMove"), 0, tr("Move u&p"), QKeySequence(Qt::CTRL | Qt::Key_U));
-    add(mF, QStringLiteral("mMove"), 1, tr("Move &down"), QKeySequence(Qt::CTRL | Qt::Key_D));
-
-    QMenu* mFSort = mF->addMenu(tr("S&ort"));
-    mFSort->setObjectName(QStringLiteral("mFSort"));
-    const QString sortSelCaptions[] = {
-        tr("Sort by &full name"),          tr("Sort by &path/filename"),
-        tr("Sort by filename/&extension"), tr("Sort by pat&h"),
-        tr("Sort by file&name"),           tr("Sort by e&xtension"),
-        tr("Sort by path / ex&tension")};
-    for (int i = 0; i < 7; ++i)
-        add(mFSort, QStringLiteral("mSortSel"), i, sortSelCaptions[i]);
-    mFSort->addSeparator();
-    add(mFSort, QStringLiteral("mInvertSel"), -1, tr("&Inverse"));
-    mF->addSeparator();
-
-    const QString defCaptions[] = {tr("Cut &first word"), tr("Cut &last word"),
-                                   tr("&Insert at beginning..."), tr("Add &to end..."),
-                                   tr("&Replace...")};
-    for (int i = 0; i < 5; ++i)
-        add(mF, QStringLiteral("mFDef"), i, defCaptions[i]);
-
-    QMenu* mFMore = mF->addMenu(tr("&More"));
-    mFMore->setObjectName(QStringLiteral("mFMore"));
-    const QString numberCaptions[] = {tr("&Add Numbers..."),
-                                      tr("&Reformat numbers"),
-                                      tr("Cro&p numbers"),
-                                      tr("C&ut numbers"),
-                                      tr("&Enumerated filename"),
-                                      tr("Enumerate a&s path..."),
-                                      tr("Enumerate pat&h / filename...")};
-    for (int i = 0; i < 7; ++i)
-        add(mFMore, QStringLiteral("mNumbers"), i, numberCaptions[i]);
-    mFMore->addSeparator();
-    const QString enumCaptions[] = {tr("&Generated fixed-width numbers"),
-                                    tr("Include &0 when enumerating"), tr("&Inverse enumeration")};
-    for (int i = 0; i < 3; ++i) {
-        QAction* a = add(mFMore, QStringLiteral("mEnumSettings"), i, enumCaptions[i]);
-        a->setCheckable(true);
-    }
-    mFMore->addSeparator();
-    const QString cutXCaptions[] = {
-        tr("Cut &first x characters..."), tr("Cut &last x characters..."),
-        tr("Crop first &x characters..."), tr("Crop las&t x characters...")};
-    for (int i = 0; i < 4; ++i)
-        add(mFMore, QStringLiteral("mFCutX"), i, cutXCaptions[i]);
-    mFMore->addSeparator();
-    const QString cropXCaptions[] = {
-        tr("Cut &before expression..."), tr("&Cut after expression..."),
-        tr("Cr&op before expression..."), tr("Crop after expressio&n...")};
-    for (int i = 0; i < 4; ++i)
-        add(mFMore, QStringLiteral("mFCropx"), i, cropXCaptions[i]);
-
-    QMenu* mC = mF->addMenu(tr("&Case"));
-    mC->setObjectName(QStringLiteral("mC"));
-    const QString caseCaptions[] = {tr("&Smart case"), tr("&Upper-Lower-Case"),
-                                    tr("All U&ppercase"), tr("All L&owercase")};
-    for (int i = 0; i < 4; ++i)
-        add(mC, QStringLiteral("mFCase"), i, caseCaptions[i]);
-
-    QMenu* mM = mF->addMenu(tr("M&usic related"));
-    mM->setObjectName(QStringLiteral("mM"));
-    const QString mp3Captions[] = {tr("Cut &artist (first)"),
-                                   tr("Cut &title (last)"),
-                                   tr("Cut &extra-info"),
-                                   tr("S&wap artist / title (first / last)"),
-                                   tr("Swap artist / title (first / &second)"),
-                                   tr("Swap &infos (any)"),
-                                   QString(),
-                                   tr("S&martcase"),
-                                   tr("Smartcase (Artist) (&first)"),
-                                   tr("Smartcase (Title) (&rest)")};
-    for (int i = 0; i < 10; ++i) {
-        if (i == 6) {
-            mM->addSeparator();
-            continue;
+    QList<QAction*> found;
+    for (const std::span<const MenuRow> rows : {itemRows(), listRows()}) {
+        for (const MenuRow& row : rows) {
+            if (row.kind == MenuRow::Kind::Entry && row.command == command)
+                found << action(row);
         }
-        add(mM, QStringLiteral("mFMP3"), i, mp3Captions[i]);
     }
-    mF->addSeparator();
-    add(mF, QStringLiteral("mFCustom"), -1, tr("Custom &generation..."));
-    mF->addSeparator();
-
-    QMenu* mE = mF->addMenu(tr("E&xtension"));
-    mE->setObjectName(QStringLiteral("mE"));
-    const QString extCaptions[] = {tr("&Uppercase"), tr("&Lowercase")};
-    for (int i = 0; i < 2; ++i)
-        add(mE, QStringLiteral("mEExt"), i, extCaptions[i]);
-    mE->addSeparator();
-    add(mE, QStringLiteral("mFChangeExt"), -1, tr("&Change..."));
-    mF->addSeparator();
-    add(mF, QStringLiteral("mFRestore"), -1, tr("Restore &name"));
-    mF->addSeparator();
-    add(mF, QStringLiteral("mRemove"), -1, tr("Remo&ve from list"));
+    return found;
 }
 
-void PopupMenus::buildListMenu()
+QMenu* PopupMenus::build(std::span<const MenuRow> rows)
 {
-    m_listMenu = new QMenu(&m_window);
-    m_listMenu->setObjectName(QStringLiteral("mSortList"));
-    const QString captions[] = {tr("Sort by &full name"),          tr("Sort by &path/filename"),
-                                tr("Sort by filename/&extension"), tr("Sort by pat&h"),
-                                tr("Sort by file&name"),           tr("Sort by e&xtension"),
-                                tr("Sort by path/ex&tension")};
-    for (int i = 0; i < 7; ++i)
-        add(m_listMenu, QStringLiteral("mSort"), i, captions[i]);
-    m_listMenu->addSeparator();
-    add(m_listMenu, QStringLiteral("mInvertList"), -1, tr("&Inverse"));
-    addViewEntries();
+    auto* top = new QMenu(&m_window);
+    std::vector<QMenu*> open = {top};
+    for (const MenuRow& row : rows) {
+        switch (row.kind) {
+        case MenuRow::Kind::Entry:
+            add(open.back(), row);
+            break;
+        case MenuRow::Kind::Separator:
+            open.back()->addSeparator();
+            break;
+        case MenuRow::Kind::Submenu:
+            open.push_back(open.back()->addMenu(tr(row.caption)));
+            open.back()->setObjectName(QString::fromLatin1(row.name));
+            break;
+        case MenuRow::Kind::EndSubmenu:
+            open.pop_back();
+            break;
+        }
+    }
+    return top;
 }
 
-void PopupMenus::addViewEntries()
+QAction* PopupMenus::add(QMenu* menu, const MenuRow& row)
 {
-    m_listMenu->addSeparator();
-    // The item menu's entry carries Ctrl+Z for the window; this one answers it only
-    // while its own menu is open, so the two never make the shortcut ambiguous.
-    QAction* undo = add(m_listMenu, QStringLiteral("mUndoList"), -1, tr("Undo last appl&y"));
-    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QAction* disk = add(m_listMenu, QStringLiteral("mShowDisk"), -1, tr("Show names on &disk"));
-    disk->setCheckable(true);
+    QAction* action = menu->addAction(tr(row.caption));
+    action->setObjectName(row.entryName());
+    action->setCheckable(row.flags & MenuRow::Checkable);
+    action->setChecked(row.flags & MenuRow::Checked);
+    if (row.flags & MenuRow::Default)
+        menu->setDefaultAction(action);
+    if (row.key.key() != Qt::Key_unknown) {
+        action->setShortcut(row.key);
+        // A window shortcut works without the menu open; a menu-only one needs no context.
+        if (!(row.flags & MenuRow::MenuOnlyKey)) {
+            action->setShortcutContext(Qt::WindowShortcut);
+            m_window.addAction(action);
+        }
+    }
+    if (action->isCheckable())
+        QObject::connect(action, &QAction::toggled, action,
+                         [this, &row](bool on) { m_chosen(row, on); });
+    else
+        QObject::connect(action, &QAction::triggered, action,
+                         [this, &row] { m_chosen(row, false); });
+    m_actions.insert(action->objectName(), action);
+    m_byRow.insert(&row, action);
+    return action;
 }

@@ -146,7 +146,7 @@ private Q_SLOTS:
         window.store().selectAll();
         QVERIFY(showActive(window));
         if (replace)
-            window.mFDef_Click(4);
+            window.menus().action("mFDef", 4)->trigger();
         else
             QTest::keyClick(window.list(), Qt::Key_F, Qt::ControlModifier); // Containing...
         FindReplaceDialog* dialog = window.findReplaceDialog();

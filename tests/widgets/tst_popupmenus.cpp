@@ -6,28 +6,23 @@
 
 namespace {
 
-struct Entry {
-    const char* name;
-    QList<int> indexes; // {-1}: an entry outside an array
-    int op;             // the operation code of index 0 (or of the lone entry), or -1
-    bool enabled = true;
-};
+// Every entry row of both menu tables.
+QList<const MenuRow*> entryRows()
+{
+    QList<const MenuRow*> rows;
+    for (const auto table : {PopupMenus::itemRows(), PopupMenus::listRows()}) {
+        for (const MenuRow& row : table) {
+            if (row.kind == MenuRow::Kind::Entry)
+                rows << &row;
+        }
+    }
+    return rows;
+}
 
-// Every entry of both menus but the names-on-disk toggle (tst_renamesession).
-// clang-format off
-const Entry entryTable[] = {
-    {"mFManual", {-1}, -1}, {"mFApply", {-1}, -1}, {"mSAll", {-1}, -1}, {"mSNone", {-1}, -1},
-    {"mSSel", {0, 1, 2, 3}, -1}, {"mSortSel", {0, 1, 2, 3, 4, 5, 6}, -1},
-    {"mInvertSel", {-1}, -1}, {"mFDef", {0, 1, 2, 3, 4}, 20},
-    {"mNumbers", {0, 1, 2, 3, 4, 5, 6}, 30}, {"mEnumSettings", {0, 1, 2}, -1},
-    {"mFCutX", {0, 1, 2, 3}, 40}, {"mFCropx", {0, 1, 2, 3}, 50}, {"mFCase", {0, 1, 2, 3}, 60},
-    {"mFMP3", {0, 1, 2, 3, 4, 5, 7, 8, 9}, 70}, {"mEExt", {0, 1}, 90},
-    {"mFCustom", {-1}, 80}, {"mFChangeExt", {-1}, 99}, {"mFRestore", {-1}, 100},
-    {"mRemove", {-1}, -1}, {"mSort", {0, 1, 2, 3, 4, 5, 6}, -1}, {"mInvertList", {-1}, -1},
-    {"mSSelExt", {-1}, -1}, {"mMove", {0, 1}, -1},
-    {"mFUndo", {-1}, -1, false}, {"mUndoList", {-1}, -1, false}, // nothing to undo
-};
-// clang-format on
+// The code that ModifyItems gets from the first entry of each operation array.
+const QHash<QString, int> specifiedBase = {
+    {"mFDef", 20}, {"mNumbers", 30}, {"mFCutX", 40}, {"mFCropx", 50},     {"mFCase", 60},
+    {"mFMP3", 70}, {"mFCustom", 80}, {"mEExt", 90},  {"mFChangeExt", 99}, {"mFRestore", 100}};
 
 } // namespace
 
@@ -39,31 +34,25 @@ private Q_SLOTS:
 
     void entries_data()
     {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<bool>("enabled");
-        QTest::addColumn<int>("op"); // -1: no ModifyItems
-        for (const Entry& row : entryTable) {
-            for (int index : row.indexes) {
-                const int op = row.op < 0 ? -1 : row.op + qMax(index, 0);
-                QTest::addRow("%s(%d)%s code %d", row.name, index, row.enabled ? "" : " disabled",
-                              op)
-                    << row.name << index << row.enabled << op;
-            }
-        }
+        QTest::addColumn<const MenuRow*>("row");
+        for (const MenuRow* row : entryRows())
+            QTest::newRow(qPrintable(row->entryName())) << row;
     }
 
+    // Every row's entry, chosen, reaches its handler with its index once, or ModifyItems
+    // with base + index; nothing to undo at start, so Undo is disabled and runs nothing.
     void entries()
     {
-        QFETCH(QString, entry);
-        QFETCH(int, index);
-        QFETCH(bool, enabled);
-        QFETCH(int, op);
+        QFETCH(const MenuRow*, row);
         ScriptedPlatform platform; // every prompt is cancelled
         MainWindow window(platform, platform);
         fill(window, {"b", "a"});
-        QAction* action = window.menus().action(entry, index);
+        QAction* action = window.menus().action(*row);
         QVERIFY(action);
+        QCOMPARE(action->objectName(), row->entryName());
+        QCOMPARE(window.menus().action(row->name, row->index), action);
+        QCOMPARE(action->text(), QString::fromLatin1(row->caption));
+        const bool enabled = row->command != MenuCommand(&MainWindow::mUndo_Click);
         QCOMPARE(action->isEnabled(), enabled);
         const bool checkedBefore = action->isChecked();
         QSignalSpy dispatched(&window, &MainWindow::commandDispatched);
@@ -76,28 +65,62 @@ private Q_SLOTS:
         action->trigger();
         QCOMPARE(dispatched.count(), enabled ? 1 : 0);
         QCOMPARE(dispatched.value(0),
-                 (enabled ? QVariantList{entry + "_Click", index} : QVariantList{}));
-        QCOMPARE(operations.value(0).value(0, -1).toInt(), op);
-        // The numbering switches toggle their check mark.
+                 (enabled ? QVariantList{QString::fromLatin1(row->name) + "_Click", row->index}
+                          : QVariantList{}));
+        const int base = specifiedBase.value(row->name, -1);
+        QCOMPARE(operations.value(0).value(0, -1).toInt(),
+                 base < 0 ? -1 : base + qMax(row->index, 0));
+        // The numbering switches and the names-on-disk view toggle their check mark.
         QCOMPARE(action->isChecked(), action->isCheckable() != checkedBefore);
     }
 
-    // An entry too many (a fifth "Cut ..." entry) or one too few shows here.
-    void menusHoldNoOtherEntry()
+    // The menus are built as their tables say: the same entries, separators and submenus
+    // in the same order, and nothing else; the item menu's default is "Enter manual...".
+    void menusFollowTheirTables_data()
     {
+        QTest::addColumn<bool>("itemMenu");
+        QTest::newRow("item menu") << true;
+        QTest::newRow("list order menu") << false;
+    }
+
+    void menusFollowTheirTables()
+    {
+        QFETCH(bool, itemMenu);
         ScriptedPlatform platform;
         MainWindow window(platform, platform);
-        QStringList expected{"mShowDisk"};
-        for (const Entry& row : entryTable) {
-            for (int index : row.indexes)
-                expected << (index < 0 ? row.name
-                                       : QStringLiteral("%1(%2)").arg(row.name).arg(index));
+        QStringList expected;
+        for (const MenuRow& row : itemMenu ? PopupMenus::itemRows() : PopupMenus::listRows()) {
+            switch (row.kind) {
+            case MenuRow::Kind::Entry:
+                expected << row.entryName();
+                break;
+            case MenuRow::Kind::Separator:
+                expected << "-";
+                break;
+            case MenuRow::Kind::Submenu:
+                expected << QString::fromLatin1(row.name) + " {";
+                break;
+            case MenuRow::Kind::EndSubmenu:
+                expected << "}";
+                break;
+            }
         }
-        QStringList held = window.menus().actions().keys();
-        expected.sort();
-        held.sort();
-        QCOMPARE(held, expected);
-        QCOMPARE(window.menus().itemMenu()->defaultAction(), window.menus().action("mFManual"));
+        const std::function<QStringList(const QMenu*)> walk = [&walk](const QMenu* menu) {
+            QStringList seen;
+            for (const QAction* action : menu->actions()) {
+                if (action->isSeparator())
+                    seen << "-";
+                else if (action->menu())
+                    seen << action->menu()->objectName() + " {" << walk(action->menu()) << "}";
+                else
+                    seen << action->objectName();
+            }
+            return seen;
+        };
+        QMenu* menu = itemMenu ? window.menus().itemMenu() : window.menus().listMenu();
+        QCOMPARE(walk(menu), expected);
+        QCOMPARE(menu->defaultAction(), itemMenu ? window.menus().action("mFManual") : nullptr);
+        QCOMPARE(window.menus().actions().size(), entryRows().size());
     }
 
     void shortcuts_data()
