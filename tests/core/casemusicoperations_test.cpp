@@ -34,6 +34,9 @@ TEST(MusicTitles, rearrangeAndCaseTheFields)
         {"extra info 2", cutExtra(2), extra, "01 - Artist - Title"},
         {"extra info 3 is the last field", cutExtra(3), extra, "01 - Artist - Extra"},
         {"extra info 5 is beyond the separators", cutExtra(5), extra, extra},
+        // " - - " holds one separator: the next is looked for behind all three characters.
+        {"extra info 1 after a shared blank", cutExtra(1), "a - - b - c", "a - c"},
+        {"extra info 2 after a shared blank", cutExtra(2), "a - - b - c", "a - - b"},
         {"last to front, four fields", toFront, "One - Two - Three - Four", "Four - One - Two - Three"},
         {"last to front, overlapping separators", toFront, "a - - b", "- b - a"},
         {"last to front, empty first field", toFront, " - Two", "Two - "},

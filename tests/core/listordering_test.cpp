@@ -99,15 +99,6 @@ TEST(SwapItems, exchangesEveryFieldRewritesBothLinesAndMovesMarks)
                                            "1|/p1|n1|.e1|.o1|/p1/1.orig|n1.e1|marked"}));
 }
 
-TEST(SortList, unknownKeyChangesNothing)
-{
-    ItemStore store;
-    ScriptedPlatform platform;
-    fill(store, {"/|b|", "/|a|"});
-    ListOrdering(store, platform).sortList(ListOrdering::KeyCount);
-    EXPECT_EQ(storeLines(store), QStringList({"b", "a"}));
-}
-
 TEST(SortReplay, matchesTheLiteralSelectionSortOnRandomLists)
 {
     // Few distinct values so that keys are often equal, prefixes of one another, hold the

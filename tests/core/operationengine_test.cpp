@@ -36,18 +36,6 @@ TEST(ModifyItems, rejectedNamesKeepTheirLineWhileOthersChange)
     EXPECT_EQ(bench.lines(), (QStringList{"one", "my`song two", "three.ogg"}));
 }
 
-TEST(ModifyItems, codesWithoutOperationOnlyRunTheFinish)
-{
-    for (OpCode op : {OpCode(1), OpCode(255)}) {
-        SCOPED_TRACE(int(op));
-        OpsBench bench({"  spaced\t ", "plain", "bad:name ", " other "});
-        bench.select({0, 1, 2});
-        bench.engine.ModifyItems(op);
-        EXPECT_EQ(bench.lines(), (QStringList{"spaced\t", "plain", "bad:name ", " other "}));
-        EXPECT_TRUE(bench.platform.prompts.empty());
-    }
-}
-
 TEST(FindReplace, replaceCommandOpensTheDialogInReplaceMode)
 {
     for (const bool confirmed : {false, true}) {

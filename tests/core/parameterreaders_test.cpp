@@ -24,6 +24,7 @@ TEST(NewOperationRuns, changeTheSelectedLines)
         {"smart case", OpCode::SmartCase, {}, "01 - Intro.mp3/Track 7 - Live 2019/keep 5/IMG_2019_Beach.jpg", {}},
         {"upper-lower-case", OpCode::UpperLowerCase, {}, "01 - Intro.mp3/Track 7 - live 2019/keep 5/Img_2019_beach.jpg", {}},
         {"swap infos", OpCode::SwapInfos, {"2 1"}, "Intro - 01.mp3/Live 2019 - Track 7/keep 5/IMG_2019_beach.jpg", {"2 1"}},
+        {"swap infos: commas alone are asked again", OpCode::SwapInfos, {",", "2 1"}, "Intro - 01.mp3/Live 2019 - Track 7/keep 5/IMG_2019_beach.jpg", {"2 1", ","}},
         // clang-format on
     };
     for (const auto& row : rows) {

@@ -118,6 +118,8 @@ const ApplyCase applyCases[] = {
      {"x.txt<a.txt", "y<b.txt", "z.dat<c"}, {}, {}, {}},
     {"names differing only in case are duplicates, nothing renamed", {"a.txt", "b.txt", "c.txt"}, {{0, "Same.txt"}, {2, "SAME.TXT"}}, {}, All, Remove,
      {"a.txt", "b.txt", "c.txt"}, {"Same.txt", "b.txt", "SAME.TXT"}, {0, 2}, {TextId::DuplicatesFound}},
+    {"names differing only in the case of letters beyond U+FFFF are duplicates", {"a.txt", "b.txt"}, {{0, "\U00010400.txt"}, {1, "\U00010428.txt"}}, {}, All, Remove,
+     {"a.txt", "b.txt"}, {"\U00010400.txt", "\U00010428.txt"}, {0, 1}, {TextId::DuplicatesFound}},
     {"a later unselected item counts as duplicate", {"a.txt", "b.txt", "c.txt"}, {{0, "k.txt"}, {2, "k.txt"}}, {0}, SelectedOnly, Remove,
      {"a.txt", "b.txt", "c.txt"}, {"k.txt", "b.txt", "k.txt"}, {0, 2}, {TextId::DuplicatesFound}},
     {"an earlier unselected item is not found; the rename fails", {"a.txt", "b.txt"}, {{1, "a.txt"}}, {1}, SelectedOnly, Remove,

@@ -49,6 +49,8 @@ const ScanCase scanCases[] = {
     {"three of one target", {{"/a", "y"}, {"/a", "z"}, {"/a", "y"}, {"/a", "Y"}}, {0, 2, 3}, 4},
     {"letters beyond ASCII ignore case", {{"/ä", "Ärger"}, {"/Ä", "ärger"}}, {0, 1}, 2},
     {"upper case of sharp s is SS", {{"/a", "straße"}, {"/a", "STRASSE"}}, {0, 1}, 2},
+    {"letters beyond U+FFFF ignore case (Deseret)", {{"/a", "\U00010400x"}, {"/a", "\U00010428x"}}, {0, 1}, 2},
+    {"letters beyond U+FFFF ignore case (Adlam)", {{"/\U0001E922", "a"}, {"/\U0001E900", "a"}}, {0, 1}, 2},
 };
 // clang-format on
 

@@ -1,5 +1,6 @@
 #include "mediafiles.h"
 #include "metadata/diskmetadatareader.h"
+#include "templates/metadatacache.h"
 #include "templates/templategenerator.h"
 #include "temptree.h"
 
@@ -11,7 +12,8 @@ namespace {
 
 const FileMetadata someTags{"Sigur Rós", "Hoppípolla", "Takk...", "Post-rock", 3, 2005, {}, {}};
 
-// What the template generates for the file name in tree.
+// What the template generates for the file name in tree, read through a cache as the
+// dialog reads it: its preview of "[D]", typed first, has read the modification date.
 std::string generated(const TempTree& tree, const QByteArray& name, const char* pattern)
 {
     Item item;
@@ -20,7 +22,9 @@ std::string generated(const TempTree& tree, const QByteArray& name, const char* 
     item.ItemPath = QString::fromUtf8(tree.root());
     item.OrigName = item.NewName = QStringLiteral("x");
     DiskMetadataReader reader;
-    return TemplateGenerator(NameTemplate::parse(QString::fromUtf8(pattern)), reader)
+    MetadataCache cache(reader);
+    TemplateGenerator(NameTemplate::parse(QStringLiteral("[D]")), cache).next(item);
+    return TemplateGenerator(NameTemplate::parse(QString::fromUtf8(pattern)), cache)
         .next(item)
         .toStdString();
 }

@@ -205,6 +205,8 @@ private Q_SLOTS:
         CustomGenerationDialog dialog(store, reader);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(dialog.templateBox()->currentText(), QStringLiteral("[N]")); // nothing used yet
+        QCOMPARE(previewRows(dialog), QStringList({"one.mp3 -> one.mp3", "two.mp3 -> two.mp3"}));
         typeInto(dialog.templateBox()->lineEdit(), QStringLiteral("[F]-[CF:1,1,2"));
         QVERIFY(!dialog.okButton()->isEnabled());
         QCOMPARE(dialog.errorLabel()->text(),

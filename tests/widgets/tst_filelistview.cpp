@@ -1,12 +1,4 @@
-#include "list/fileloader.h"
-#include "temptree.h"
 #include "windowtesthelpers.h"
-
-#include <QFile>
-#include <QMimeData>
-#include <QUrl>
-
-#include <unistd.h>
 
 namespace {
 
@@ -92,50 +84,6 @@ private Q_SLOTS:
             QTest::keyClick(f.view.get(), Qt::Key_PageDown, Qt::ShiftModifier);
         QCOMPARE(f.store.selectedCount(), f.store.currentLine() + 1);
         QVERIFY(f.view->viewport()->rect().contains(f.center(f.store.currentLine())));
-    }
-
-    void dropOfUrlsAddsTheFiles()
-    {
-        TempTree tree;
-        tree.addFile("song one.mp3");
-        const QByteArray latin1 = "caf\xe9.txt";
-        tree.addFile(latin1);
-        tree.addFile("folder/inner.txt");
-
-        Fixture f(0);
-        ScriptedPlatform platform;
-        FileLoader loader(f.store, platform, platform);
-        connect(f.view.get(), &FileListView::pathsDropped, f.view.get(),
-                [&loader](const std::vector<QByteArray>& paths) { loader.dropPaths(paths); });
-        auto dragEnters = [&f](QMimeData* data) {
-            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data, Qt::LeftButton, {});
-            QApplication::sendEvent(f.view->viewport(), &enter);
-            return enter.isAccepted();
-        };
-
-        QMimeData textOnly, remoteOnly; // refused: no local file
-        textOnly.setText(QFile::decodeName(tree.path("song one.mp3")));
-        remoteOnly.setUrls({QUrl("https://example.invalid/file.txt")});
-        QVERIFY(!dragEnters(&textOnly));
-        QVERIFY(!dragEnters(&remoteOnly));
-
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(QFile::decodeName(tree.path("song one.mp3"))),
-                      QUrl("https://example.invalid/file.txt"),
-                      QUrl::fromEncoded("file://" + tree.path(latin1).toPercentEncoding("/")),
-                      QUrl::fromLocalFile(QFile::decodeName(tree.path("folder")) + "/")});
-        QVERIFY(dragEnters(&data));
-        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(f.view->viewport(), &drop);
-
-        QCOMPARE(f.store.ItemCount(), 3); // not the remote file
-        QCOMPARE(f.store.item(0).line(), QStringLiteral("song one.mp3"));
-        QCOMPARE(f.store.item(1).diskName, latin1);
-        QCOMPARE(f.store.item(2).ItemPath + '/' + f.store.item(2).line(),
-                 QFile::decodeName(tree.path("folder/inner.txt")));
-        QCOMPARE(selectedLines(f.store), (QList<int>{0, 1, 2})); // dropped onto an empty list
-        // QTemporaryDir cannot remove a name that is not UTF-8.
-        QCOMPARE(::unlink(tree.path(latin1).constData()), 0);
     }
 };
 

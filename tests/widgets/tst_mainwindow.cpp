@@ -1,9 +1,14 @@
-// The main window: its start state, layout, buttons, check boxes, Info box and scans.
+// The main window: its start state, layout, buttons, check boxes, Info box, drops and scans.
 
-#include "app/infobox.h"
 #include "dialogs/twips.h"
 #include "temptree.h"
 #include "windowtesthelpers.h"
+
+#include <QFile>
+#include <QMimeData>
+#include <QUrl>
+
+#include <unistd.h>
 
 namespace {
 
@@ -16,6 +21,35 @@ struct ButtonRow {
     bool stillOpen = true;
 };
 
+// Drags entries of tree onto the window's list and drops them, as a file manager does:
+// "file:a/b" a local file or folder, "web:a/b" a web link whose path is that file's,
+// "text:a/b" its path as plain text. Says whether drag enter, drag move and drop were accepted.
+QList<bool> dropOn(MainWindow& window, const QByteArrayList& dragged, const TempTree& tree)
+{
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QByteArray& entry : dragged) {
+        const QByteArray kind = entry.left(entry.indexOf(':'));
+        const QByteArray path = tree.path(entry.mid(kind.size() + 1));
+        if (kind == "text")
+            data.setText(QFile::decodeName(path));
+        else
+            urls << QUrl::fromEncoded((kind == "web" ? "http://example.invalid" : "file://") +
+                                      path.toPercentEncoding("/"));
+    }
+    if (!urls.isEmpty())
+        data.setUrls(urls);
+    QWidget* target = window.list()->viewport();
+    const QPoint at = target->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(at + QPoint(0, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &move);
+    QDropEvent drop(at + QPoint(0, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &drop);
+    return {enter.isAccepted(), move.isAccepted(), drop.isAccepted()};
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(ButtonRow)
@@ -25,33 +59,6 @@ class TestMainWindow : public QObject {
 private Q_SLOTS:
     // Applies keep their journals in the test folders, not in the user's.
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
-    void listSizeRule_data()
-    {
-        QTest::addColumn<QSizeF>("client");
-        QTest::addColumn<QSizeF>("list");
-        QTest::newRow("height 749 clamps to 0") << QSizeF(7080, 749) << QSizeF(5520, 0);
-        QTest::newRow("width 1000 clamps to 0") << QSizeF(1000, 4995) << QSizeF(0, 4245);
-        QTest::newRow("half twip goes down to even") << QSizeF(1562.5, 752.5) << QSizeF(2, 2);
-        QTest::newRow("half twip goes up to even") << QSizeF(1563.5, 753.5) << QSizeF(4, 4);
-    }
-
-    void listSizeRule()
-    {
-        QFETCH(QSizeF, client);
-        QFETCH(QSizeF, list);
-        const Twips::ListSize size = Twips::listSizeForClient(client.width(), client.height());
-        QCOMPARE(QSizeF(size.width, size.height), list);
-    }
-
-    // A patch number marks a beta ("1.00 [beta 3]" in the Info button's row); a release shows
-    // none. Three notice lines follow the version.
-    void infoTextOfARelease()
-    {
-        const QStringList lines = InfoBox::message(3, 12, 0).split(QChar(13));
-        QCOMPARE(lines.size(), 4);
-        QCOMPARE(lines[0], QStringLiteral("Filevane Version 3.12"));
-    }
 
     void addFilesAddsChosenFilesAsADrop()
     {
@@ -163,17 +170,63 @@ private Q_SLOTS:
         }
     }
 
+    void dropsAddTheLocalFiles_data()
+    {
+        QTest::addColumn<QByteArrayList>("dragged"); // as dropOn takes them
+        QTest::addColumn<bool>("accepted");          // by drag enter, drag move and drop
+        QTest::addColumn<QByteArrayList>("added");   // relative to the tree, in list order
+        using L = QByteArrayList;
+        // clang-format off
+        QTest::newRow("files and a folder, in drop order") << L{"file:b.mp3", "file:folder/", "file:a b.txt"} << true << L{"b.mp3", "folder/inner.txt", "a b.txt"};
+        QTest::newRow("a name that is not UTF-8 arrives by its bytes") << L{"file:caf\xe9.txt"} << true << L{"caf\xe9.txt"};
+        QTest::newRow("web links among local files are left out") << L{"web:b.mp3", "file:a b.txt", "web:folder"} << true << L{"a b.txt"};
+        QTest::newRow("web links alone are refused") << L{"web:b.mp3"} << false << L{};
+        QTest::newRow("a path as text is refused") << L{"text:b.mp3"} << false << L{};
+        // clang-format on
+    }
+
+    void dropsAddTheLocalFiles()
+    {
+        QFETCH(QByteArrayList, dragged);
+        QFETCH(bool, accepted);
+        QFETCH(QByteArrayList, added);
+        TempTree tree;
+        for (const char* file : {"a b.txt", "b.mp3", "folder/inner.txt", "caf\xe9.txt"})
+            tree.addFile(file);
+        // QTemporaryDir cannot remove a name that is not UTF-8.
+        const auto unlinkLatin1 = qScopeGuard([&] { ::unlink(tree.path("caf\xe9.txt")); });
+        ScriptedPlatform platform;
+        MainWindow window(platform, platform);
+        QVERIFY(showActive(window));
+        QCOMPARE(dropOn(window, dragged, tree), QList<bool>(3, accepted));
+        QByteArrayList shown;
+        for (int i = 0; i < window.store().ItemCount(); ++i) {
+            const Item& item = window.store().item(i);
+            shown << (item.diskFolder + '/' + item.diskName).mid(tree.root().size() + 1);
+        }
+        QCOMPARE(shown, added);
+        QCOMPARE(window.store().selectedCount(), int(added.size())); // dropped onto an empty list
+    }
+
     void scanBlocksListCommands_data()
     {
+        QTest::addColumn<bool>("drop"); // of the subfolders s1 and s2; else Add directory
         QTest::addColumn<QString>("stopBy");
+        QTest::addColumn<QStringList>("linesAfter");
         QTest::addColumn<bool>("windowStaysOpen");
-        QTest::newRow("Esc ends the scan, the window stays") << "esc" << true;
-        QTest::newRow("close box mid-scan closes after the scan") << "close" << false;
+        const QStringList firstFolder = {"pre.txt", "a.txt"};
+        // clang-format off
+        QTest::newRow("Esc ends the scan, the window stays") << false << "esc" << firstFolder << true;
+        QTest::newRow("close box mid-scan closes after the scan") << false << "close" << firstFolder << false;
+        QTest::newRow("Esc in a drop of folders skips the rest") << true << "esc" << QStringList{"pre.txt", "b.txt"} << true;
+        // clang-format on
     }
 
     void scanBlocksListCommands()
     {
+        QFETCH(bool, drop);
         QFETCH(QString, stopBy);
+        QFETCH(QStringList, linesAfter);
         QFETCH(bool, windowStaysOpen);
         TempTree tree;
         for (const char* file : {"a.txt", "s1/b.txt", "s1/deep/d.txt", "s2/c.txt"})
@@ -195,18 +248,21 @@ private Q_SLOTS:
             window.eButton_Click(6); // Clear list
             window.eButton_Click(1); // a second Add directory
             if (stopBy == "esc")
-                QTest::keyClick(window.list(), Qt::Key_Escape);
+                QTest::keyClick(&window, Qt::Key_Escape);
             else
                 window.close();
             openDuringScan = window.isVisible();
         };
-        window.eButton_Click(1);
+        if (drop)
+            QCOMPARE(dropOn(window, {"file:s1", "file:s2"}, tree), QList<bool>(3, true));
+        else
+            window.eButton_Click(1);
 
         QVERIFY(buttonsDisabled);
         QVERIFY(openDuringScan);
-        QCOMPARE(platform.browseInstructions.size(), 1);
+        QCOMPARE(platform.browseInstructions.size(), drop ? 0 : 1);
         // The scan stopped after the first folder and kept what it had found.
-        QCOMPARE(lines(window.store()), (QStringList{"pre.txt", "a.txt"}));
+        QCOMPARE(lines(window.store()), linesAfter);
         QCOMPARE(window.store().selectedCount(), 0);
         QCOMPARE(window.isVisible(), windowStaysOpen);
         QVERIFY(window.button(MainWindow::Button::ClearList)->isEnabled());

@@ -130,15 +130,30 @@ private Q_SLOTS:
     void namesOnDiskToggleKeepsCommandsWorking()
     {
         Setup s;
-        fill(s.window, {"one", "two"});
+        fill(s.window, {"one", "x", "y"});
+        s.window.store().setNewName(1, QStringLiteral("y"));
         QAction* toggle = s.window.menus().action(QStringLiteral("mShowDisk"));
         auto* header = s.window.list()->findChild<QWidget*>(QStringLiteral("diskNamesHeader"));
         QVERIFY(header && !toggle->isChecked());
         toggle->trigger();
         QVERIFY(s.window.list()->painter().showsDiskNames());
         QVERIFY(showActive(s.window));
+        // Lines 1 and 2 both end in "y.mp3"; the one renamed is drawn heavier (bold).
+        const QImage image = s.window.list()->viewport()->grab().toImage();
+        const auto newNameInk = [&](int row) {
+            const QRect line = s.window.list()->visualRect(s.window.store().index(row));
+            int dark = 0;
+            for (int y = line.top(); y <= line.bottom(); ++y) {
+                for (int x = line.left() + line.width() * 2 / 3; x <= line.right(); ++x)
+                    dark += qGray(image.pixel(x, y)) < 128;
+            }
+            return dark;
+        };
+        QVERIFY2(newNameInk(1) > newNameInk(2),
+                 qPrintable(
+                     QStringLiteral("%1 vs %2 dark pixels").arg(newNameInk(1)).arg(newNameInk(2))));
         QTest::keyClick(&s.window, Qt::Key_A, Qt::ControlModifier);
-        QCOMPARE(selectedLines(s.window.store()), (QList<int>{0, 1}));
+        QCOMPARE(selectedLines(s.window.store()), (QList<int>{0, 1, 2}));
         QVERIFY(header->isVisible());
         QVERIFY(s.window.list()->viewport()->geometry().top() >= header->geometry().bottom());
         toggle->trigger();
