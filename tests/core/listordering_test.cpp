@@ -1,5 +1,4 @@
 #include "list/listordering.h"
-#include "list/selectionsortreplay.h"
 
 #include "listmarks.h"
 #include "opstesthelpers.h"
@@ -132,26 +131,6 @@ TEST(SortReplay, matchesTheLiteralSelectionSortOnRandomLists)
         ListOrdering ordering(fast, platform);
         selectedOnly ? ordering.sortSelected(key) : ordering.sortList(key);
         ASSERT_EQ(summary(fast), summary(literal));
-    }
-}
-
-TEST(SortReplay, orderOfRanksMatchesTheSwapsOnLargeRandomRanks)
-{
-    std::mt19937 random(99);
-    for (size_t n : {2, 3, 64, 65, 1000}) {
-        SCOPED_TRACE(n);
-        std::vector<int> ranks(n), expected(n);
-        for (size_t i = 0; i < n; ++i) {
-            ranks[i] = int(random() % 7);
-            expected[i] = int(i);
-        }
-        std::vector<int> literal = ranks;
-        for (size_t p = 0; p < n; ++p) {
-            const auto q = std::min_element(literal.begin() + long(p), literal.end());
-            std::swap(expected[p], expected[size_t(q - literal.begin())]);
-            std::swap(literal[p], *q);
-        }
-        EXPECT_EQ(SelectionSortReplay::orderOfRanks(ranks), expected);
     }
 }
 
