@@ -217,6 +217,14 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    if (m_session->isRunning()) {
+        // Likewise an Apply or Undo stops after the current file; the window closes once
+        // its report has been seen.
+        m_session->stop();
+        m_closeAfterRename = true;
+        event->ignore();
+        return;
+    }
     if (m_findReplace)
         m_findReplace->close();
     QWidget::closeEvent(event);
@@ -240,6 +248,8 @@ void MainWindow::runScan(const std::function<void()>& scan)
     // Add files to Clear list, the buttons that change the list.
     for (int i = int(Button::AddFiles); i <= int(Button::ClearList); ++i)
         m_button[i]->setEnabled(false);
+    // The last run's result or load's note speaks of the list as it was.
+    m_status->setMessage(QString());
     // Pending events run during the scan; guard against the window going away meanwhile.
     const QPointer<MainWindow> self(this);
     scan();
@@ -251,6 +261,16 @@ void MainWindow::runScan(const std::function<void()>& scan)
         m_status->setMessage(StatusLine::notAdded(m_loader.notAdded(), ItemStore::MaxItems));
     if (m_closeAfterScan) {
         m_closeAfterScan = false;
+        close();
+    }
+}
+
+void MainWindow::runRename(const std::function<void()>& run)
+{
+    const QPointer<MainWindow> self(this);
+    run();
+    if (self && m_closeAfterRename) {
+        m_closeAfterRename = false;
         close();
     }
 }
@@ -330,7 +350,7 @@ void MainWindow::buttonClicked(Button which)
         break;
     case Button::ApplyAll:
         if (commandsAllowed())
-            m_session->apply(true);
+            runRename([this] { m_session->apply(true); });
         break;
     case Button::SortList:
         if (commandsAllowed())
@@ -341,8 +361,10 @@ void MainWindow::buttonClicked(Button which)
             m_renamer.restoreAll();
         break;
     case Button::ClearList:
-        if (commandsAllowed())
+        if (commandsAllowed()) {
             m_loader.clearList();
+            m_status->setMessage(QString());
+        }
         break;
     case Button::Info:
         showInfo();
@@ -413,12 +435,12 @@ void MainWindow::mFManual_Click()
 
 void MainWindow::mFApply_Click()
 {
-    m_session->apply(false);
+    runRename([this] { m_session->apply(false); });
 }
 
 void MainWindow::mUndo_Click()
 {
-    m_session->undo();
+    runRename([this] { m_session->undo(); });
 }
 
 void MainWindow::mSAll_Click()

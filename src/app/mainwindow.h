@@ -37,7 +37,8 @@ class StatusLine;
 // its command.
 //
 // While a folder scan runs, commands that change the list do nothing; Esc or closing
-// the window ends the scan early (what was found stays).
+// the window ends the scan early (what was found stays). Esc or closing the window also
+// stops an Apply or Undo after the current file; a close then follows the run's report.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -154,6 +155,8 @@ private:
     // Runs a folder scan with the list commands blocked, and finishes a close that was
     // asked for during it.
     void runScan(const std::function<void()>& scan);
+    // Runs an Apply or Undo, and finishes a close that was asked for during it.
+    void runRename(const std::function<void()>& run);
     void showInfo();
     void setAlwaysOnTop(bool on);
 
@@ -180,6 +183,7 @@ private:
                        [this](const MenuRow& row, bool checked) { menuChosen(row, checked); }};
     QPointer<FindReplaceDialog> m_findReplace;
     bool m_closeAfterScan = false;
+    bool m_closeAfterRename = false;
     StatusLine* m_status = nullptr;
     RenameSession* m_session = nullptr;
 };

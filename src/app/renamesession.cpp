@@ -15,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QHash>
 #include <QLabel>
+#include <QScopedValueRollback>
 
 RenameSession::RenameSession(ItemStore& store, RenameRunner& runner, FileSystem& fileSystem,
                              UserInteraction& interaction, FileListView& list, StatusLine& status,
@@ -97,6 +98,7 @@ void RenameSession::apply(bool applyAll)
     RenameRunner::Result result;
     {
         RunProgress progress(m_status, m_interaction, &StatusLine::renaming);
+        const QScopedValueRollback running(m_run, &progress);
         result = m_runner.RenameFiles(applyAll, std::ref(progress));
     }
     showResult(result);
@@ -107,6 +109,7 @@ void RenameSession::undo()
     RenameUndo::Result result;
     {
         RunProgress progress(m_status, m_interaction, &StatusLine::undoing);
+        const QScopedValueRollback running(m_run, &progress);
         result = undoer().undoLast(std::ref(progress));
     }
     if (!result.started)
@@ -133,6 +136,12 @@ void RenameSession::showResult(const RenameRunResult& result)
         m_status.setMessage(report.summary());
     }
     refreshUndo();
+}
+
+void RenameSession::stop()
+{
+    if (m_run)
+        m_run->stop();
 }
 
 void RenameSession::followUndo(const std::vector<ItemRenameResult>& outcomes)

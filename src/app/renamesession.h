@@ -12,6 +12,7 @@
 class FileListView;
 class LineDelegate;
 class QAction;
+class RunProgress;
 class StatusLine;
 
 // Apply, Apply all and Undo last apply as the window runs them: each Apply keeps a
@@ -34,6 +35,10 @@ public:
     // Shows how an Apply or an Undo went: the duplicate message, the journal's problem,
     // the failures with their count and details, and the summary in the status line.
     void showResult(const RenameRunResult& result);
+    // Whether an Apply or Undo is running (further down the call stack), and a request
+    // that it stop after the current file.
+    bool isRunning() const { return m_run != nullptr; }
+    void stop();
 
     // Where the journals are kept (the application's data folder by default).
     void setJournals(JournalFolder journals);
@@ -59,4 +64,5 @@ private:
     QList<QAction*> m_undoActions;
     QByteArray m_undoStamp; // of the journals when m_canUndo was found
     bool m_canUndo = false;
+    RunProgress* m_run = nullptr; // of the run going on
 };

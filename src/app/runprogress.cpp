@@ -3,8 +3,60 @@
 #include "app/statusline.h"
 #include "platform/userinteraction.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeyEvent>
+#include <QShortcutEvent>
+#include <QWidget>
+#include <QWindow>
+
+namespace {
+
+bool isInputEvent(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::ContextMenu:
+    case QEvent::Drop:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isEscape(const QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::ShortcutOverride:
+        return static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Escape;
+    case QEvent::Shortcut:
+        return static_cast<const QShortcutEvent*>(event)->key() == QKeySequence(Qt::Key_Escape);
+    default:
+        return false;
+    }
+}
+
+// Whether the object is (in) the box that is modal just now.
+bool inModalBox(const QObject* watched)
+{
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (!modal)
+        return false;
+    if (watched->isWidgetType())
+        return static_cast<const QWidget*>(watched)->window() == modal;
+    return watched->isWindowType() && watched == modal->windowHandle();
+}
+
+} // namespace
 
 RunProgress::RunProgress(StatusLine& line, UserInteraction& interaction, Text text)
     : m_line(line), m_interaction(interaction), m_text(std::move(text))
@@ -22,7 +74,7 @@ RunProgress::~RunProgress()
 
 bool RunProgress::operator()(int done, int total)
 {
-    if (m_clock.elapsed() < m_nextUpdate)
+    if (m_stopped || m_clock.elapsed() < m_nextUpdate)
         return !m_stopped;
     if (!m_filtering) {
         QCoreApplication::instance()->installEventFilter(this);
@@ -37,25 +89,13 @@ bool RunProgress::operator()(int done, int total)
 
 bool RunProgress::eventFilter(QObject* watched, QEvent* event)
 {
-    switch (event->type()) {
-    case QEvent::KeyPress:
-        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
-            m_stopped = true;
-        return true;
-    case QEvent::KeyRelease:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-    case QEvent::ShortcutOverride:
-    case QEvent::Shortcut:
-    case QEvent::ContextMenu:
-    case QEvent::Drop:
-    case QEvent::DragEnter:
-    case QEvent::DragMove:
-    case QEvent::Close:
-        return true;
-    default:
+    if (!isInputEvent(event->type()) || inModalBox(watched))
         return QObject::eventFilter(watched, event);
-    }
+    // Esc reaches the focus widget first as a shortcut override; taking it there keeps a
+    // window-wide Esc shortcut (the scan's stop) from swallowing the key unseen.
+    if (isEscape(event))
+        m_stopped = true;
+    if (event->type() == QEvent::ShortcutOverride)
+        event->accept();
+    return true;
 }

@@ -11,9 +11,11 @@ class StatusLine;
 
 // The keepGoing answer of a long rename run (Apply, Undo). Once the run has taken about
 // half a second it shows "done of total" in the status line every tenth of a second
-// and lets the window repaint; Esc then stops the run after the current file. While the
-// run goes on, other input to the program is swallowed, so no command can change the
-// list under it.
+// and lets the window repaint; Esc pressed on the window then stops the run after the
+// current file, also where a window-wide shortcut would take the key. While the run goes
+// on, other input to the window is swallowed, so no command can change the list under it;
+// a box shown meanwhile (the only input the window's modality lets through) takes its own
+// clicks and keys. Closing the window is left to the window, which calls stop().
 class RunProgress : public QObject {
 public:
     using Text = std::function<QString(int done, int total)>;
@@ -21,8 +23,10 @@ public:
     RunProgress(StatusLine& line, UserInteraction& interaction, Text text);
     ~RunProgress() override;
 
-    // Asked before each file: false once Esc was pressed.
+    // Asked before each file: false once Esc was pressed or stop() was called.
     bool operator()(int done, int total);
+    // Stops the run before the next file.
+    void stop() { m_stopped = true; }
 
     static constexpr int QuietMs = 500;
     static constexpr int StepMs = 100; // as often as the window takes its events

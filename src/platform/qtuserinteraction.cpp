@@ -1,5 +1,7 @@
 #include "platform/qtuserinteraction.h"
 
+#include "platform/qtdetailsbox.h"
+
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -44,9 +46,7 @@ void QtUserInteraction::messageBox(const QString& text, const QString& title)
 void QtUserInteraction::detailedMessageBox(const QString& text, const QString& title,
                                            const QString& informative, const QString& details)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, toDisplayLines(text), QMessageBox::Ok, m_owner);
-    box.setInformativeText(toDisplayLines(informative));
-    box.setDetailedText(details);
+    QtDetailsBox box(toDisplayLines(text), title, toDisplayLines(informative), details, m_owner);
     box.exec();
 }
 

@@ -12,20 +12,56 @@
 
 namespace {
 
-// A name on disk as the list shows it: each byte that is not UTF-8 as a marker.
-QString shownName(const QByteArray& bytes)
+bool changedName(const ItemRenameResult& result)
 {
-    return ByteName::shown(ByteName::decode(bytes));
+    return result.renamed() && result.oldName != result.newName;
 }
 
 } // namespace
+
+QString RenameReport::shownName(const QByteArray& bytes)
+{
+    const QString text = ByteName::shown(ByteName::decode(bytes));
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        // Control characters (C0, DEL, C1) and the line and paragraph separators would
+        // break the line or hide; they are written as escapes.
+        if (c.category() != QChar::Other_Control && u != 0x2028 && u != 0x2029) {
+            out += c;
+            continue;
+        }
+        switch (u) {
+        case '\n':
+            out += QLatin1String("\\n");
+            break;
+        case '\r':
+            out += QLatin1String("\\r");
+            break;
+        case '\t':
+            out += QLatin1String("\\t");
+            break;
+        default:
+            out += u < 0x100 ? QStringLiteral("\\x%1").arg(uint(u), 2, 16, QLatin1Char('0'))
+                             : QStringLiteral("\\u%1").arg(uint(u), 4, 16, QLatin1Char('0'));
+        }
+    }
+    return out;
+}
 
 RenameReport::RenameReport(std::vector<ItemRenameResult> results) : m_results(std::move(results)) {}
 
 int RenameReport::renamed() const
 {
-    return int(std::count_if(m_results.begin(), m_results.end(),
-                             [](const ItemRenameResult& result) { return result.renamed(); }));
+    return int(std::count_if(m_results.begin(), m_results.end(), changedName));
+}
+
+int RenameReport::unchanged() const
+{
+    return int(std::count_if(m_results.begin(), m_results.end(), [](const ItemRenameResult& r) {
+        return r.renamed() && r.oldName == r.newName;
+    }));
 }
 
 void RenameReport::show(UserInteraction& interaction) const
@@ -39,7 +75,12 @@ void RenameReport::show(UserInteraction& interaction) const
 
 int RenameReport::failed() const
 {
-    return total() - renamed() - leftOver();
+    return notRenamed() - leftOver();
+}
+
+int RenameReport::notRenamed() const
+{
+    return total() - renamed() - unchanged();
 }
 
 int RenameReport::leftOver() const
@@ -53,16 +94,17 @@ int RenameReport::leftOver() const
 QString RenameReport::countText() const
 {
     QStringList lines;
-    const int notRenamed = total() - renamed();
+    const int missed = notRenamed();
+    const int toRename = total() - unchanged();
     const int left = leftOver();
-    if (notRenamed > 0) {
-        lines << (notRenamed == 1
+    if (missed > 0) {
+        lines << (missed == 1
                       ? QCoreApplication::translate("RenameReport", "1 of %1 files was not renamed")
-                            .arg(total())
+                            .arg(toRename)
                       : QCoreApplication::translate("RenameReport",
                                                     "%1 of %2 files were not renamed")
-                            .arg(notRenamed)
-                            .arg(total()));
+                            .arg(missed)
+                            .arg(toRename));
     }
     if (left == 1)
         lines << QCoreApplication::translate(
@@ -86,9 +128,13 @@ QStringList RenameReport::detailLines() const
 
 QString RenameReport::summary() const
 {
-    return QCoreApplication::translate("RenameReport", "%1 renamed, %2 not renamed")
-        .arg(renamed())
-        .arg(total() - renamed());
+    QString text = QCoreApplication::translate("RenameReport", "%1 renamed, %2 not renamed")
+                       .arg(renamed())
+                       .arg(notRenamed());
+    // Lines whose name was already the one on disk took part without a rename.
+    if (const int same = unchanged())
+        text += QCoreApplication::translate("RenameReport", ", %1 unchanged").arg(same);
+    return text;
 }
 
 QString RenameReport::detailLine(const ItemRenameResult& result)

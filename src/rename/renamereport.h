@@ -17,17 +17,24 @@ public:
     // stop left untouched.
     explicit RenameReport(std::vector<ItemRenameResult> results);
 
+    // Files whose name changed on disk.
     int renamed() const;
+    // Files that took part with the name they already had: nothing to rename.
+    int unchanged() const;
+    // Files that were to get another name and did not (failed or left by a stop).
+    int notRenamed() const;
     int failed() const; // tried and not renamed
     int leftOver() const;
     int total() const { return int(m_results.size()); }
-    bool hasProblems() const { return renamed() < total(); }
+    bool hasProblems() const { return notRenamed() > 0; }
 
-    // "3 of 120 files were not renamed", plus a line on the files a stop left over.
+    // "3 of 120 files were not renamed" (of those to rename), plus a line on the files a
+    // stop left over.
     QString countText() const;
     // One line per failed file: "folder: old → new: reason".
     QStringList detailLines() const;
-    // "120 renamed, 3 not renamed", for the status line.
+    // "117 renamed, 3 not renamed" for the status line, with ", 5 unchanged" when lines
+    // took part that already had their name.
     QString summary() const;
     // When a file was not renamed: the failure message once, with the count and details.
     void show(UserInteraction& interaction) const;
@@ -37,6 +44,9 @@ public:
     // The reason for one item's result in plain words ("" when it was renamed).
     static QString reason(const ItemRenameResult& result);
     static QString detailLine(const ItemRenameResult& result);
+    // A name on disk as a report shows it, on one line: each byte that is not UTF-8 as
+    // the marker U+FFFD, control characters as escapes (\n, \t, \x1b, \u0085).
+    static QString shownName(const QByteArray& bytes);
     // The message when the journal of an Apply cannot be written: before the first
     // rename, or in the middle of the run, which then stops.
     static QString journalFailure(const QString& path, int error, bool midRun = false);

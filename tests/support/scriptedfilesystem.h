@@ -2,16 +2,20 @@
 
 #include "platform/posixfilesystem.h"
 
+#include <chrono>
 #include <map>
+#include <thread>
 
 // The real file system (tests use their own temporary folders) with seams to make
-// listings and renames fail: "the next rename of a.txt fails with EACCES".
+// listings and renames fail: "the next rename of a.txt fails with EACCES", and to make
+// renames slow, as on a USB stick.
 class ScriptedFileSystem : public FileSystem {
 public:
     std::map<QByteArray, int> failListing;  // folder -> errno: the listing fails
     std::map<QByteArray, int> failRenameOf; // old name -> errno: that rename fails
     PosixFileSystem fileSystem;
     int renameCalls = 0;
+    std::chrono::milliseconds renameDelay{0}; // each rename takes this long
 
     std::optional<PathKind> pathKind(const QByteArray& path) override
     {
@@ -25,6 +29,8 @@ public:
                             const QByteArray& newName) override
     {
         ++renameCalls;
+        if (renameDelay.count() > 0)
+            std::this_thread::sleep_for(renameDelay);
         const auto failure = failRenameOf.find(oldName);
         return failure != failRenameOf.end() ? RenameResult{failure->second}
                                              : fileSystem.renameFile(folder, oldName, newName);

@@ -1,8 +1,19 @@
 #include "app/linedelegate.h"
 #include "app/renamesession.h"
 #include "app/statusline.h"
+#include "platform/qtdetailsbox.h"
+#include "platform/qtuserinteraction.h"
 #include "temptree.h"
 #include "windowtesthelpers.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
+
+using namespace std::chrono_literals;
 
 class TestRenameSession : public QObject {
     Q_OBJECT
@@ -81,6 +92,136 @@ private Q_SLOTS:
         QCOMPARE(s.tree.content("b.txt"), QByteArray("b.txt"));
         QCOMPARE(s.window.statusLine()->messageText(), QStringLiteral("2 renamed, 0 not renamed"));
         QVERIFY(!undoItem->isEnabled() && !undoList->isEnabled());
+    }
+
+    // Esc pressed on the active window and a close request reach a long run over a slow
+    // disk between two files, though the window has its own Esc shortcut; another key does
+    // not stop it. The report that follows takes a real click or key.
+    void escOrCloseStopsALongRun_data()
+    {
+        QTest::addColumn<QString>("run");
+        QTest::addColumn<QString>("stopBy");
+        QTest::addColumn<QString>("dismissBy");
+        QTest::newRow("Esc stops Apply all; X does not") << "apply"
+                                                         << "esc"
+                                                         << "click";
+        QTest::newRow("Esc stops Undo; X does not") << "undo"
+                                                    << "esc"
+                                                    << "enter";
+        QTest::newRow("close stops Apply all, then closes") << "apply"
+                                                            << "close"
+                                                            << "enter";
+    }
+
+    void escOrCloseStopsALongRun()
+    {
+        QFETCH(QString, run);
+        QFETCH(QString, stopBy);
+        QFETCH(QString, dismissBy);
+        constexpr int Files = 300;
+        TempTree tree, journals;
+        ScriptedFileSystem disk;
+        QtUserInteraction boxes(nullptr, {});
+        MainWindow window(disk, boxes);
+        window.renameSession().setJournals(JournalFolder(QString::fromUtf8(journals.path("j"))));
+        const auto name = [](char prefix, int i) { return prefix + QByteArray::number(1000 + i); };
+        for (int i = 0; i < Files; ++i) {
+            tree.addFile(name('f', i), name('f', i));
+            window.loader().addFile(tree.root(), name('f', i));
+            window.store().setNewName(i, QString::fromLatin1(name('g', i)));
+        }
+        QVERIFY(showActive(window));
+        QPushButton* applyAll = window.button(MainWindow::Button::ApplyAll);
+        if (run == "undo")
+            QTest::mouseClick(applyAll, Qt::LeftButton); // quick: all renamed, no report
+        disk.renameCalls = 0;
+        disk.renameDelay = 3ms;
+
+        int callsAtOtherKey = -1, callsAtStop = -1, boxTicks = 0;
+        bool openAfterStop = false;
+        QString report;
+        QTimer script; // runs only while the run lets events through
+        script.setInterval(5);
+        connect(&script, &QTimer::timeout, &window, [&] {
+            if (auto* box = qobject_cast<QtDetailsBox*>(QApplication::activeModalWidget())) {
+                if (boxTicks++ == 0) {
+                    report = box->findChild<QLabel*>(QStringLiteral("informative"))->text();
+                    if (dismissBy == "click")
+                        QTest::mouseClick(box->okButton(), Qt::LeftButton);
+                    else
+                        QTest::keyClick(box, Qt::Key_Return);
+                } else if (boxTicks > 100) {
+                    box->reject(); // the box did not take the click or key
+                }
+                return;
+            }
+            if (callsAtStop >= 0 || !window.statusLine()->messageText().contains("Esc stops"))
+                return;
+            if (callsAtOtherKey < 0) {
+                QTest::keyClick(&window, Qt::Key_X);
+                callsAtOtherKey = disk.renameCalls;
+            } else if (disk.renameCalls > callsAtOtherKey + 3) {
+                callsAtStop = disk.renameCalls;
+                if (stopBy == "esc")
+                    QTest::keyClick(&window, Qt::Key_Escape);
+                else
+                    window.close();
+                openAfterStop = window.isVisible();
+            }
+        });
+        script.start();
+        if (run == "undo")
+            QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+        else
+            QTest::mouseClick(applyAll, Qt::LeftButton);
+        script.stop();
+
+        QVERIFY(callsAtOtherKey > 0);
+        QVERIFY(callsAtStop > callsAtOtherKey);
+        QCOMPARE(disk.renameCalls, callsAtStop); // none after the one going on
+        QCOMPARE(boxTicks, 1);
+        const int left = Files - callsAtStop;
+        QCOMPARE(report, QStringLiteral("%1 of %2 files were not renamed\n"
+                                        "%1 files were left untouched because the run was stopped")
+                             .arg(left)
+                             .arg(Files));
+        QCOMPARE(window.statusLine()->messageText(),
+                 QStringLiteral("%1 renamed, %2 not renamed").arg(callsAtStop).arg(left));
+        // Apply renames from the last line up; Undo puts the last rename back first.
+        std::vector<QByteArray> expected;
+        for (int i = 0; i < Files; ++i) {
+            const bool renamedLast = i >= Files - callsAtStop;
+            const bool undoneFirst = i < callsAtStop;
+            expected.push_back(name((run == "undo" ? !undoneFirst : renamedLast) ? 'g' : 'f', i));
+        }
+        QCOMPARE(tree.list(), expected);
+        QVERIFY(openAfterStop);
+        QCOMPARE(window.isVisible(), stopBy != "close");
+    }
+
+    // The details list one file a line, unwrapped, in a monospace font; a stray-byte mark
+    // takes one cell.
+    void reportDetailsKeepOneLinePerFile()
+    {
+        const QString long1 = QStringLiteral("/music/a: ") + QString(40, QLatin1Char('x')) +
+                              QStringLiteral(" → y: a file with that name exists");
+        const QString marked = QStringLiteral("/m: a\uFFFD\uFFFDbc → d: permission denied");
+        QtDetailsBox box(QStringLiteral("text"), QStringLiteral("title"), QStringLiteral("1 of 2"),
+                         long1 + QLatin1Char('\n') + marked);
+        box.show();
+        QTest::mouseClick(box.detailsButton(), Qt::LeftButton);
+        QPlainTextEdit* details = box.details();
+        QVERIFY(details->isVisible());
+        QCOMPARE(details->lineWrapMode(), QPlainTextEdit::NoWrap);
+        QCOMPARE(details->document()->blockCount(), 2);
+        QVERIFY(QFontInfo(details->font()).fixedPitch());
+        // Wide enough for the longest line: no sideways scrolling needed.
+        QCOMPARE(details->horizontalScrollBar()->maximum(), 0);
+        QVERIFY(box.isSizeGripEnabled() && box.minimumWidth() < box.maximumWidth());
+        const QTextLine line = details->document()->lastBlock().layout()->lineAt(0);
+        const qreal cell = QFontMetricsF(details->font()).horizontalAdvance(QLatin1Char('0'));
+        for (int column : {5, 6, 7, 8})
+            QCOMPARE(qRound(line.cursorToX(column) - line.cursorToX(0)), qRound(column * cell));
     }
 
     void clashesArePaintedAndCounted()
