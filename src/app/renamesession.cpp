@@ -101,6 +101,12 @@ void RenameSession::apply(bool applyAll)
         const QScopedValueRollback running(m_run, &progress);
         result = m_runner.RenameFiles(applyAll, std::ref(progress));
     }
+    // The journal just written holds a rename to undo: reading it back (about 20 ms for a
+    // full list) would tell no more.
+    if (RenameReport(result.outcomes).renamed() > 0) {
+        m_undoStamp = m_runner.journalFolder()->stamp();
+        m_canUndo = true;
+    }
     showResult(result);
 }
 

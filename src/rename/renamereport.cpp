@@ -6,18 +6,8 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
-
-namespace {
-
-bool changedName(const ItemRenameResult& result)
-{
-    return result.renamed() && result.oldName != result.newName;
-}
-
-} // namespace
 
 QString RenameReport::shownName(const QByteArray& bytes)
 {
@@ -50,18 +40,14 @@ QString RenameReport::shownName(const QByteArray& bytes)
     return out;
 }
 
-RenameReport::RenameReport(std::vector<ItemRenameResult> results) : m_results(std::move(results)) {}
-
-int RenameReport::renamed() const
+RenameReport::RenameReport(const std::vector<ItemRenameResult>& results) : m_results(results)
 {
-    return int(std::count_if(m_results.begin(), m_results.end(), changedName));
-}
-
-int RenameReport::unchanged() const
-{
-    return int(std::count_if(m_results.begin(), m_results.end(), [](const ItemRenameResult& r) {
-        return r.renamed() && r.oldName == r.newName;
-    }));
+    for (const ItemRenameResult& result : m_results) {
+        if (result.renamed())
+            ++(result.oldName == result.newName ? m_unchanged : m_renamed);
+        else if (result.outcome == RenameOutcome::NotTried)
+            ++m_leftOver;
+    }
 }
 
 void RenameReport::show(UserInteraction& interaction) const
@@ -71,24 +57,6 @@ void RenameReport::show(UserInteraction& interaction) const
     interaction.detailedMessageBox(LoadResString(TextId::RenameFailed),
                                    LoadResString(TextId::ErrorTitle), countText(),
                                    detailLines().join(QLatin1Char('\n')));
-}
-
-int RenameReport::failed() const
-{
-    return notRenamed() - leftOver();
-}
-
-int RenameReport::notRenamed() const
-{
-    return total() - renamed() - unchanged();
-}
-
-int RenameReport::leftOver() const
-{
-    return int(
-        std::count_if(m_results.begin(), m_results.end(), [](const ItemRenameResult& result) {
-            return result.outcome == RenameOutcome::NotTried;
-        }));
 }
 
 QString RenameReport::countText() const

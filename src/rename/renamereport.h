@@ -14,17 +14,18 @@ class UserInteraction;
 class RenameReport {
 public:
     // results: one per file of the run, in the order tried; NotTried for files that a
-    // stop left untouched.
-    explicit RenameReport(std::vector<ItemRenameResult> results);
+    // stop left untouched. The report reads them where they are (a full run holds 32767),
+    // so they must outlive it.
+    explicit RenameReport(const std::vector<ItemRenameResult>& results);
 
     // Files whose name changed on disk.
-    int renamed() const;
+    int renamed() const { return m_renamed; }
     // Files that took part with the name they already had: nothing to rename.
-    int unchanged() const;
+    int unchanged() const { return m_unchanged; }
     // Files that were to get another name and did not (failed or left by a stop).
-    int notRenamed() const;
-    int failed() const; // tried and not renamed
-    int leftOver() const;
+    int notRenamed() const { return total() - m_renamed - m_unchanged; }
+    int failed() const { return notRenamed() - m_leftOver; } // tried and not renamed
+    int leftOver() const { return m_leftOver; }
     int total() const { return int(m_results.size()); }
     bool hasProblems() const { return notRenamed() > 0; }
 
@@ -52,5 +53,8 @@ public:
     static QString journalFailure(const QString& path, int error, bool midRun = false);
 
 private:
-    std::vector<ItemRenameResult> m_results;
+    const std::vector<ItemRenameResult>& m_results;
+    int m_renamed = 0;
+    int m_unchanged = 0;
+    int m_leftOver = 0;
 };

@@ -84,14 +84,19 @@ private Q_SLOTS:
         Q_EMIT s.window.menus().itemMenu()->aboutToShow();
         QVERIFY(undoItem->isEnabled() && undoList->isEnabled());
 
-        // The list no longer holds the renamed files; undo works from the journal.
-        s.window.loader().clearList();
+        // Clear list takes the last result along; undo works from the journal.
         QVERIFY(showActive(s.window));
+        QTest::mouseClick(s.window.button(MainWindow::Button::ClearList), Qt::LeftButton);
+        QCOMPARE(s.window.statusLine()->messageText(), QString());
         QTest::keyClick(&s.window, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(s.tree.list(), (std::vector<QByteArray>{"a.txt", "b.txt", "c.txt", "taken.txt"}));
         QCOMPARE(s.tree.content("b.txt"), QByteArray("b.txt"));
         QCOMPARE(s.window.statusLine()->messageText(), QStringLiteral("2 renamed, 0 not renamed"));
         QVERIFY(!undoItem->isEnabled() && !undoList->isEnabled());
+        // So does a new load.
+        s.window.eList_OLEDragDrop({s.tree.root()});
+        QCOMPARE(s.window.store().ItemCount(), 4);
+        QCOMPARE(s.window.statusLine()->messageText(), QString());
     }
 
     // Esc pressed on the active window and a close request reach a long run over a slow
