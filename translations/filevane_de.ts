@@ -471,6 +471,17 @@
     </message>
 </context>
 <context>
+    <name>QtDetailsBox</name>
+    <message>
+        <source>Show Details...</source>
+        <translation>Details einblenden...</translation>
+    </message>
+    <message>
+        <source>Hide Details...</source>
+        <translation>Details ausblenden...</translation>
+    </message>
+</context>
+<context>
     <name>RenameReport</name>
     <message>
         <source>1 of %1 files was not renamed</source>
@@ -563,6 +574,10 @@
     <message>
         <source>The rename journal could not be written, so nothing was renamed: %1 (%2)</source>
         <translation>Das Umbenennungsprotokoll konnte nicht geschrieben werden, daher wurde nichts umbenannt: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>, %1 unchanged</source>
+        <translation>, %1 unverändert</translation>
     </message>
 </context>
 <context>
