@@ -1,5 +1,7 @@
 #include "list/extensionmatcher.h"
 
+#include "text/caseless.h"
+
 #include <QRegularExpression>
 
 std::optional<ExtensionMatcher> ExtensionMatcher::parse(const QString& answer)
@@ -22,8 +24,7 @@ bool ExtensionMatcher::matches(const QString& newExt) const
 {
     const QStringView bare = newExt.isEmpty() ? QStringView() : QStringView(newExt).sliced(1);
     for (const QString& extension : m_extensions) {
-        if (extension.isEmpty() ? newExt.isEmpty()
-                                : bare.compare(extension, Qt::CaseInsensitive) == 0)
+        if (extension.isEmpty() ? newExt.isEmpty() : Caseless::equal(bare, extension))
             return true;
     }
     return false;

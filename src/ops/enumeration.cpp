@@ -3,6 +3,7 @@
 #include "ops/findreplace.h"
 #include "text/bytename.h"
 #include "text/numberparse.h"
+#include "text/zeropad.h"
 
 #include <QHash>
 
@@ -14,14 +15,6 @@ namespace {
 constexpr QChar Bar = QLatin1Char('|');
 constexpr QChar Percent = QLatin1Char('%');
 constexpr QChar Dollar = QLatin1Char('$');
-
-int digitCount(qint64 x)
-{
-    int digits = 0;
-    for (; x > 0; x /= 10)
-        ++digits;
-    return digits;
-}
 
 // A start value typed in the start part; empty text gives the default start.
 std::optional<int> startValue(const QString& text, int defaultStart)
@@ -86,9 +79,10 @@ QString Enumeration::folderKey(const QString& itemPath)
 QString Enumeration::numberText(qint64 number, int minWidth, bool fixedWidth, qint64 reference)
 {
     int width = minWidth;
-    if (fixedWidth)
-        width = std::max(width, digitCount(reference));
-    return QString::number(number < 0 ? -number : number).rightJustified(width, QLatin1Char('0'));
+    // A reference of 0 or less raises nothing.
+    if (fixedWidth && reference > 0)
+        width = std::max(width, ZeroPad::digitCount(reference));
+    return ZeroPad::text(number < 0 ? -number : number, width);
 }
 
 std::optional<Enumeration::Formation> Enumeration::parseFormation(OpCode op, const QString& entry,

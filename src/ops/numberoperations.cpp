@@ -1,6 +1,7 @@
 #include "ops/numberoperations.h"
 
 #include "text/numberparse.h"
+#include "text/zeropad.h"
 
 #include <cstdlib>
 
@@ -9,14 +10,6 @@ namespace {
 bool isDigit(QChar c)
 {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-int digitCount(qint64 x)
-{
-    int digits = 1;
-    for (x = std::llabs(x); x >= 10; x /= 10)
-        ++digits;
-    return digits;
 }
 
 // Calls onText(begin, end) and onDigits(begin, end) for the alternating runs of s.
@@ -88,10 +81,8 @@ QString NumberOperations::counterName(const Counter& counter, qint64 number,
 {
     int width = counter.formation.fileWidth;
     if (fixedWidth)
-        width = std::max({width, digitCount(first), digitCount(last)});
-    QString text = QString::number(std::llabs(number)).rightJustified(width, QLatin1Char('0'));
-    if (number < 0)
-        text.prepend(QLatin1Char('-'));
+        width = std::max({width, ZeroPad::digitCount(first), ZeroPad::digitCount(last)});
+    const QString text = ZeroPad::text(number, width);
     QString name = counter.formation.body;
     name.replace(QLatin1Char('$'), folderKey);
     name.replace(QLatin1Char('%'), text);
@@ -113,9 +104,7 @@ QString NumberOperations::reformatNumbers(const QString& s, int width)
     forEachRun(
         s, [&](qsizetype b, qsizetype e) { out += QStringView(s).sliced(b, e - b); },
         [&](qsizetype b, qsizetype e) {
-            if (e - b < width)
-                out += QString(width - (e - b), QLatin1Char('0'));
-            out += QStringView(s).sliced(b, e - b);
+            ZeroPad::appendDigits(out, QStringView(s).sliced(b, e - b), width);
         });
     return out;
 }
@@ -160,6 +149,6 @@ QString NumberOperations::enumeratedName(int rank, int count, const EnumSwitches
 {
     const int base = switches.IncludeZero ? 0 : 1;
     const int number = base + (switches.InverseEnumeration ? count - 1 - rank : rank);
-    const int width = switches.FixedWidthNumbers ? digitCount(count) : 1;
-    return QString::number(number).rightJustified(width, QLatin1Char('0'));
+    const int width = switches.FixedWidthNumbers ? ZeroPad::digitCount(count) : 1;
+    return ZeroPad::text(number, width);
 }

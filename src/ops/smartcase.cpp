@@ -1,5 +1,7 @@
 #include "ops/smartcase.h"
 
+#include "text/caseless.h"
+
 #include <QVarLengthArray>
 
 namespace {
@@ -39,27 +41,11 @@ constexpr QStringView SmallWords[] = {u"a",  u"an", u"and", u"as",  u"at", u"by"
 
 bool isSmallWord(QStringView word)
 {
+    // No upper case is shorter than its text, so a longer word cannot be a small word.
     if (word.size() > 4 || word.isEmpty())
         return false;
-    // An ASCII word is lowered and compared as is; any other character may fold onto a
-    // small word's letter (the long s onto s), so such words take Qt's case folding.
-    char16_t lowered[4];
-    bool ascii = true;
-    for (qsizetype i = 0; i < word.size() && ascii; ++i) {
-        const char16_t c = word.at(i).unicode();
-        ascii = c < 0x80;
-        lowered[i] = char16_t(toLower(c));
-    }
-    if (ascii) {
-        const QStringView key(lowered, word.size());
-        for (QStringView small : SmallWords) {
-            if (key == small)
-                return true;
-        }
-        return false;
-    }
     for (QStringView small : SmallWords) {
-        if (word.compare(small, Qt::CaseInsensitive) == 0)
+        if (Caseless::equal(word, small))
             return true;
     }
     return false;

@@ -1,6 +1,7 @@
 #include "platform/saferename.h"
 
 #include "text/bytename.h"
+#include "text/caseless.h"
 
 #include <QHash>
 
@@ -258,8 +259,7 @@ bool isSameEntry(const struct stat& source, const struct stat& target, const QBy
         return false;
     if (source.st_nlink <= 1)
         return true;
-    return QString::compare(ByteName::decode(oldName), ByteName::decode(newName),
-                            Qt::CaseInsensitive) == 0;
+    return Caseless::equal(ByteName::decode(oldName), ByteName::decode(newName));
 }
 
 #ifdef _WIN32

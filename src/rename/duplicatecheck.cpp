@@ -1,96 +1,12 @@
 #include "rename/duplicatecheck.h"
 
-#include "text/bytename.h"
+#include "list/clashkey.h"
 
 #include <QHash>
 
 #include <optional>
 
-QString DuplicateCheck::targetKey(const Item& item)
-{
-    return ByteName::toUpper(item.ItemPath + QLatin1Char('/') + item.NewName + item.NewExt);
-}
-
 namespace {
-
-// Upper case as ByteName::toUpper gives it, with a quick path for plain ASCII text.
-QString upper(const QString& text)
-{
-    const QChar* data = text.constData();
-    const qsizetype size = text.size();
-    bool lower = false;
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = data[i].unicode();
-        if (c >= 0x80)
-            return ByteName::toUpper(text);
-        lower = lower || (c >= 'a' && c <= 'z');
-    }
-    if (!lower)
-        return text;
-    QString out(size, Qt::Uninitialized);
-    QChar* target = out.data();
-    for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = data[i].unicode();
-        target[i] = QChar(c >= 'a' && c <= 'z' ? char16_t(c - 32) : c);
-    }
-    return out;
-}
-
-// targetKey for consecutive items, upper-casing each run of one folder once, and the
-// key as one number.
-class KeyMaker {
-public:
-    QString key(const Item& item)
-    {
-        if (!m_started || item.ItemPath != m_folder) {
-            m_started = true;
-            m_folder = item.ItemPath;
-            m_upperFolder = upper(m_folder) + QLatin1Char('/');
-        }
-        return m_upperFolder + upper(item.NewName + item.NewExt);
-    }
-
-    // Equal keys give equal numbers. The folder part of a key ends at its last '/' (a
-    // name holds none), so folder and name can be hashed apart.
-    quint64 hashedKey(const Item& item)
-    {
-        const quint64 folder = folderHash(item.ItemPath) * 0x9e3779b97f4a7c15ULL;
-        return (folder ^ (folder >> 31)) ^ ByteName::upperHash(item.NewName, item.NewExt);
-    }
-
-private:
-    // Items of one folder usually share one folder text (the loader makes it once per
-    // folder), so the text's data pointer finds the folder's hash without reading the
-    // text: a small table remembers the last text seen in each of its slots, and a hash
-    // every text seen. Every item is alive while the maker is used, so a data pointer
-    // (with the size) keeps its text.
-    quint64 folderHash(const QString& folder)
-    {
-        const void* data = folder.constData();
-        const quint64 bits = reinterpret_cast<quintptr>(data) * 0x9e3779b97f4a7c15ULL;
-        Known& known = m_known[size_t(bits >> 52)];
-        if (known.data != data || known.size != folder.size()) {
-            known.data = data;
-            known.size = folder.size();
-            auto found = m_byText.constFind(folder);
-            if (found == m_byText.constEnd())
-                found = m_byText.insert(folder, ByteName::upperHash(folder, {}));
-            known.hash = found.value();
-        }
-        return known.hash;
-    }
-
-    struct Known {
-        const void* data = nullptr;
-        qsizetype size = -1;
-        quint64 hash = 0;
-    };
-    std::vector<Known> m_known = std::vector<Known>(size_t(1) << 12);
-    QHash<QString, quint64> m_byText;
-    bool m_started = false;
-    QString m_folder;
-    QString m_upperFolder;
-};
 
 // For each key number, walking from the end, the lowest position seen so far: an open
 // table of positions (-1 empty) whose numbers are read from the numbers themselves.
@@ -127,7 +43,7 @@ std::optional<std::vector<int>> firstLaterEqualByHash(const ItemStore& store, in
     const int count = store.ItemCount() - first;
     std::vector<quint64> hashes;
     hashes.reserve(size_t(count));
-    KeyMaker maker;
+    ClashKey::Hasher hasher;
     constexpr int Ahead = 8; // items whose texts are fetched while one is hashed
     for (int i = 0; i < count; ++i) {
         if (i + Ahead < count) {
@@ -135,15 +51,14 @@ std::optional<std::vector<int>> firstLaterEqualByHash(const ItemStore& store, in
             __builtin_prefetch(later.NewName.constData());
             __builtin_prefetch(later.NewExt.constData());
         }
-        hashes.push_back(maker.hashedKey(store.item(first + i)));
+        hashes.push_back(hasher(store.item(first + i)));
     }
     std::vector<int> partner(static_cast<size_t>(count), -1);
     NearestTable nearest(hashes);
     for (int i = count - 1; i >= 0; --i) {
         int& seen = nearest.slotOf(hashes[size_t(i)]);
         if (seen >= 0) {
-            if (DuplicateCheck::targetKey(store.item(first + i)) !=
-                DuplicateCheck::targetKey(store.item(first + seen)))
+            if (ClashKey::of(store.item(first + i)) != ClashKey::of(store.item(first + seen)))
                 return std::nullopt;
             partner[size_t(i)] = seen;
         }
@@ -189,9 +104,8 @@ std::vector<int> DuplicateCheck::findDuplicates(const ItemStore& store,
     if (!byHash) {
         std::vector<QString> keys;
         keys.reserve(size_t(count - firstExamined));
-        KeyMaker maker;
         for (int i = firstExamined; i < count; ++i)
-            keys.push_back(maker.key(store.item(i)));
+            keys.push_back(ClashKey::of(store.item(i)));
         byHash = firstLaterEqual(keys);
     }
     const std::vector<int>& partner = *byHash;

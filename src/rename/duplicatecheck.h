@@ -9,14 +9,11 @@
 // The check that runs before any rename: two items must not end up with one target.
 //
 // Each taking-part item below the last position is compared with every later item,
-// taking part or not, and pairs with the first one whose target key is equal. The
+// taking part or not, and pairs with the first one whose target clashes (ClashKey). The
 // result is the one of that pairwise comparison, reached in linear time through a hash
 // of the keys.
 class DuplicateCheck {
 public:
-    // The target path in upper case, so that keys compare without regard to case.
-    static QString targetKey(const Item& item);
-
     // For every position, the first later position with an equal key, or -1.
     static std::vector<int> firstLaterEqual(const std::vector<QString>& keys);
 

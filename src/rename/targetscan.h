@@ -5,8 +5,8 @@
 #include <vector>
 
 // What the list would do to the disk if applied now, without touching it: which items'
-// targets clash with another item's target (same folder, letter case ignored: the rule
-// of the duplicate check, taken over every pair and both ways) and how many proposed
+// targets clash with another item's target (ClashKey, as in the duplicate check, taken
+// over every pair and both ways) and how many proposed
 // names differ from the names on disk.
 class TargetScan {
 public:

@@ -2,31 +2,16 @@
 
 #include "templates/metadatacache.h"
 #include "text/containsanychar.h"
-
-#include <charconv>
+#include "text/zeropad.h"
 
 namespace {
 
 using Kind = TemplateToken::Kind;
 
-// Appends value with at least width digits, zeros in front; a minus sign goes first.
-void appendPadded(QString& out, qint64 value, int width)
-{
-    char digits[24];
-    const auto [end, ec] =
-        std::to_chars(digits, digits + sizeof digits, value < 0 ? -value : value);
-    const int count = int(end - digits);
-    if (value < 0)
-        out += QLatin1Char('-');
-    for (int pad = count; pad < width; ++pad)
-        out += QLatin1Char('0');
-    out += QLatin1StringView(digits, count);
-}
-
 void appendNumberOrNothing(QString& out, int value, int width)
 {
     if (value > 0)
-        appendPadded(out, value, width);
+        ZeroPad::append(out, value, width);
 }
 
 void appendDate(QString& out, const QDateTime& when, const QString& format)
@@ -131,10 +116,10 @@ void TemplateGenerator::appendToken(QString& out, const TemplateToken& t, const 
         out += folderName(item.ItemPath, t.level);
         break;
     case Kind::Counter:
-        appendPadded(out, t.start + t.step * index, t.width);
+        ZeroPad::append(out, t.start + t.step * index, t.width);
         break;
     case Kind::FolderCounter:
-        appendPadded(out, t.start + t.step * folderIndex, t.width);
+        ZeroPad::append(out, t.start + t.step * folderIndex, t.width);
         break;
     case Kind::ModifiedDate:
         appendDate(out, metadata.modified, t.text);

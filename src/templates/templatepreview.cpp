@@ -1,6 +1,6 @@
 #include "templates/templatepreview.h"
 
-#include "rename/duplicatecheck.h"
+#include "list/clashkey.h"
 #include "templates/templategenerator.h"
 #include "text/containsanychar.h"
 #include "text/spacetrim.h"
@@ -11,7 +11,7 @@ TemplatePreview::TemplatePreview(const ItemStore& store) : m_store(store)
 {
     for (int i = 0; i < store.ItemCount(); ++i) {
         if (!store.isSelected(i))
-            m_fixedKeys.insert(DuplicateCheck::targetKey(store.item(i)));
+            m_fixedKeys.insert(ClashKey::of(store.item(i)));
         else if (m_shown.size() < size_t(MaxLines))
             m_shown.push_back(i);
     }
@@ -36,7 +36,7 @@ std::vector<TemplatePreview::Line> TemplatePreview::lines(const NameTemplate& na
         else
             item.NewName = name;
         line.newLine = item.line();
-        keys.push_back(DuplicateCheck::targetKey(item));
+        keys.push_back(ClashKey::of(item));
         ++keyCounts[keys.back()];
         result.push_back(line);
     }

@@ -1,3 +1,4 @@
+#include "list/clashkey.h"
 #include "listmarks.h"
 #include "rename/duplicatecheck.h"
 #include "rename/renamerunner.h"
@@ -176,9 +177,9 @@ std::vector<int> quadraticMarks(ItemStore& store, const std::vector<char>& takes
         if (!takesPart[size_t(i)])
             continue;
         examined.push_back(i);
-        const QString key = DuplicateCheck::targetKey(store.item(i));
+        const QString key = ClashKey::of(store.item(i));
         for (int j = i + 1; j <= n - 1; ++j) {
-            if (key == DuplicateCheck::targetKey(store.item(j))) {
+            if (key == ClashKey::of(store.item(j))) {
                 pairs.push_back({i, j});
                 break;
             }
