@@ -1,11 +1,8 @@
 #include "ops/operationengine.h"
 
-#include "ops/enumeration.h"
 #include "ops/findreplace.h"
 #include "ops/parameterreaders.h"
-#include "templates/templategenerator.h"
 #include "text/containsanychar.h"
-#include "text/numberparse.h"
 #include "text/spacetrim.h"
 
 OperationEngine::OperationEngine(ItemStore& store, UserInteraction& interaction,
@@ -15,113 +12,6 @@ OperationEngine::OperationEngine(ItemStore& store, UserInteraction& interaction,
 {
 }
 
-QString OperationEngine::ask(const OperationRule& rule, const QString& preset)
-{
-    return m_context.interaction.inputBox(joinLines(rule.prompt.lines),
-                                          LoadResString(rule.prompt.title), preset);
-}
-
-std::optional<OperationParameter> OperationEngine::readParameter(const OperationRule& rule)
-{
-    OperationParameter parameter;
-    switch (rule.parameter) {
-    case ParameterKind::None:
-        break;
-    case ParameterKind::Text:
-        parameter.text = ask(rule, QString::fromLatin1(rule.prompt.preset));
-        if (trimSpaces(parameter.text).isEmpty())
-            return std::nullopt;
-        break;
-    case ParameterKind::Count: {
-        const QString answer = ask(rule, QString::fromLatin1(rule.prompt.preset));
-        if (trimSpaces(answer).isEmpty())
-            return std::nullopt;
-        const std::optional<int> n = NumberParse::floorToInt16(answer);
-        if (!n)
-            return std::nullopt;
-        parameter.number = *n;
-        break;
-    }
-    case ParameterKind::Position:
-        parameter.number =
-            NumberParse::floorToInt16(ask(rule, QString::fromLatin1(rule.prompt.preset)))
-                .value_or(0);
-        if (parameter.number == 0)
-            return std::nullopt;
-        break;
-    case ParameterKind::Extension:
-        return readExtension(rule);
-    case ParameterKind::Formation:
-        return readFormation(rule);
-    case ParameterKind::FindValues:
-        parameter.findValues = m_context.findValues;
-        break;
-    case ParameterKind::Template:
-        return readTemplate();
-    case ParameterKind::Counter:
-    case ParameterKind::Width:
-    case ParameterKind::Expression:
-    case ParameterKind::FieldOrder:
-    case ParameterKind::Enumerated:
-        return ParameterReaders::read(rule, m_context);
-    case ParameterKind::FindDialog:
-        m_context.findValues.ReplaceMode = true;
-        m_context.interaction.showFindReplace();
-        return std::nullopt;
-    }
-    return parameter;
-}
-
-std::optional<OperationParameter> OperationEngine::readExtension(const OperationRule& rule)
-{
-    const ItemStore& store = m_context.store;
-    if (store.selectedCount() == 0)
-        return std::nullopt;
-    const int current = store.currentLine();
-    const QString entry = ask(rule, current >= 0 ? store.item(current).NewExt.mid(1) : QString());
-    if (entry.isEmpty() || ContainsAnyChar(entry, InvalidChars))
-        return std::nullopt;
-    const QString trimmed = trimSpaces(entry);
-    OperationParameter parameter;
-    parameter.text = trimmed.isEmpty() ? QString() : QLatin1Char('.') + trimmed;
-    return parameter;
-}
-
-std::optional<OperationParameter> OperationEngine::readFormation(const OperationRule& rule)
-{
-    QString preset = QString::fromLatin1(rule.prompt.preset);
-    for (;;) {
-        const QString entry = ask(rule, preset);
-        if (trimSpaces(entry).isEmpty())
-            return std::nullopt;
-        if (const auto formation =
-                Enumeration::parseFormation(rule.code, entry, m_context.switches.IncludeZero)) {
-            OperationParameter parameter;
-            parameter.numbering =
-                Enumeration::numbering(rule.code, *formation, m_context.store, m_context.switches);
-            return parameter;
-        }
-        preset = entry;
-    }
-}
-
-std::optional<OperationParameter> OperationEngine::readTemplate()
-{
-    TemplateInteraction* templates = m_context.templates;
-    if (!templates)
-        return std::nullopt;
-    const std::optional<QString> answer = templates->askTemplate(m_context.store);
-    if (!answer)
-        return std::nullopt;
-    const NameTemplate parsed = NameTemplate::parse(*answer);
-    if (!parsed.isValid())
-        return std::nullopt;
-    OperationParameter parameter;
-    parameter.names =
-        TemplateGenerator::forSelected(parsed, m_context.store, templates->metadataReader());
-    return parameter;
-}
-
 PreparedOperation OperationEngine::prepare(OpCode op)
 {
     const OperationRule* rule = OperationTable::find(op);
@@ -129,7 +19,7 @@ PreparedOperation OperationEngine::prepare(OpCode op)
         // Codes without an operation run the frame and change nothing but trimming.
         return ItemTransform([](int, QString&) {});
     }
-    std::optional<OperationParameter> parameter = readParameter(*rule);
+    std::optional<OperationParameter> parameter = ParameterReaders::read(*rule, m_context);
     if (!parameter)
         return std::nullopt;
     return ItemTransform(

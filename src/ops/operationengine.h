@@ -21,12 +21,6 @@ public:
 
 private:
     PreparedOperation prepare(OpCode op);
-    // Reads the rule's parameter; empty when the operation ends before any item.
-    std::optional<OperationParameter> readParameter(const OperationRule& rule);
-    std::optional<OperationParameter> readFormation(const OperationRule& rule);
-    std::optional<OperationParameter> readExtension(const OperationRule& rule);
-    std::optional<OperationParameter> readTemplate();
-    QString ask(const OperationRule& rule, const QString& preset);
     void finish(int i, const QString& s);
 
     OperationContext m_context;

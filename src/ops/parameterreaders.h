@@ -2,14 +2,14 @@
 
 #include "ops/operationtable.h"
 
-// The parameters of Add Numbers, Reformat numbers, the expression operations, Swap infos
-// (any) and Enumerated filename: prompts asked again until the answer is valid, and the
-// numbering of the selection in list order.
+// The parameter of every operation, read once before the first item: the prompts (some
+// asked again until the answer is valid), the find and replace values, the template, and
+// the numbering of the selection.
 class ParameterReaders {
 public:
-    // Reads the parameter of a rule of kind Counter, Width, Expression, FieldOrder or
-    // Enumerated; std::nullopt when the operation ends before any item (Cancel, a blank
-    // answer, a width out of range).
+    // Reads the parameter of the rule's kind, as ParameterKind describes it; std::nullopt
+    // when the operation ends before any item (Cancel, a blank answer, a width out of
+    // range, the find and replace dialog opened).
     static std::optional<OperationParameter> read(const OperationRule& rule,
                                                   OperationContext& context);
 };
