@@ -19,6 +19,7 @@ public:
     void setClashes(std::vector<char> clashing);
     bool isClashing(int row) const;
     void setShowDiskNames(bool on) { m_diskNames = on; }
+    // Test only (no caller in the program).
     bool showsDiskNames() const { return m_diskNames; }
 
     static QColor warningColour();

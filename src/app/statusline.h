@@ -20,6 +20,7 @@ public:
     void showProgress(const QString& text);
     void endProgress();
 
+    // Test only (no caller in the program): the two texts as shown.
     QString countsText() const;
     QString messageText() const;
 

@@ -20,17 +20,6 @@ FileLoader::~FileLoader()
     *m_alive = false;
 }
 
-QString FileLoader::ClassifyPath(const QByteArray& path)
-{
-    const std::optional<PathKind> kind = m_fileSystem.pathKind(path);
-    if (!kind)
-        return QString(failureMarker());
-    if (*kind == PathKind::Folder)
-        return QString(folderMarker());
-    const QString full = ByteName::decode(path);
-    return NameSplit::extensionOf(full.mid(full.lastIndexOf(QLatin1Char('/')) + 1));
-}
-
 void FileLoader::addDirectoryCommand()
 {
     if (m_scanning)

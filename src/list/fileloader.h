@@ -24,15 +24,6 @@ public:
     FileLoader(const FileLoader&) = delete;
     FileLoader& operator=(const FileLoader&) = delete;
 
-    // Marker results of ClassifyPath.
-    static QChar folderMarker() { return QChar(1); }
-    static QChar failureMarker() { return QChar(255); }
-    // The folder marker for a folder, the failure marker when the attributes cannot be
-    // read, else the extension without its dot ("" when there is none). A symbolic link is
-    // judged by its own attributes, so it is never a folder. The loaders themselves do not
-    // go through these markers, since an extension can be the very character of a marker.
-    QString ClassifyPath(const QByteArray& path);
-
     // The Add directory command: asks for a folder and adds its tree.
     void addDirectoryCommand();
     // Appends every file of the tree below path (native bytes; "/" is the root folder).
@@ -44,9 +35,10 @@ public:
     void addFilesCommand();
     // A drop of files and folders (native byte paths, in drop order).
     void dropPaths(const std::vector<QByteArray>& paths);
-    // Appends one item per path as a drop of those files would, but takes every path to be
-    // a file without asking the file system: for lists known to hold files only. Paths are
-    // absolute, in native bytes. Refused while a scan runs.
+    // Test only (no caller in the program): appends one item per path as a drop of those
+    // files would, but takes every path to be a file without asking the file system, for
+    // lists known to hold files only. Paths are absolute, in native bytes. Refused while a
+    // scan runs.
     void addFiles(const std::vector<QByteArray>& paths);
     // Appends the file name (on-disk bytes) of folder ("" is the root folder) as one item,
     // unless the list is full.

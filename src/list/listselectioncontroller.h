@@ -32,7 +32,8 @@ class ListSelectionController : public QObject {
 public:
     explicit ListSelectionController(ItemStore& store, QObject* parent = nullptr);
 
-    // The line that Shift ranges start from, -1 when none.
+    // Test only (no caller in the program): the line that Shift ranges start from, -1
+    // when none.
     int anchorLine() const { return m_anchor; }
 
     // Left button down on a line; a line outside the list only ends a drag.

@@ -28,7 +28,8 @@ public:
     // selected, other marks stay.
     static void selectClashes(ItemStore& store, const std::vector<char>& takesPart,
                               const std::vector<int>& clashing);
-    // findDuplicates, then selectClashes when a pair was found; true when one was.
-    // Without a pair nothing changes.
+    // Test and bench only (the runner calls the two steps itself): findDuplicates, then
+    // selectClashes when a pair was found; true when one was. Without a pair nothing
+    // changes.
     static bool markDuplicates(ItemStore& store, const std::vector<char>& takesPart);
 };

@@ -23,7 +23,8 @@ public:
     bool isValid() const { return m_errorPosition < 0; }
     // A sentence for the user that names the column; empty when valid.
     QString errorMessage() const { return m_errorMessage; }
-    // Index of the offending character in the template text; -1 when valid.
+    // Test only (no caller in the program yet): index of the offending character in the
+    // template text; -1 when valid.
     int errorPosition() const { return m_errorPosition; }
 
     const QString& text() const { return m_text; }

@@ -1,6 +1,9 @@
 #include "text/numberparse.h"
+#include "text/zeropad.h"
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 TEST(NumberParse, countsReadTheLeadingNumber)
 {
@@ -31,5 +34,28 @@ TEST(NumberParse, countsReadTheLeadingNumber)
         const QString answer = QString::fromUtf8(row.answer);
         EXPECT_EQ(NumberParse::floorToInt16(answer), row.floored);
         EXPECT_EQ(NumberParse::roundHalfEvenToInt16(answer), row.rounded);
+    }
+}
+
+TEST(ZeroPad, writesNumbersWithZerosInFront)
+{
+    const struct {
+        const char* name;
+        qint64 value;
+        int width;
+        const char* text;
+        int digits;
+    } rows[] = {
+        {"zero has one digit", 0, 1, "0", 1},
+        {"padded to the width", 7, 3, "007", 1},
+        {"longer numbers stay whole", 12345, 2, "12345", 5},
+        {"minus sign before the zeros", -7, 3, "-007", 1},
+        {"width 0 writes the digits", 42, 0, "42", 2},
+        {"lowest 64-bit number", std::numeric_limits<qint64>::min(), 1, "-9223372036854775808", 19},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(ZeroPad::text(row.value, row.width), QString::fromLatin1(row.text));
+        EXPECT_EQ(ZeroPad::digitCount(row.value), row.digits);
     }
 }
