@@ -27,10 +27,17 @@ quint64 ClashKey::Hasher::folderHash(const QString& folder)
     if (known.data != data || known.size != folder.size()) {
         known.data = data;
         known.size = folder.size();
-        auto found = m_byText.constFind(folder);
-        if (found == m_byText.constEnd())
-            found = m_byText.insert(folder, Caseless::hash(folder));
-        known.hash = found.value();
+        // Items made one by one each have a text of their own, but neighbours mostly
+        // share the folder: the previous folder's text is compared before any lookup.
+        if (!m_hasLast || folder != m_lastText) {
+            auto found = m_byText.constFind(folder);
+            if (found == m_byText.constEnd())
+                found = m_byText.insert(folder, Caseless::hash(folder));
+            m_hasLast = true;
+            m_lastText = folder;
+            m_lastHash = found.value();
+        }
+        known.hash = m_lastHash;
     }
     return known.hash;
 }

@@ -33,5 +33,8 @@ public:
         };
         std::vector<Known> m_known = std::vector<Known>(size_t(1) << 12);
         QHash<QString, quint64> m_byText;
+        bool m_hasLast = false;
+        QString m_lastText;
+        quint64 m_lastHash = 0;
     };
 };
