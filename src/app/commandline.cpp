@@ -64,20 +64,43 @@ CommandLine::Result CommandLine::parse(const QStringList& arguments,
                                        const std::vector<QByteArray>& raw)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(tr("Renames many files at once."));
+    parser.setApplicationDescription(
+        tr("Renames many files at once.") + QLatin1String("\n\n  filevane [PATH...]\n") +
+        QLatin1String("  filevane --routine NAME_OR_FILE [--dry-run] PATH...\n") +
+        QLatin1String("  filevane --undo [--yes]\n\n") +
+        tr("Exit status of --routine and --undo: 0 when every file was renamed (or there was "
+           "nothing to do), 1 when a file was not renamed or names clashed, 2 for bad "
+           "arguments or a routine that cannot be read (nothing is touched then)."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption routine(
+        QStringLiteral("routine"),
+        tr("Runs the routine NAME (a saved one) or FILE (a routine file) on every file of the "
+           "paths, without a window: prints each changed name as old → new, then renames."),
+        tr("NAME_OR_FILE"));
+    const QCommandLineOption dryRun(
+        QStringLiteral("dry-run"),
+        tr("With --routine: prints what would be renamed and renames nothing."));
+    const QCommandLineOption undo(
+        QStringLiteral("undo"),
+        tr("Undoes the last Apply (of the window or of --routine) after printing what it will "
+           "do and asking."));
+    const QCommandLineOption yes(QStringLiteral("yes"),
+                                 tr("With --undo: does not ask (needed without a terminal)."));
+    parser.addOptions({routine, dryRun, undo, yes});
     parser.addPositionalArgument(
         tr("paths"), tr("Folders to add with all their subfolders, and files to add, in order."),
         tr("[PATH...]"));
 
     Result result;
-    if (!parser.parse(arguments)) {
+    const auto fail = [&result](const QString& reason) {
         result.action = Action::Exit;
-        result.exitCode = 1;
-        result.standardError = parser.errorText() + QLatin1Char('\n');
+        result.exitCode = BadArguments;
+        result.standardError = QStringLiteral("filevane: ") + reason + QLatin1Char('\n');
         return result;
-    }
+    };
+    if (!parser.parse(arguments))
+        return fail(parser.errorText());
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         result.action = Action::Exit;
         result.standardOutput = parser.helpText();
@@ -93,6 +116,26 @@ CommandLine::Result CommandLine::parse(const QStringList& arguments,
     for (const QByteArray& path : rawPositional(parser.positionalArguments(), raw)) {
         if (!path.isEmpty())
             result.paths.push_back(absolutePath(path));
+    }
+    if (parser.isSet(routine) && parser.isSet(undo))
+        return fail(tr("--routine and --undo cannot be used together"));
+    if (parser.isSet(dryRun) && !parser.isSet(routine))
+        return fail(tr("--dry-run needs --routine"));
+    if (parser.isSet(yes) && !parser.isSet(undo))
+        return fail(tr("--yes needs --undo"));
+    if (parser.isSet(routine)) {
+        result.routine = parser.value(routine);
+        if (result.routine.trimmed().isEmpty())
+            return fail(tr("--routine needs the name of a routine or a routine file"));
+        if (result.paths.empty())
+            return fail(tr("--routine needs at least one file or folder"));
+        result.action = Action::Routine;
+        result.dryRun = parser.isSet(dryRun);
+    } else if (parser.isSet(undo)) {
+        if (!result.paths.empty())
+            return fail(tr("--undo takes no paths"));
+        result.action = Action::Undo;
+        result.yes = parser.isSet(yes);
     }
     return result;
 }

@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/mainwindow.h"
+#include "app/terminaljob.h"
 #include "app/translations.h"
 
 #include <QApplication>
@@ -37,6 +38,14 @@ int main(int argc, char* argv[])
         const CommandLine::Result probe = CommandLine::parse(QCoreApplication::arguments(), raw);
         if (probe.action == CommandLine::Action::Exit && probe.exitCode == 0)
             return parseArguments(raw).exitCode;
+        // The terminal jobs never open a window, so their errors are final here too.
+        if (TerminalJob::wanted(raw)) {
+            QCoreApplication::setApplicationName(QStringLiteral("Filevane"));
+            const CommandLine::Result command = parseArguments(raw);
+            if (command.action == CommandLine::Action::Exit)
+                return command.exitCode;
+            return TerminalJob::run(command);
+        }
     }
 
     // Qt's own style for the platform stands in for the visual-styles start-up that other

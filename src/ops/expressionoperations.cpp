@@ -4,13 +4,11 @@
 
 #include <algorithm>
 
-namespace {
-
 // QRegularExpression finds nothing in text that is not valid UTF-16, and a name keeps each
 // byte that is not UTF-8 as a lone surrogate. The pattern runs on a copy with every lone
 // surrogate as U+FFFD, one unit for one, so what it finds stands at the same place in the
 // name itself.
-QString matchable(const QString& s)
+QString ExpressionOperations::matchable(const QString& s)
 {
     const auto surrogate =
         std::find_if(s.begin(), s.end(), [](QChar c) { return c.isSurrogate(); });
@@ -25,8 +23,6 @@ QString matchable(const QString& s)
     }
     return out;
 }
-
-} // namespace
 
 ExpressionOperations::Parsed ExpressionOperations::parse(const QString& entry, bool matchCase)
 {

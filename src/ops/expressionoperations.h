@@ -42,4 +42,8 @@ public:
     static std::optional<Match> firstMatch(const Expression& expression, const QString& s);
 
     static QString apply(Kind kind, const Expression& expression, const QString& s);
+
+    // s as a regular expression can search it: a name's stray bytes (lone surrogates) become
+    // U+FFFD one for one, so every match stands at the same place in s itself.
+    static QString matchable(const QString& s);
 };

@@ -1,6 +1,10 @@
 #include "ops/findreplace.h"
 
+#include "ops/expressionoperations.h"
 #include "ops/phrasematch.h"
+#include "text/spacetrim.h"
+
+#include <vector>
 
 namespace {
 
@@ -127,4 +131,94 @@ QString FindReplace::ReplaceText(const QString& text, const QString& find,
         if (from < 0)
             from = 0;
     }
+}
+
+std::optional<QRegularExpression> FindReplace::pattern(const QString& find, bool matchCase)
+{
+    ExpressionOperations::Parsed parsed = ExpressionOperations::parse(find, matchCase);
+    if (!parsed.expression) {
+        // Invalid: the same text compiled again gives the invalid expression itself.
+        const QString trimmed = trimSpaces(find);
+        return QRegularExpression(trimmed.mid(1, trimmed.size() - 2));
+    }
+    if (parsed.expression->pattern.pattern().isEmpty())
+        return std::nullopt;
+    return std::move(parsed.expression->pattern);
+}
+
+QString FindReplace::patternError(const QString& find)
+{
+    return ExpressionOperations::parse(find, true).error;
+}
+
+namespace {
+
+// The matches of pattern in text that count, left to right.
+std::vector<QRegularExpressionMatch> matchesIn(const QString& text,
+                                               const QRegularExpression& pattern, bool exactPhrase)
+{
+    std::vector<QRegularExpressionMatch> found;
+    const QString subject = ExpressionOperations::matchable(text);
+    QRegularExpressionMatchIterator it = pattern.globalMatch(subject);
+    while (it.hasNext()) {
+        QRegularExpressionMatch match = it.next();
+        if (!exactPhrase ||
+            PhraseMatch::isWholePhrase(subject, match.capturedStart(), match.capturedLength()))
+            found.push_back(std::move(match));
+    }
+    return found;
+}
+
+// The replacement with \0 to \9 filled in from text (not from the copy the pattern ran
+// on, so stray bytes of the name come back as they were).
+void appendReplacement(QString& out, const QString& replacement, const QString& text,
+                       const QRegularExpressionMatch& match)
+{
+    for (qsizetype i = 0; i < replacement.size(); ++i) {
+        const QChar c = replacement.at(i);
+        if (c != QLatin1Char('\\') || i + 1 == replacement.size()) {
+            out += c;
+            continue;
+        }
+        const QChar next = replacement.at(++i);
+        if (next >= QLatin1Char('0') && next <= QLatin1Char('9')) {
+            const int group = next.digitValue();
+            if (group <= match.lastCapturedIndex() && match.capturedStart(group) >= 0)
+                out +=
+                    QStringView(text).mid(match.capturedStart(group), match.capturedLength(group));
+        } else {
+            out += next;
+        }
+    }
+}
+
+} // namespace
+
+QString FindReplace::ReplacePattern(const QString& text, const QRegularExpression& pattern,
+                                    const QString& replacement, bool exactPhrase, bool repeat)
+{
+    std::vector<QRegularExpressionMatch> found = matchesIn(text, pattern, exactPhrase);
+    if (found.empty())
+        return text;
+    if (!repeat)
+        found.erase(found.begin(), found.end() - 1);
+    QString out;
+    out.reserve(text.size() + replacement.size() * qsizetype(found.size()));
+    qsizetype copied = 0;
+    for (const QRegularExpressionMatch& match : found) {
+        out += QStringView(text).mid(copied, match.capturedStart() - copied);
+        appendReplacement(out, replacement, text, match);
+        copied = match.capturedEnd();
+        if (out.size() > MaxNameLength)
+            return QString();
+    }
+    out += QStringView(text).mid(copied);
+    return out.size() > MaxNameLength ? QString() : out;
+}
+
+int FindReplace::FindLastPattern(const QString& text, const QRegularExpression& pattern,
+                                 bool exactPhrase)
+{
+    const std::vector<QRegularExpressionMatch> found = matchesIn(text, pattern, exactPhrase);
+    return found.empty() ? 0 : int(found.back().capturedStart() + 1);
 }

@@ -201,6 +201,11 @@ const std::vector<OperationRule>& rules()
          {},
          [](const OperationParameter& p, ItemStore&, int, QString& s) {
              const FindReplaceValues& v = p.findValues;
+             if (p.expression) {
+                 s = FindReplace::ReplacePattern(s, p.expression->pattern, v.ReplaceWith,
+                                                 v.ExactPhrase, v.RepeatReplace);
+                 return;
+             }
              s = FindReplace::ReplaceText(s, v.FindText, v.ReplaceWith, v.MatchCase, v.ExactPhrase,
                                           v.RepeatReplace);
          }},

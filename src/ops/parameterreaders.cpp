@@ -2,6 +2,7 @@
 
 #include "ops/enumeration.h"
 #include "ops/fieldorder.h"
+#include "ops/findreplace.h"
 #include "ops/numberoperations.h"
 #include "templates/templategenerator.h"
 #include "text/containsanychar.h"
@@ -263,6 +264,15 @@ std::optional<OperationParameter> ParameterReaders::read(const OperationRule& ru
     case ParameterKind::FindValues: {
         OperationParameter parameter;
         parameter.findValues = context.findValues;
+        // A pattern is compiled once for all items; an invalid one runs nothing.
+        std::optional<QRegularExpression> pattern =
+            FindReplace::pattern(parameter.findValues.FindText, parameter.findValues.MatchCase);
+        if (pattern) {
+            if (!pattern->isValid())
+                return std::nullopt;
+            pattern->optimize();
+            parameter.expression = ExpressionOperations::Expression{{}, std::move(*pattern), true};
+        }
         return parameter;
     }
     case ParameterKind::FindDialog:

@@ -5,6 +5,8 @@ struct EnumSwitches {
     bool FixedWidthNumbers = true;
     bool IncludeZero = false;
     bool InverseEnumeration = false;
+
+    bool operator==(const EnumSwitches&) const = default;
 };
 
 // The switches in the order of their menu entries.

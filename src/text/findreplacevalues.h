@@ -12,4 +12,6 @@ struct FindReplaceValues {
     bool MatchCase = false;
     bool ExactPhrase = false;
     bool RepeatReplace = false;
+
+    bool operator==(const FindReplaceValues&) const = default;
 };

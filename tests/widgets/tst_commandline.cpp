@@ -35,7 +35,7 @@ private Q_SLOTS:
         QTest::newRow("--version prints the Info box's version line")
             << "--version" << 0 << "^Filevane Version \\d\\.\\d\\d( \\[beta \\d+\\])?\n$";
         QTest::newRow("an unknown option is an error on standard error")
-            << "--frobnicate" << 1 << "frobnicate";
+            << "--frobnicate" << 2 << "frobnicate";
     }
 
     void programPrintsAndExits()

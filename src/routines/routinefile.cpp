@@ -1,0 +1,239 @@
+#include "routines/routinefile.h"
+
+#include "ops/findreplace.h"
+#include "routines/routinesteps.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+#include <set>
+
+namespace {
+
+const QLatin1String formatName("filevane-routine");
+
+QJsonObject stepObject(const OperationCall& step)
+{
+    QJsonObject object;
+    object.insert(QLatin1String("operation"), RoutineSteps::key(step.op));
+    const RoutineSteps::Uses uses = RoutineSteps::uses(step.op);
+    if (uses.answer)
+        object.insert(QLatin1String("answer"), step.answer.value_or(QString()));
+    if (uses.templateText)
+        object.insert(QLatin1String("template"), step.templateText.value_or(QString()));
+    const FindReplaceValues values = step.findValues.value_or(FindReplaceValues{});
+    if (uses.findValues) {
+        object.insert(QLatin1String("find"), values.FindText);
+        object.insert(QLatin1String("replaceWith"), values.ReplaceWith);
+        object.insert(QLatin1String("exactPhrase"), values.ExactPhrase);
+        object.insert(QLatin1String("repeat"), values.RepeatReplace);
+    }
+    if (uses.findValues || uses.matchCase)
+        object.insert(QLatin1String("matchCase"), values.MatchCase);
+    if (uses.switches) {
+        const EnumSwitches switches = step.switches.value_or(EnumSwitches{});
+        object.insert(QLatin1String("fixedWidthNumbers"), switches.FixedWidthNumbers);
+        object.insert(QLatin1String("includeZero"), switches.IncludeZero);
+        object.insert(QLatin1String("inverseEnumeration"), switches.InverseEnumeration);
+    }
+    return object;
+}
+
+// Reads one step; the reason in error when it cannot.
+std::optional<OperationCall> readStep(const QJsonValue& value, QString& error)
+{
+    if (!value.isObject()) {
+        error = RoutineFile::tr("it is not a step");
+        return std::nullopt;
+    }
+    const QJsonObject object = value.toObject();
+    const QJsonValue operation = object.value(QLatin1String("operation"));
+    if (!operation.isString()) {
+        error = RoutineFile::tr("it names no operation");
+        return std::nullopt;
+    }
+    const std::optional<OpCode> op = RoutineSteps::fromKey(operation.toString());
+    if (!op) {
+        error = RoutineFile::tr("the operation “%1” is unknown").arg(operation.toString());
+        return std::nullopt;
+    }
+    const RoutineSteps::Uses uses = RoutineSteps::uses(*op);
+    std::set<QString> known{QStringLiteral("operation")};
+    const auto text = [&](const char* key, bool required) -> std::optional<QString> {
+        known.insert(QLatin1String(key));
+        const QJsonValue v = object.value(QLatin1String(key));
+        if (v.isUndefined() && !required)
+            return QString();
+        if (!v.isString()) {
+            error = v.isUndefined() ? RoutineFile::tr("“%1” is missing").arg(QLatin1String(key))
+                                    : RoutineFile::tr("“%1” must be text").arg(QLatin1String(key));
+            return std::nullopt;
+        }
+        return v.toString();
+    };
+    const auto flag = [&](const char* key, bool preset) -> std::optional<bool> {
+        known.insert(QLatin1String(key));
+        const QJsonValue v = object.value(QLatin1String(key));
+        if (v.isUndefined())
+            return preset;
+        if (!v.isBool()) {
+            error = RoutineFile::tr("“%1” must be true or false").arg(QLatin1String(key));
+            return std::nullopt;
+        }
+        return v.toBool();
+    };
+
+    OperationCall step;
+    step.op = *op;
+    if (uses.answer && !(step.answer = text("answer", true)))
+        return std::nullopt;
+    if (uses.templateText && !(step.templateText = text("template", true)))
+        return std::nullopt;
+    if (uses.findValues || uses.matchCase) {
+        FindReplaceValues values;
+        const std::optional<bool> matchCase = flag("matchCase", false);
+        if (!matchCase)
+            return std::nullopt;
+        values.MatchCase = *matchCase;
+        if (uses.findValues) {
+            const std::optional<QString> find = text("find", true);
+            const std::optional<QString> replacement =
+                find ? text("replaceWith", false) : std::nullopt;
+            const std::optional<bool> exact =
+                replacement ? flag("exactPhrase", false) : std::nullopt;
+            const std::optional<bool> repeat = exact ? flag("repeat", false) : std::nullopt;
+            if (!repeat)
+                return std::nullopt;
+            if (find->trimmed().isEmpty()) {
+                error = RoutineFile::tr("“find” is empty");
+                return std::nullopt;
+            }
+            if (const QString reason = FindReplace::patternError(*find); !reason.isEmpty()) {
+                error = RoutineFile::tr("the pattern “%1” is invalid: %2").arg(*find, reason);
+                return std::nullopt;
+            }
+            values.FindText = *find;
+            values.ReplaceWith = *replacement;
+            values.ExactPhrase = *exact;
+            values.RepeatReplace = *repeat;
+        }
+        step.findValues = values;
+    }
+    if (uses.switches) {
+        EnumSwitches switches;
+        const std::optional<bool> fixed = flag("fixedWidthNumbers", true);
+        const std::optional<bool> zero = fixed ? flag("includeZero", false) : std::nullopt;
+        const std::optional<bool> inverse = zero ? flag("inverseEnumeration", false) : std::nullopt;
+        if (!inverse)
+            return std::nullopt;
+        switches = {*fixed, *zero, *inverse};
+        step.switches = switches;
+    }
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        if (!known.count(it.key())) {
+            error = RoutineFile::tr("“%1” is not known to this version of Filevane").arg(it.key());
+            return std::nullopt;
+        }
+    }
+    return step;
+}
+
+} // namespace
+
+QByteArray RoutineFile::write(const Routine& routine)
+{
+    QJsonArray steps;
+    for (const OperationCall& step : routine.steps)
+        steps.append(stepObject(step));
+    QJsonObject object;
+    object.insert(QLatin1String("format"), formatName);
+    object.insert(QLatin1String("version"), Version);
+    object.insert(QLatin1String("name"), routine.name);
+    object.insert(QLatin1String("steps"), steps);
+    return QJsonDocument(object).toJson(QJsonDocument::Indented);
+}
+
+RoutineFile::Read RoutineFile::parse(const QByteArray& content, const QString& label)
+{
+    Read result;
+    const auto fail = [&result, &label](const QString& reason) {
+        result.error = tr("The routine “%1” cannot be read: %2.").arg(label, reason);
+        return result;
+    };
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(content, &parseError);
+    if (parseError.error != QJsonParseError::NoError)
+        return fail(tr("it is damaged (%1 at byte %2)")
+                        .arg(parseError.errorString())
+                        .arg(parseError.offset));
+    const QJsonObject object = document.object();
+    if (!document.isObject() || object.value(QLatin1String("format")).toString() != formatName)
+        return fail(tr("it is not a Filevane routine"));
+    Routine routine;
+    routine.name = object.value(QLatin1String("name")).toString(label);
+    const QString name = routine.name.isEmpty() ? label : routine.name;
+    const int version = object.value(QLatin1String("version")).toInt(0);
+    const QJsonValue stepsValue = object.value(QLatin1String("steps"));
+    if (version < 1 || !stepsValue.isArray())
+        return fail(tr("it is damaged (no version or no steps)"));
+    const QJsonArray steps = stepsValue.toArray();
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        QString error;
+        std::optional<OperationCall> step = readStep(steps.at(i), error);
+        if (!step) {
+            const QString operation =
+                steps.at(i).toObject().value(QLatin1String("operation")).toString();
+            const QString stepName = operation.isEmpty()
+                                         ? tr("step %1").arg(i + 1)
+                                         : tr("step %1 (%2)").arg(i + 1).arg(operation);
+            if (version > Version) {
+                result.error = tr("The routine “%1” was written by a newer version of Filevane "
+                                  "(routine format %2; this one reads format %3): %4 cannot be "
+                                  "run: %5.")
+                                   .arg(name)
+                                   .arg(version)
+                                   .arg(Version)
+                                   .arg(stepName, error);
+                return result;
+            }
+            result.error =
+                tr("The routine “%1” cannot be read: %2: %3.").arg(name, stepName, error);
+            return result;
+        }
+        routine.steps.push_back(std::move(*step));
+    }
+    if (version > Version) {
+        result.error = tr("The routine “%1” was written by a newer version of Filevane (routine "
+                          "format %2; this one reads format %3) and cannot be run.")
+                           .arg(name)
+                           .arg(version)
+                           .arg(Version);
+        return result;
+    }
+    result.routine = std::move(routine);
+    return result;
+}
+
+RoutineFile::Read RoutineFile::read(const QString& path, const QString& label)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Read result;
+        result.error = tr("The routine “%1” cannot be read: %2.").arg(label, file.errorString());
+        return result;
+    }
+    return parse(file.readAll(), label);
+}
+
+bool RoutineFile::save(const Routine& routine, const QString& path, QString* error)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(write(routine)) >= 0 && file.commit())
+        return true;
+    if (error)
+        *error = file.errorString();
+    return false;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ops/operationcall.h"
+
+#include <QString>
+
+#include <optional>
+
+// The operations a routine can hold, under the names its file uses ("add-to-end") and the
+// names the user reads ("Add to end"), and one line of text per step for the Steps list.
+class RoutineSteps {
+public:
+    // What a step of the operation keeps besides its code.
+    struct Uses {
+        bool answer = false;     // the prompt's answer
+        bool matchCase = false;  // Match case alone (the expression operations)
+        bool findValues = false; // find, replacement, Match case, Exact phrase, Repeat
+        bool switches = false;   // the three enumeration switches
+        bool templateText = false;
+    };
+
+    // The file's name of op; "" for an operation a routine cannot hold (the dialog of
+    // Replace..., which changes no name by itself).
+    static QString key(OpCode op);
+    static std::optional<OpCode> fromKey(const QString& key);
+    // The user's name of op, translated.
+    static QString caption(OpCode op);
+    static Uses uses(OpCode op);
+    // "Add to end: “ (live)”", "Replace “_” with “ ” (repeat)", ...
+    static QString describe(const OperationCall& step);
+};

@@ -1,0 +1,250 @@
+#include "routines/terminalrun.h"
+
+#include "list/fileloader.h"
+#include "ops/operationengine.h"
+#include "rename/duplicatecheck.h"
+#include "rename/renamereport.h"
+#include "rename/renamerunner.h"
+#include "rename/renameundo.h"
+#include "routines/routineplayer.h"
+#include "text/bytename.h"
+
+namespace {
+
+// The user side of a job without a window: nothing is asked, and messages are kept for the
+// job to print where they are not already part of its own report.
+class TerminalInteraction : public UserInteraction {
+public:
+    QString inputBox(const QString&, const QString&, const QString&) override { return QString(); }
+    void messageBox(const QString& text, const QString&) override { messages << text; }
+    QString browseForFolder(const QString&) override { return QString(); }
+    std::vector<QByteArray> chooseFiles(const QString&, const QString&) override { return {}; }
+    void showFindReplace() override {}
+    void processPendingEvents() override {}
+
+    QStringList messages;
+};
+
+QByteArray line(const QString& text)
+{
+    QString out = text;
+    out.replace(QChar(13), QLatin1Char('\n'));
+    return out.toUtf8() + '\n';
+}
+
+QByteArray joined(const QByteArray& folder, const QByteArray& name)
+{
+    return folder + '/' + name;
+}
+
+const char* const arrow = " \xe2\x86\x92 "; // " → "
+
+QByteArray reasonOf(const ItemRenameResult& result)
+{
+    return RenameReport::reason(result).toUtf8();
+}
+
+} // namespace
+
+QByteArray TerminalRun::escaped(const QByteArray& bytes)
+{
+    QByteArray out;
+    out.reserve(bytes.size() + 8);
+    const auto hex = [&out](uchar c) {
+        static const char digits[] = "0123456789ABCDEF";
+        out += "\\x";
+        out += digits[c >> 4];
+        out += digits[c & 15];
+    };
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n;) {
+        const uchar c = uchar(bytes[i]);
+        if (c < 0x80) {
+            if (c < 0x20 || c == 0x7f)
+                hex(c);
+            else if (c == '\\')
+                out += "\\\\";
+            else
+                out += char(c);
+            ++i;
+            continue;
+        }
+        // The length of a well-formed UTF-8 sequence starting here, or 0.
+        qsizetype length = 0;
+        if (c >= 0xc2 && c <= 0xdf)
+            length = 2;
+        else if (c >= 0xe0 && c <= 0xef)
+            length = 3;
+        else if (c >= 0xf0 && c <= 0xf4)
+            length = 4;
+        bool valid = length > 0 && i + length <= n;
+        for (qsizetype k = 1; valid && k < length; ++k)
+            valid = (uchar(bytes[i + k]) & 0xc0) == 0x80;
+        if (valid && length == 3) {
+            const uchar second = uchar(bytes[i + 1]);
+            valid = !(c == 0xe0 && second < 0xa0) && !(c == 0xed && second >= 0xa0);
+        }
+        if (valid && length == 4) {
+            const uchar second = uchar(bytes[i + 1]);
+            valid = !(c == 0xf0 && second < 0x90) && !(c == 0xf4 && second >= 0x90);
+        }
+        if (!valid) {
+            hex(c);
+            ++i;
+            continue;
+        }
+        out.append(bytes.constData() + i, length);
+        i += length;
+    }
+    return out;
+}
+
+int TerminalRun::runRoutine(const Routine& routine, const std::vector<QByteArray>& paths,
+                            bool dryRun, FileSystem& fileSystem, TemplateInteraction* templates,
+                            const JournalFolder& journals, const Output& output)
+{
+    std::vector<FolderEntry> entries;
+    bool unreadable = false;
+    for (const QByteArray& path : paths) {
+        const std::optional<PathKind> kind = fileSystem.pathKind(path);
+        entries.clear();
+        if (kind && (*kind == PathKind::File || fileSystem.listFolder(path, entries)))
+            continue;
+        output.err("filevane: " + escaped(path) + ": " + tr("cannot be opened").toUtf8() + '\n');
+        unreadable = true;
+    }
+    if (unreadable)
+        return 2;
+
+    ItemStore store;
+    TerminalInteraction interaction;
+    FileLoader loader(store, fileSystem, interaction);
+    loader.dropPaths(paths);
+    if (loader.notAdded() > 0)
+        output.err(line(tr("filevane: %n files were not added: the list holds at most 32767", "",
+                           loader.notAdded())));
+    store.selectAll();
+    EnumSwitches switches;
+    FindReplaceValues findValues;
+    OperationEngine engine(store, interaction, switches, findValues, templates);
+    RoutinePlayer::play(routine, engine);
+
+    // The changed names, in list order; only they take part in the rename.
+    QByteArray changes;
+    std::vector<char> refused(size_t(store.ItemCount()), 0);
+    std::vector<char> changing(size_t(store.ItemCount()), 0);
+    int changed = 0;
+    ItemStore::Batch batch(store);
+    for (int i = 0; i < store.ItemCount(); ++i) {
+        const Item& item = store.item(i);
+        const std::optional<QByteArray> target = RenameRunner::targetBytes(item);
+        const bool differs = !target || *target != item.diskName;
+        store.setSelected(i, differs);
+        if (!differs)
+            continue;
+        ++changed;
+        changing[size_t(i)] = 1;
+        refused[size_t(i)] = !target;
+        changes += escaped(joined(item.diskFolder, item.diskName)) + arrow +
+                   (target ? escaped(*target) : ByteName::shown(item.line()).toUtf8()) + '\n';
+    }
+    output.out(changes);
+
+    int status = 0;
+    const std::vector<int> clashing = DuplicateCheck::findDuplicates(store, changing);
+    QByteArray problems;
+    for (int i : clashing) {
+        const Item& item = store.item(i);
+        problems += tr("clash:").toUtf8() + ' ' + escaped(joined(item.diskFolder, item.diskName)) +
+                    arrow + escaped(RenameRunner::targetBytes(item).value_or(QByteArray())) + '\n';
+    }
+    for (int i = 0; i < store.ItemCount(); ++i) {
+        if (refused[size_t(i)])
+            problems += tr("refused:").toUtf8() + ' ' +
+                        escaped(joined(store.item(i).diskFolder, store.item(i).diskName)) + ": " +
+                        tr("no bytes can stand for the new name").toUtf8() + '\n';
+    }
+    if (!problems.isEmpty()) {
+        output.out(problems);
+        status = 1;
+    }
+    if (!clashing.empty()) {
+        output.out(line(tr("Nothing was renamed: %n names clash with another name in their "
+                           "folder.",
+                           "", int(clashing.size()))));
+        return 1;
+    }
+    if (dryRun || changed == 0) {
+        if (changed == 0)
+            output.out(line(tr("Nothing to rename.")));
+        return status;
+    }
+
+    RenameRunner runner(store, fileSystem, interaction);
+    runner.setJournalFolder(journals);
+    const std::vector<ItemRenameResult> results = runner.RenameFiles(false);
+    if (results.empty() && !interaction.messages.isEmpty()) {
+        for (const QString& message : interaction.messages)
+            output.err(line(QStringLiteral("filevane: ") + message));
+        return 1;
+    }
+    return qMax(status, report(results, output));
+}
+
+int TerminalRun::report(const std::vector<ItemRenameResult>& results, const Output& output)
+{
+    QByteArray failures;
+    int renamed = 0;
+    int tried = 0;
+    for (const ItemRenameResult& result : results) {
+        if (result.renamed()) {
+            ++renamed;
+            ++tried;
+            continue;
+        }
+        ++tried;
+        if (result.outcome == RenameOutcome::UnencodableName)
+            continue; // listed as refused before the run
+        failures += tr("not renamed:").toUtf8() + ' ' +
+                    escaped(joined(result.folder, result.oldName)) + arrow +
+                    escaped(result.newName) + ": " + reasonOf(result) + '\n';
+    }
+    if (!failures.isEmpty())
+        output.err(failures);
+    output.out(line(tr("%1 renamed, %2 not renamed").arg(renamed).arg(tried - renamed)));
+    return renamed == tried ? 0 : 1;
+}
+
+std::vector<QByteArray> TerminalRun::undoPlan(const JournalFolder& journals)
+{
+    std::vector<QByteArray> lines;
+    const QString path = journals.latestUndoable();
+    if (path.isEmpty())
+        return lines;
+    const std::optional<RenameJournal::Content> content = RenameJournal::read(path);
+    if (!content)
+        return lines;
+    for (auto it = content->entries.rbegin(); it != content->entries.rend(); ++it) {
+        if (it->state != RenameJournal::State::Renamed &&
+            it->state != RenameJournal::State::Attempted)
+            continue;
+        lines.push_back(escaped(joined(it->folder, it->newName)) + arrow + escaped(it->oldName));
+    }
+    return lines;
+}
+
+int TerminalRun::undo(const JournalFolder& journals, FileSystem& fileSystem, const Output& output)
+{
+    RenameUndo undoer(journals, fileSystem);
+    if (!undoer.canUndo()) {
+        output.out(line(tr("Nothing to undo.")));
+        return 0;
+    }
+    const RenameUndo::Result result = undoer.undoLast();
+    if (result.journalError != 0) {
+        output.err(line(QStringLiteral("filevane: ") +
+                        RenameReport::journalFailure(result.journal, result.journalError)));
+        return 1;
+    }
+    return report(result.outcomes, output);
+}
