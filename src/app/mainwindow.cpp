@@ -5,6 +5,7 @@
 #include "app/linedelegate.h"
 #include "app/mainwindowlayout.h"
 #include "app/renamesession.h"
+#include "app/routinecommands.h"
 #include "app/statusline.h"
 #include "dialogs/findreplacedialog.h"
 #include "list/itemmover.h"
@@ -117,6 +118,15 @@ void MainWindow::buildControls()
         if (m_loader.isScanning())
             m_loader.requestStop();
     });
+
+    // Every call that changes names is a step of the recording; the Routine book follows
+    // Custom generation in the item menu.
+    m_routines = std::make_unique<RoutineCommands>(*this, m_engine, m_interaction,
+                                                   [this] { return commandsAllowed(); });
+    m_engine.setStepObserver([this](const OperationCall& step) { m_routines->record(step); });
+    const QList<QAction*> entries = m_menus.itemMenu()->actions();
+    const qsizetype custom = entries.indexOf(m_menus.action(QStringLiteral("mFCustom")));
+    m_menus.itemMenu()->insertMenu(entries.value(custom + 1), m_routines->menu());
 }
 
 void MainWindow::connectUndo()
@@ -245,6 +255,9 @@ bool MainWindow::dispatch(const QString& handler, int index)
 
 void MainWindow::runScan(const std::function<void()>& scan)
 {
+    // A load into an empty list starts a new recording of steps.
+    if (m_store.ItemCount() == 0)
+        m_routines->startRecording();
     // Add files to Clear list, the buttons that change the list.
     for (int i = int(Button::AddFiles); i <= int(Button::ClearList); ++i)
         m_button[i]->setEnabled(false);
@@ -357,13 +370,16 @@ void MainWindow::buttonClicked(Button which)
             popUp(m_menus.listMenu());
         break;
     case Button::RestoreAll:
-        if (commandsAllowed())
+        if (commandsAllowed()) {
             m_renamer.restoreAll();
+            m_routines->startRecording();
+        }
         break;
     case Button::ClearList:
         if (commandsAllowed()) {
             m_loader.clearList();
             m_status->setMessage(QString());
+            m_routines->startRecording();
         }
         break;
     case Button::Info:

@@ -29,6 +29,7 @@ class QCheckBox;
 class QMenu;
 class QPushButton;
 class RenameSession;
+class RoutineCommands;
 class StatusLine;
 
 // The program's one window: the list, the nine buttons, the two check boxes and the two
@@ -77,6 +78,8 @@ public:
     StatusLine* statusLine() const { return m_status; }
     // Apply, Apply all and Undo with their journal, report and status.
     RenameSession& renameSession() const { return *m_session; }
+    // The recorded steps and the saved routines.
+    RoutineCommands& routines() const { return *m_routines; }
     // The open find and replace dialog, or null.
     FindReplaceDialog* findReplaceDialog() const { return m_findReplace; }
 
@@ -186,4 +189,5 @@ private:
     bool m_closeAfterRename = false;
     StatusLine* m_status = nullptr;
     RenameSession* m_session = nullptr;
+    std::unique_ptr<RoutineCommands> m_routines;
 };

@@ -1,6 +1,7 @@
 #include "dialogs/findreplacedialog.h"
 
 #include "dialogs/twips.h"
+#include "ops/findreplace.h"
 #include "resources/stringtable.h"
 #include "text/spacetrim.h"
 
@@ -44,6 +45,11 @@ FindReplaceDialog::FindReplaceDialog(QWidget* mainWindow, FindReplaceValues& val
     button(Button::Ok)->setGeometry(Twips::rect(this, 3120, 1680, 1215, 375));
     button(Button::Cancel)->setGeometry(Twips::rect(this, 4440, 1680, 1215, 375));
     check(Check::Repeat)->setGeometry(Twips::rect(this, 120, 1680, 2775, 255));
+    m_patternError = new QLabel(this);
+    m_patternError->setObjectName(QStringLiteral("patternError"));
+    m_patternError->setGeometry(Twips::rect(this, 120, 2130, 5535, 255));
+    m_patternError->setStyleSheet(QStringLiteral("color: #b00000"));
+    m_patternError->hide();
 
     setTabOrder(findBox(), check(Check::ExactPhrase));
     setTabOrder(check(Check::ExactPhrase), check(Check::MatchCase));
@@ -72,6 +78,8 @@ FindReplaceDialog::FindReplaceDialog(QWidget* mainWindow, FindReplaceValues& val
     for (int i = 0; i < int(std::size(m_button)); ++i)
         connect(m_button[i], &QPushButton::clicked, this, [this, i] { eButton_Click(i); });
 
+    connect(findBox(), &QLineEdit::textChanged, this, [this] { checkPattern(); });
+    checkPattern();
     findBox()->setFocus();
 
     if (m_mainWindow) {
@@ -118,8 +126,21 @@ void FindReplaceDialog::eButton_Click(int index)
         reject();
 }
 
+bool FindReplaceDialog::checkPattern()
+{
+    const QString error = FindReplace::patternError(findBox()->text());
+    m_patternError->setText(tr("Invalid pattern: %1").arg(error));
+    m_patternError->setVisible(!error.isEmpty());
+    button(Button::Ok)->setEnabled(error.isEmpty());
+    setFixedSize(Twips::x(this, 5745), Twips::y(this, error.isEmpty() ? 2190 : 2460));
+    return error.isEmpty();
+}
+
 void FindReplaceDialog::confirm()
 {
+    // OK is disabled meanwhile; eButton_Click can still ask for it.
+    if (!checkPattern())
+        return;
     const QString find = findBox()->text();
     const QString replacement = replaceBox()->text();
     if (!trimSpaces(find).isEmpty())

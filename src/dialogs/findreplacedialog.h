@@ -20,6 +20,9 @@ class QPushButton;
 // main window from its opening until it closes, however it closes. Check box changes are
 // stored at once, so Cancel does not undo them. OK stores the typed texts and calls
 // returnFind while the dialog is still open.
+//
+// A find text written between slashes is a regular expression; while it is not a valid
+// one, the dialog grows by a line that says why, and OK is disabled.
 class FindReplaceDialog : public QDialog {
     Q_OBJECT
 public:
@@ -35,6 +38,8 @@ public:
     QLineEdit* replaceBox() const { return m_text[1]; }
     QCheckBox* check(Check which) const { return m_check[int(which)]; }
     QPushButton* button(Button which) const { return m_button[int(which)]; }
+    // The reason the find text's pattern is invalid; hidden while it is valid.
+    QLabel* patternError() const { return m_patternError; }
 
     void eButton_Click(int index);
     void eCheck_Click(int index);
@@ -45,6 +50,8 @@ private:
     void enableMainWindow();
     void storeCheck(Check which);
     void confirm();
+    // Shows or hides the pattern's error for the find box's text; false when invalid.
+    bool checkPattern();
 
     QPointer<QWidget> m_mainWindow;
     FindReplaceValues& m_values;
@@ -53,4 +60,5 @@ private:
     QLineEdit* m_text[2] = {};
     QCheckBox* m_check[3] = {};
     QPushButton* m_button[2] = {};
+    QLabel* m_patternError = nullptr;
 };
