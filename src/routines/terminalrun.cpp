@@ -132,7 +132,6 @@ int TerminalRun::runRoutine(const Routine& routine, const std::vector<QByteArray
     // The changed names, in list order; only they take part in the rename.
     QByteArray changes;
     std::vector<char> refused(size_t(store.ItemCount()), 0);
-    std::vector<char> changing(size_t(store.ItemCount()), 0);
     int changed = 0;
     ItemStore::Batch batch(store);
     for (int i = 0; i < store.ItemCount(); ++i) {
@@ -143,7 +142,6 @@ int TerminalRun::runRoutine(const Routine& routine, const std::vector<QByteArray
         if (!differs)
             continue;
         ++changed;
-        changing[size_t(i)] = 1;
         refused[size_t(i)] = !target;
         changes += escaped(joined(item.diskFolder, item.diskName)) + arrow +
                    (target ? escaped(*target) : ByteName::shown(item.line()).toUtf8()) + '\n';
@@ -151,7 +149,10 @@ int TerminalRun::runRoutine(const Routine& routine, const std::vector<QByteArray
     output.out(changes);
 
     int status = 0;
-    const std::vector<int> clashing = DuplicateCheck::findDuplicates(store, changing);
+    // Every line takes part in the check, as in Apply all: a changed name may clash with
+    // one that stays.
+    const std::vector<int> clashing =
+        DuplicateCheck::findDuplicates(store, std::vector<char>(size_t(store.ItemCount()), 1));
     QByteArray problems;
     for (int i : clashing) {
         const Item& item = store.item(i);

@@ -1,4 +1,5 @@
 #include "ops/findreplace.h"
+#include "opstesthelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -76,6 +77,80 @@ TEST(FindReplace, findLastReturnsPositionAndMovesPos)
                   row.expected);
         EXPECT_EQ(pos, row.expectedPos);
     }
+}
+
+TEST(FindReplace, patternReplaceGivesTheExpectedName)
+{
+    const struct {
+        const char* name;
+        QString text, find, replacement;
+        bool matchCase, exactPhrase, repeat;
+        QString expected;
+    } rows[] = {
+        {"groups swap, last match only", "a_b c_d", "/(\\w)_(\\w)/", "\\2-\\1", true, false, false,
+         "a_b d-c"},
+        {"repeat: every match left to right once", "a_b c_d", "/(\\w)_(\\w)/", "\\2-\\1", true,
+         false, true, "b-a d-c"},
+        {"\\0 is the whole match", "track 7", "/\\d+/", "<\\0>", true, false, false, "track <7>"},
+        {"backslash before another character is that character", "a.b", "/\\./", "\\\\\\x\\", true,
+         false, false, "a\\x\\b"},
+        {"a group that took no part and one beyond the pattern are empty", "ab", "/(x)?(b)/",
+         "[\\1\\2\\7]", true, false, false, "a[b]"},
+        {"repeat never loops on a replacement holding the match", "aa", "/a/", "aa", true, false,
+         true, "aaaa"},
+        {"empty matches: repeat inserts between every character", "ab", "/x*/", "-", true, false,
+         true, "-a-b-"},
+        {"empty match: without repeat at the end", "ab", "/x*/", "-", true, false, false, "ab-"},
+        {"empty match after a match", "aab", "/a*/", "X", true, false, true, "XXbX"},
+        {"case off", "ABC abc", "/b/", "x", false, false, true, "AxC axc"},
+        {"case on", "ABC abc", "/b/", "x", true, false, true, "ABC axc"},
+        {"exact phrase: only whole ones", "cat cats cat2 cat", "/c.t/", "dog", true, true, true,
+         "dog cats cat2 dog"},
+        {"no match keeps the name", "abc", "/\\d/", "x", true, false, true, "abc"},
+        {"stray byte kept around the match", QStringLiteral("caf") + QChar(0xDCE9) + "_1",
+         "/_(\\d)/", " \\1", true, false, false, QStringLiteral("caf") + QChar(0xDCE9) + " 1"},
+        {"growing past 32767 characters gives empty", longName + "ab", "/b/", "0123456789", true,
+         false, false, ""},
+        {"slashes with spaces around are a pattern", "a1", " /\\d/ ", "#", true, false, false,
+         "a#"},
+        {"a lone slash pair is plain text", "a//b", "//", "-", true, false, false, "a-b"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::optional<QRegularExpression> pattern =
+            FindReplace::pattern(row.find, row.matchCase);
+        const QString result =
+            pattern ? FindReplace::ReplacePattern(row.text, *pattern, row.replacement,
+                                                  row.exactPhrase, row.repeat)
+                    : FindReplace::ReplaceText(row.text, row.find, row.replacement, row.matchCase,
+                                               row.exactPhrase, row.repeat);
+        EXPECT_EQ(result, row.expected);
+    }
+}
+
+TEST(FindReplace, invalidPatternsSayWhyAndRunNothing)
+{
+    EXPECT_EQ(FindReplace::patternError(QStringLiteral("/(a/")),
+              QStringLiteral("missing closing parenthesis"));
+    EXPECT_EQ(FindReplace::patternError(QStringLiteral("(a")), QString()); // plain text
+    OpsBench bench({"a(a", "b"});
+    bench.select({0, 1});
+    bench.findValues = {true, "/(a/", "x", false, false, true};
+    bench.engine.ModifyItems(OpCode::ReplaceWithFindValues);
+    bench.findValues.ReplaceMode = false;
+    bench.engine.ReturnFind();
+    EXPECT_EQ(bench.lines(), (QStringList{"a(a", "b"}));
+    EXPECT_EQ(bench.store.selectedCount(), 2);
+}
+
+TEST(FindReplace, containingSelectsByPattern)
+{
+    OpsBench bench({"IMG_2019", "img_x", "photo 2020"});
+    bench.findValues = {false, "/^img_\\d/", "", false, false, false};
+    bench.engine.ReturnFind();
+    EXPECT_TRUE(bench.store.isSelected(0));
+    EXPECT_FALSE(bench.store.isSelected(1));
+    EXPECT_FALSE(bench.store.isSelected(2));
 }
 
 // The Repeat loop written step by step with FindLast from the start of the name every
