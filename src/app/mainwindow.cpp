@@ -10,6 +10,7 @@
 #include "dialogs/findreplacedialog.h"
 #include "list/itemmover.h"
 #include "ops/enumeration.h"
+#include "ops/findreplace.h"
 #include "platform/posixfilesystem.h"
 #include "platform/qtuserinteraction.h"
 #include "resources/stringtable.h"
@@ -119,14 +120,12 @@ void MainWindow::buildControls()
             m_loader.requestStop();
     });
 
-    // Every call that changes names is a step of the recording; the Routine book follows
-    // Custom generation in the item menu.
-    m_routines = std::make_unique<RoutineCommands>(*this, m_engine, m_interaction,
-                                                   [this] { return commandsAllowed(); });
+    // Every call that changes names is a step of the recording.
+    m_routines = std::make_unique<RoutineCommands>(
+        *this, m_engine, m_interaction,
+        *m_menus.itemMenu()->findChild<QMenu*>(QStringLiteral("mRoutines")),
+        [this](int index) { return dispatch(QStringLiteral("mRoutine_Click"), index); });
     m_engine.setStepObserver([this](const OperationCall& step) { m_routines->record(step); });
-    const QList<QAction*> entries = m_menus.itemMenu()->actions();
-    const qsizetype custom = entries.indexOf(m_menus.action(QStringLiteral("mFCustom")));
-    m_menus.itemMenu()->insertMenu(entries.value(custom + 1), m_routines->menu());
 }
 
 void MainWindow::connectUndo()
@@ -306,6 +305,7 @@ void MainWindow::openFindReplace()
         return;
     }
     m_findReplace = new FindReplaceDialog(this, m_findValues, [this] { ReturnFind(); });
+    m_findReplace->setPatternCheck(&FindReplace::patternError);
     m_findReplace->show();
 }
 
@@ -506,6 +506,21 @@ void MainWindow::mEnumSettings_Click(int index)
 {
     // The entry's check mark has toggled with the click; the switch follows it.
     Enumeration::toggleSwitch(m_switches, EnumSwitch(index));
+}
+
+void MainWindow::mRoutineSteps_Click()
+{
+    m_routines->showSteps();
+}
+
+void MainWindow::mRoutineSave_Click()
+{
+    m_routines->saveSteps();
+}
+
+void MainWindow::mRoutineManage_Click()
+{
+    m_routines->manageRoutines();
 }
 
 void MainWindow::mRemove_Click()

@@ -114,6 +114,9 @@ public:
     void mSortSel_Click(int index);
     void mInvertSel_Click();
     void mEnumSettings_Click(int index);
+    void mRoutineSteps_Click();
+    void mRoutineSave_Click();
+    void mRoutineManage_Click();
     void mRemove_Click();
     void mSort_Click(int index);
     void mInvertList_Click();

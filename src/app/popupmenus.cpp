@@ -135,6 +135,12 @@ std::span<const MenuRow> PopupMenus::itemRows()
         endSubmenu(),
         separator(),
         entry("mFCustom", -1, QT_TR_NOOP("Custom &generation..."), OpCode::CustomGeneration),
+        submenu("mRoutines", QT_TR_NOOP("Routine &book")),
+            separator(), // the saved routines are listed above this line when the menu opens
+            entry("mRoutineSteps", -1, QT_TR_NOOP("&Steps..."), &W::mRoutineSteps_Click),
+            entry("mRoutineSave", -1, QT_TR_NOOP("Save steps as &routine..."), &W::mRoutineSave_Click),
+            entry("mRoutineManage", -1, QT_TR_NOOP("&Manage routines..."), &W::mRoutineManage_Click),
+        endSubmenu(),
         separator(),
         submenu("mE", QT_TR_NOOP("E&xtension")),
             entry("mEExt", 0, QT_TR_NOOP("&Uppercase"), OpCode::ExtensionUppercase),

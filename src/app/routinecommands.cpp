@@ -1,7 +1,7 @@
 #include "app/routinecommands.h"
 
-#include "dialogs/routinesdialog.h"
-#include "dialogs/stepsdialog.h"
+#include "app/routinesdialog.h"
+#include "app/stepsdialog.h"
 #include "resources/stringtable.h"
 #include "routines/routineplayer.h"
 #include "text/spacetrim.h"
@@ -11,12 +11,12 @@
 #include <QWidget>
 
 RoutineCommands::RoutineCommands(QWidget& window, OperationEngine& engine,
-                                 UserInteraction& interaction, std::function<bool()> allowed)
-    : m_window(window), m_engine(engine), m_interaction(interaction), m_allowed(std::move(allowed))
+                                 UserInteraction& interaction, QMenu& menu,
+                                 std::function<bool(int)> allowed)
+    : m_window(window), m_engine(engine), m_interaction(interaction), m_allowed(std::move(allowed)),
+      m_menu(menu)
 {
-    m_menu = new QMenu(tr("Routine &book"), &window);
-    m_menu->setObjectName(QStringLiteral("mRoutines"));
-    QObject::connect(m_menu, &QMenu::aboutToShow, m_menu, [this] { fillMenu(); });
+    QObject::connect(&m_menu, &QMenu::aboutToShow, &m_menu, [this] { fillMenu(); });
     fillMenu();
 }
 
@@ -42,37 +42,27 @@ void RoutineCommands::startRecording()
 
 void RoutineCommands::fillMenu()
 {
-    m_menu->clear();
+    qDeleteAll(m_listed);
+    m_listed.clear();
+    QAction* const line = m_menu.actions().value(0);
     const std::vector<RoutineLibrary::Entry> routines = m_library.list();
     for (size_t i = 0; i < routines.size(); ++i) {
         QString caption = routines[i].name;
         caption.replace(QLatin1Char('&'), QLatin1String("&&"));
         if (i < 9)
             caption = QStringLiteral("&%1 ").arg(i + 1) + caption;
-        QAction* action = m_menu->addAction(caption);
+        auto* action = new QAction(caption, &m_menu);
         action->setObjectName(QStringLiteral("mRoutine(%1)").arg(i));
+        m_menu.insertAction(line, action);
+        m_listed << action;
         const QString name = routines[i].name;
-        QObject::connect(action, &QAction::triggered, m_menu, [this, name] {
-            if (m_allowed())
+        QObject::connect(action, &QAction::triggered, &m_menu, [this, name, i] {
+            if (m_allowed(int(i)))
                 runRoutine(name);
         });
     }
-    if (!routines.empty())
-        m_menu->addSeparator();
-    const auto add = [this](const QString& caption, const char* name,
-                            void (RoutineCommands::*command)()) {
-        QAction* action = m_menu->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        QObject::connect(action, &QAction::triggered, m_menu, [this, command] {
-            if (m_allowed())
-                (this->*command)();
-        });
-        return action;
-    };
-    add(tr("&Steps..."), "mRoutineSteps", &RoutineCommands::showSteps);
-    add(tr("Save steps as &routine..."), "mRoutineSave", &RoutineCommands::saveSteps)
-        ->setEnabled(!m_steps.empty());
-    add(tr("&Manage routines..."), "mRoutineManage", &RoutineCommands::manageRoutines);
+    if (line)
+        line->setVisible(!routines.empty());
 }
 
 void RoutineCommands::showError(const QString& text)

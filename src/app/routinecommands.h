@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dialogs/routinesdialog.h"
-#include "dialogs/stepsdialog.h"
+#include "app/routinesdialog.h"
+#include "app/stepsdialog.h"
 #include "ops/operationcall.h"
 #include "ops/operationengine.h"
 #include "platform/userinteraction.h"
@@ -17,14 +17,15 @@ class QMenu;
 class QWidget;
 
 // The steps and routines of the window: the steps recorded since the list was loaded,
-// cleared or restored, the Routine book submenu (the saved routines, then Steps..., Save
-// steps as routine... and Manage routines...), and the commands behind it.
+// cleared or restored, the saved routines listed at the top of the Routine book submenu
+// each time it opens, and the commands of the submenu's entries.
 class RoutineCommands {
     Q_DECLARE_TR_FUNCTIONS(RoutineCommands)
 public:
-    // allowed() says whether a command may change the list now.
+    // menu: the Routine book, whose first entry is the line under the saved routines.
+    // allowed(index) says whether the routine at index may run now.
     RoutineCommands(QWidget& window, OperationEngine& engine, UserInteraction& interaction,
-                    std::function<bool()> allowed);
+                    QMenu& menu, std::function<bool(int index)> allowed);
     ~RoutineCommands();
     RoutineCommands(const RoutineCommands&) = delete;
     RoutineCommands& operator=(const RoutineCommands&) = delete;
@@ -34,7 +35,6 @@ public:
     void record(const OperationCall& step);
     void startRecording();
 
-    QMenu* menu() const { return m_menu; }
     RoutineLibrary& library() { return m_library; }
     void setLibrary(RoutineLibrary library) { m_library = std::move(library); }
 
@@ -58,10 +58,11 @@ private:
     QWidget& m_window;
     OperationEngine& m_engine;
     UserInteraction& m_interaction;
-    std::function<bool()> m_allowed;
+    std::function<bool(int)> m_allowed;
     RoutineLibrary m_library;
     std::vector<OperationCall> m_steps;
-    QMenu* m_menu = nullptr;
+    QMenu& m_menu;
+    QList<QAction*> m_listed; // the saved routines' entries
     QPointer<StepsDialog> m_stepsDialog;
     QPointer<RoutinesDialog> m_routinesDialog;
 };

@@ -1,7 +1,6 @@
 #include "dialogs/findreplacedialog.h"
 
 #include "dialogs/twips.h"
-#include "ops/findreplace.h"
 #include "resources/stringtable.h"
 #include "text/spacetrim.h"
 
@@ -126,9 +125,15 @@ void FindReplaceDialog::eButton_Click(int index)
         reject();
 }
 
+void FindReplaceDialog::setPatternCheck(std::function<QString(const QString&)> check)
+{
+    m_patternCheck = std::move(check);
+    checkPattern();
+}
+
 bool FindReplaceDialog::checkPattern()
 {
-    const QString error = FindReplace::patternError(findBox()->text());
+    const QString error = m_patternCheck ? m_patternCheck(findBox()->text()) : QString();
     m_patternError->setText(tr("Invalid pattern: %1").arg(error));
     m_patternError->setVisible(!error.isEmpty());
     button(Button::Ok)->setEnabled(error.isEmpty());

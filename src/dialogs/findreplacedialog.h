@@ -40,6 +40,9 @@ public:
     QPushButton* button(Button which) const { return m_button[int(which)]; }
     // The reason the find text's pattern is invalid; hidden while it is valid.
     QLabel* patternError() const { return m_patternError; }
+    // How a find text is checked: the reason it is not valid, or "" (the dialog knows no
+    // patterns of its own; the window lends the operations' rule).
+    void setPatternCheck(std::function<QString(const QString&)> check);
 
     void eButton_Click(int index);
     void eCheck_Click(int index);
@@ -61,4 +64,5 @@ private:
     QCheckBox* m_check[3] = {};
     QPushButton* m_button[2] = {};
     QLabel* m_patternError = nullptr;
+    std::function<QString(const QString&)> m_patternCheck;
 };

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ops/operationcall.h"
-#include "ops/templateinteraction.h"
+#include "templates/templateinteraction.h"
 #include "platform/userinteraction.h"
 
 // Stands between ModifyItems and the user. Recording, it passes every question on and

@@ -11,18 +11,16 @@
 
 namespace {
 
-// The user side of a job without a window: nothing is asked, and messages are kept for the
-// job to print where they are not already part of its own report.
+// The user side of a job without a window: nothing is asked. The loader and the engine show
+// no message when nothing is asked, and the job prints its own report.
 class TerminalInteraction : public UserInteraction {
 public:
     QString inputBox(const QString&, const QString&, const QString&) override { return QString(); }
-    void messageBox(const QString& text, const QString&) override { messages << text; }
+    void messageBox(const QString&, const QString&) override {}
     QString browseForFolder(const QString&) override { return QString(); }
     std::vector<QByteArray> chooseFiles(const QString&, const QString&) override { return {}; }
     void showFindReplace() override {}
     void processPendingEvents() override {}
-
-    QStringList messages;
 };
 
 QByteArray line(const QString& text)
@@ -181,19 +179,19 @@ int TerminalRun::runRoutine(const Routine& routine, const std::vector<QByteArray
         return status;
     }
 
-    RenameRunner runner(store, fileSystem, interaction);
+    RenameRunner runner(store, fileSystem);
     runner.setJournalFolder(journals);
-    const std::vector<ItemRenameResult> results = runner.RenameFiles(false);
-    if (results.empty() && !interaction.messages.isEmpty()) {
-        for (const QString& message : interaction.messages)
-            output.err(line(QStringLiteral("filevane: ") + message));
-        return 1;
-    }
-    return qMax(status, report(results, output));
+    const RenameRunner::Result result = runner.RenameFiles(false);
+    return qMax(status, report(result, output));
 }
 
-int TerminalRun::report(const std::vector<ItemRenameResult>& results, const Output& output)
+int TerminalRun::report(const RenameRunResult& run, const Output& output)
 {
+    if (run.journalError != 0)
+        output.err(line(
+            QStringLiteral("filevane: ") +
+            RenameReport::journalFailure(run.journalPath, run.journalError, run.journalMidRun)));
+    const std::vector<ItemRenameResult>& results = run.outcomes;
     QByteArray failures;
     int renamed = 0;
     int tried = 0;
@@ -213,7 +211,7 @@ int TerminalRun::report(const std::vector<ItemRenameResult>& results, const Outp
     if (!failures.isEmpty())
         output.err(failures);
     output.out(line(tr("%1 renamed, %2 not renamed").arg(renamed).arg(tried - renamed)));
-    return renamed == tried ? 0 : 1;
+    return renamed == tried && run.journalError == 0 ? 0 : 1;
 }
 
 std::vector<QByteArray> TerminalRun::undoPlan(const JournalFolder& journals)
@@ -241,11 +239,5 @@ int TerminalRun::undo(const JournalFolder& journals, FileSystem& fileSystem, con
         output.out(line(tr("Nothing to undo.")));
         return 0;
     }
-    const RenameUndo::Result result = undoer.undoLast();
-    if (result.journalError != 0) {
-        output.err(line(QStringLiteral("filevane: ") +
-                        RenameReport::journalFailure(result.journal, result.journalError)));
-        return 1;
-    }
-    return report(result.outcomes, output);
+    return report(undoer.undoLast(), output);
 }

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "ops/templateinteraction.h"
 #include "platform/filesystem.h"
 #include "rename/itemrenameresult.h"
 #include "rename/journalfolder.h"
+#include "rename/renamerunresult.h"
 #include "routines/routine.h"
+#include "templates/templateinteraction.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -45,5 +46,6 @@ public:
     static QByteArray escaped(const QByteArray& bytes);
 
 private:
-    static int report(const std::vector<ItemRenameResult>& results, const Output& output);
+    // Prints what was not renamed and why, and the count; the exit status.
+    static int report(const RenameRunResult& run, const Output& output);
 };

@@ -1,4 +1,4 @@
-#include "dialogs/routinesdialog.h"
+#include "app/routinesdialog.h"
 
 #include "resources/stringtable.h"
 

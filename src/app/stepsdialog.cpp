@@ -1,4 +1,4 @@
-#include "dialogs/stepsdialog.h"
+#include "app/stepsdialog.h"
 
 #include "routines/routinesteps.h"
 
