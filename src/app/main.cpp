@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -44,7 +45,10 @@ int main(int argc, char* argv[])
             const CommandLine::Result command = parseArguments(raw);
             if (command.action == CommandLine::Action::Exit)
                 return command.exitCode;
-            return TerminalJob::run(command);
+            const int status = TerminalJob::run(command);
+            std::fflush(stdout);
+            std::fflush(stderr);
+            std::_Exit(status);
         }
     }
 

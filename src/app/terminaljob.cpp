@@ -1,5 +1,6 @@
 #include "app/terminaljob.h"
 
+#include "list/itemstore.h"
 #include "metadata/diskmetadatareader.h"
 #include "platform/posixfilesystem.h"
 #include "routines/routinelibrary.h"
@@ -90,6 +91,9 @@ int TerminalJob::run(const CommandLine::Result& command)
         return CommandLine::BadArguments;
     }
     FileTemplates templates;
-    return TerminalRun::runRoutine(*read.routine, command.paths, command.dryRun, fileSystem,
+    // Left to the end of the process, which main() ends without freeing: giving 32767
+    // items back one by one would cost more than the job's own steps.
+    auto* store = new ItemStore;
+    return TerminalRun::runRoutine(*store, *read.routine, command.paths, command.dryRun, fileSystem,
                                    &templates, journals, output);
 }

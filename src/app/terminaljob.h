@@ -15,6 +15,7 @@ class TerminalJob {
 public:
     // Whether the raw arguments ask for a terminal job.
     static bool wanted(const std::vector<QByteArray>& raw);
-    // Runs the job of command (action Routine or Undo); answers the exit status.
+    // Runs the job of command (action Routine or Undo); answers the exit status. The
+    // caller ends the process right after, without tearing down (std::_Exit).
     static int run(const CommandLine::Result& command);
 };

@@ -9,6 +9,8 @@
 #include "routines/routineplayer.h"
 #include "text/bytename.h"
 
+#include <algorithm>
+
 namespace {
 
 // The user side of a job without a window: nothing is asked. The loader and the engine show
@@ -36,6 +38,7 @@ QByteArray joined(const QByteArray& folder, const QByteArray& name)
 }
 
 const char* const arrow = " \xe2\x86\x92 "; // " → "
+constexpr qsizetype PrintChunk = 64 * 1024;
 
 QByteArray reasonOf(const ItemRenameResult& result)
 {
@@ -47,12 +50,24 @@ QByteArray reasonOf(const ItemRenameResult& result)
 QByteArray TerminalRun::escaped(const QByteArray& bytes)
 {
     QByteArray out;
-    out.reserve(bytes.size() + 8);
+    appendEscaped(out, bytes);
+    return out;
+}
+
+void TerminalRun::appendEscaped(QByteArray& out, QByteArrayView bytes)
+{
+    // Most names need no escape: one check, one copy.
+    const bool plain = std::none_of(bytes.begin(), bytes.end(), [](char c) {
+        return uchar(c) < 0x20 || c == 0x7f || c == '\\';
+    });
+    if (plain && bytes.isValidUtf8()) {
+        out.append(bytes);
+        return;
+    }
     const auto hex = [&out](uchar c) {
         static const char digits[] = "0123456789ABCDEF";
-        out += "\\x";
-        out += digits[c >> 4];
-        out += digits[c & 15];
+        const char code[] = {'\\', 'x', digits[c >> 4], digits[c & 15]};
+        out.append(code, 4);
     };
     const qsizetype n = bytes.size();
     for (qsizetype i = 0; i < n;) {
@@ -61,44 +76,31 @@ QByteArray TerminalRun::escaped(const QByteArray& bytes)
             if (c < 0x20 || c == 0x7f)
                 hex(c);
             else if (c == '\\')
-                out += "\\\\";
+                out.append("\\\\", 2);
             else
-                out += char(c);
+                out.append(char(c));
             ++i;
             continue;
         }
-        // The length of a well-formed UTF-8 sequence starting here, or 0.
+        // The longest well-formed UTF-8 sequence starting here (1 to 4 bytes), or none.
         qsizetype length = 0;
-        if (c >= 0xc2 && c <= 0xdf)
-            length = 2;
-        else if (c >= 0xe0 && c <= 0xef)
-            length = 3;
-        else if (c >= 0xf0 && c <= 0xf4)
-            length = 4;
-        bool valid = length > 0 && i + length <= n;
-        for (qsizetype k = 1; valid && k < length; ++k)
-            valid = (uchar(bytes[i + k]) & 0xc0) == 0x80;
-        if (valid && length == 3) {
-            const uchar second = uchar(bytes[i + 1]);
-            valid = !(c == 0xe0 && second < 0xa0) && !(c == 0xed && second >= 0xa0);
+        for (qsizetype k = 2; k <= 4 && i + k <= n && !length; ++k) {
+            if (bytes.sliced(i, k).isValidUtf8())
+                length = k;
         }
-        if (valid && length == 4) {
-            const uchar second = uchar(bytes[i + 1]);
-            valid = !(c == 0xf0 && second < 0x90) && !(c == 0xf4 && second >= 0x90);
-        }
-        if (!valid) {
+        if (!length) {
             hex(c);
             ++i;
             continue;
         }
-        out.append(bytes.constData() + i, length);
+        out.append(bytes.sliced(i, length));
         i += length;
     }
-    return out;
 }
 
-int TerminalRun::runRoutine(const Routine& routine, const std::vector<QByteArray>& paths,
-                            bool dryRun, FileSystem& fileSystem, TemplateInteraction* templates,
+int TerminalRun::runRoutine(ItemStore& store, const Routine& routine,
+                            const std::vector<QByteArray>& paths, bool dryRun,
+                            FileSystem& fileSystem, TemplateInteraction* templates,
                             const JournalFolder& journals, const Output& output)
 {
     std::vector<FolderEntry> entries;
@@ -114,7 +116,6 @@ int TerminalRun::runRoutine(const Routine& routine, const std::vector<QByteArray
     if (unreadable)
         return 2;
 
-    ItemStore store;
     TerminalInteraction interaction;
     FileLoader loader(store, fileSystem, interaction);
     loader.dropPaths(paths);
@@ -127,8 +128,10 @@ int TerminalRun::runRoutine(const Routine& routine, const std::vector<QByteArray
     OperationEngine engine(store, interaction, switches, findValues, templates);
     RoutinePlayer::play(routine, engine);
 
-    // The changed names, in list order; only they take part in the rename.
+    // The changed names, in list order; only they take part in the rename. Printed in
+    // pieces, so that a long list neither waits nor grows one large buffer.
     QByteArray changes;
+    changes.reserve(PrintChunk + 4096);
     std::vector<char> refused(size_t(store.ItemCount()), 0);
     int changed = 0;
     ItemStore::Batch batch(store);
@@ -141,8 +144,19 @@ int TerminalRun::runRoutine(const Routine& routine, const std::vector<QByteArray
             continue;
         ++changed;
         refused[size_t(i)] = !target;
-        changes += escaped(joined(item.diskFolder, item.diskName)) + arrow +
-                   (target ? escaped(*target) : ByteName::shown(item.line()).toUtf8()) + '\n';
+        appendEscaped(changes, item.diskFolder);
+        changes += '/';
+        appendEscaped(changes, item.diskName);
+        changes += arrow;
+        if (target)
+            appendEscaped(changes, *target);
+        else
+            changes += ByteName::shown(item.line()).toUtf8();
+        changes += '\n';
+        if (changes.size() >= PrintChunk) {
+            output.out(changes);
+            changes.clear();
+        }
     }
     output.out(changes);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "list/itemstore.h"
 #include "platform/filesystem.h"
 #include "rename/itemrenameresult.h"
 #include "rename/journalfolder.h"
@@ -30,13 +31,14 @@ public:
         std::function<void(const QByteArray&)> err;
     };
 
-    // Loads the paths as the window's drop does (folders with all subfolders, in name
-    // order), runs the routine on every line, prints "old → new" for every changed name,
-    // then the clashes and refused names; unless dryRun, renames as Apply all does, with
-    // its journal, and prints what was not renamed and the count.
-    static int runRoutine(const Routine& routine, const std::vector<QByteArray>& paths, bool dryRun,
-                          FileSystem& fileSystem, TemplateInteraction* templates,
-                          const JournalFolder& journals, const Output& output);
+    // Loads the paths into store (empty) as the window's drop does (folders with all
+    // subfolders, in name order), runs the routine on every line, prints "old → new" for
+    // every changed name, then the clashes and refused names; unless dryRun, renames as
+    // Apply all does, with its journal, and prints what was not renamed and the count.
+    static int runRoutine(ItemStore& store, const Routine& routine,
+                          const std::vector<QByteArray>& paths, bool dryRun, FileSystem& fileSystem,
+                          TemplateInteraction* templates, const JournalFolder& journals,
+                          const Output& output);
 
     // What an undo of the newest undoable journal would do, one line per file
     // ("now → before", last rename first); empty when there is nothing to undo.
@@ -44,6 +46,7 @@ public:
     static int undo(const JournalFolder& journals, FileSystem& fileSystem, const Output& output);
 
     static QByteArray escaped(const QByteArray& bytes);
+    static void appendEscaped(QByteArray& out, QByteArrayView bytes);
 
 private:
     // Prints what was not renamed and why, and the count; the exit status.
