@@ -19,6 +19,54 @@
         <source>[PATH...]</source>
         <translation>[PFAD...]</translation>
     </message>
+    <message>
+        <source>Exit status of --routine and --undo: 0 when every file was renamed (or there was nothing to do), 1 when a file was not renamed or names clashed, 2 for bad arguments or a routine that cannot be read (nothing is touched then).</source>
+        <translation>Rückgabewert von --routine und --undo: 0, wenn jede Datei umbenannt wurde (oder nichts zu tun war), 1, wenn eine Datei nicht umbenannt wurde oder Namen kollidierten, 2 bei falschen Argumenten oder einer Routine, die nicht gelesen werden kann (dann wird nichts angerührt).</translation>
+    </message>
+    <message>
+        <source>Runs the routine NAME (a saved one) or FILE (a routine file) on every file of the paths, without a window: prints each changed name as old → new, then renames.</source>
+        <translation>Führt die Routine NAME (eine gespeicherte) oder DATEI (eine Routinendatei) ohne Fenster auf jeder Datei der Pfade aus: gibt jeden geänderten Namen als alt → neu aus und benennt dann um.</translation>
+    </message>
+    <message>
+        <source>NAME_OR_FILE</source>
+        <translation>NAME_ODER_DATEI</translation>
+    </message>
+    <message>
+        <source>With --routine: prints what would be renamed and renames nothing.</source>
+        <translation>Mit --routine: gibt aus, was umbenannt würde, und benennt nichts um.</translation>
+    </message>
+    <message>
+        <source>Undoes the last Apply (of the window or of --routine) after printing what it will do and asking.</source>
+        <translation>Nimmt das letzte Anwenden (im Fenster oder mit --routine) zurück, nachdem es ausgegeben hat, was es tun wird, und nachgefragt hat.</translation>
+    </message>
+    <message>
+        <source>With --undo: does not ask (needed without a terminal).</source>
+        <translation>Mit --undo: fragt nicht nach (nötig ohne Terminal).</translation>
+    </message>
+    <message>
+        <source>--routine and --undo cannot be used together</source>
+        <translation>--routine und --undo können nicht zusammen verwendet werden</translation>
+    </message>
+    <message>
+        <source>--dry-run needs --routine</source>
+        <translation>--dry-run braucht --routine</translation>
+    </message>
+    <message>
+        <source>--yes needs --undo</source>
+        <translation>--yes braucht --undo</translation>
+    </message>
+    <message>
+        <source>--routine needs the name of a routine or a routine file</source>
+        <translation>--routine braucht den Namen einer Routine oder eine Routinendatei</translation>
+    </message>
+    <message>
+        <source>--routine needs at least one file or folder</source>
+        <translation>--routine braucht mindestens eine Datei oder einen Ordner</translation>
+    </message>
+    <message>
+        <source>--undo takes no paths</source>
+        <translation>--undo nimmt keine Pfade</translation>
+    </message>
 </context>
 <context>
     <name>CustomGenerationDialog</name>
@@ -60,6 +108,13 @@
     <message>
         <source>#Add directory</source>
         <translation>#Ordner hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>FindReplaceDialog</name>
+    <message>
+        <source>Invalid pattern: %1</source>
+        <translation>Ungültiges Muster: %1</translation>
     </message>
 </context>
 <context>
@@ -469,6 +524,22 @@
         <source>Sort by path/ex&amp;tension</source>
         <translation>Nach Pfad/Endun&amp;g sortieren</translation>
     </message>
+    <message>
+        <source>Routine &amp;book</source>
+        <translation>Routinenbu&amp;ch</translation>
+    </message>
+    <message>
+        <source>&amp;Steps...</source>
+        <translation>&amp;Schritte...</translation>
+    </message>
+    <message>
+        <source>Save steps as &amp;routine...</source>
+        <translation>Schritte als &amp;Routine speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Manage routines...</source>
+        <translation>Routinen &amp;verwalten...</translation>
+    </message>
 </context>
 <context>
     <name>QtDetailsBox</name>
@@ -581,6 +652,381 @@
     </message>
 </context>
 <context>
+    <name>RoutineCommands</name>
+    <message>
+        <source>There are no steps to save yet: the steps are the commands that changed names since the list was loaded, cleared or restored.</source>
+        <translation>Es gibt noch keine Schritte zum Speichern: Schritte sind die Befehle, die Namen geändert haben, seit die Liste geladen, geleert oder wiederhergestellt wurde.</translation>
+    </message>
+    <message>
+        <source>Name of the routine</source>
+        <translation>Name der Routine</translation>
+    </message>
+    <message>
+        <source>Save steps as routine</source>
+        <translation>Schritte als Routine speichern</translation>
+    </message>
+    <message>
+        <source>A routine called “%1” exists. Type its name again to replace it, or another name.</source>
+        <translation>Es gibt schon eine Routine namens „%1“. Geben Sie den Namen noch einmal ein, um sie zu ersetzen, oder einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>There is already a routine called “%1”: rename or delete it first.</source>
+        <translation>Es gibt schon eine Routine namens „%1“: Benennen Sie sie zuerst um oder löschen Sie sie.</translation>
+    </message>
+</context>
+<context>
+    <name>RoutineFile</name>
+    <message>
+        <source>it is not a step</source>
+        <translation>er ist kein Schritt</translation>
+    </message>
+    <message>
+        <source>it names no operation</source>
+        <translation>er nennt keine Operation</translation>
+    </message>
+    <message>
+        <source>the operation “%1” is unknown</source>
+        <translation>die Operation „%1“ ist unbekannt</translation>
+    </message>
+    <message>
+        <source>“%1” is missing</source>
+        <translation>„%1“ fehlt</translation>
+    </message>
+    <message>
+        <source>“%1” must be text</source>
+        <translation>„%1“ muss Text sein</translation>
+    </message>
+    <message>
+        <source>“%1” must be true or false</source>
+        <translation>„%1“ muss true oder false sein</translation>
+    </message>
+    <message>
+        <source>“find” is empty</source>
+        <translation>„find“ ist leer</translation>
+    </message>
+    <message>
+        <source>the pattern “%1” is invalid: %2</source>
+        <translation>das Muster „%1“ ist ungültig: %2</translation>
+    </message>
+    <message>
+        <source>“%1” is not known to this version of Filevane</source>
+        <translation>„%1“ ist dieser Version von Filevane unbekannt</translation>
+    </message>
+    <message>
+        <source>The routine “%1” cannot be read: %2.</source>
+        <translation>Die Routine „%1“ kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1 at byte %2)</source>
+        <translation>sie ist beschädigt (%1 bei Byte %2)</translation>
+    </message>
+    <message>
+        <source>it is not a Filevane routine</source>
+        <translation>sie ist keine Filevane-Routine</translation>
+    </message>
+    <message>
+        <source>it is damaged (no version or no steps)</source>
+        <translation>sie ist beschädigt (keine Version oder keine Schritte)</translation>
+    </message>
+    <message>
+        <source>step %1</source>
+        <translation>Schritt %1</translation>
+    </message>
+    <message>
+        <source>step %1 (%2)</source>
+        <translation>Schritt %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The routine “%1” was written by a newer version of Filevane (routine format %2; this one reads format %3): %4 cannot be run: %5.</source>
+        <translation>Die Routine „%1“ wurde von einer neueren Version von Filevane geschrieben (Routinenformat %2; diese liest Format %3): %4 kann nicht ausgeführt werden: %5.</translation>
+    </message>
+    <message>
+        <source>The routine “%1” cannot be read: %2: %3.</source>
+        <translation>Die Routine „%1“ kann nicht gelesen werden: %2: %3.</translation>
+    </message>
+    <message>
+        <source>The routine “%1” was written by a newer version of Filevane (routine format %2; this one reads format %3) and cannot be run.</source>
+        <translation>Die Routine „%1“ wurde von einer neueren Version von Filevane geschrieben (Routinenformat %2; diese liest Format %3) und kann nicht ausgeführt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>RoutineLibrary</name>
+    <message>
+        <source>There is no routine called “%1”.</source>
+        <translation>Es gibt keine Routine namens „%1“.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The routine “%1” cannot be saved: %2</source>
+        <translation>Die Routine „%1“ kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>There is already a routine called “%1”.</source>
+        <translation>Es gibt schon eine Routine namens „%1“.</translation>
+    </message>
+    <message>
+        <source>The routine “%1” cannot be deleted: %2</source>
+        <translation>Die Routine „%1“ kann nicht gelöscht werden: %2</translation>
+    </message>
+    <message>
+        <source>The routine “%1” cannot be written to %2: %3</source>
+        <translation>Die Routine „%1“ kann nicht nach %2 geschrieben werden: %3</translation>
+    </message>
+</context>
+<context>
+    <name>RoutineSteps</name>
+    <message>
+        <source>Cut first word</source>
+        <translation>Erstes Wort entfernen</translation>
+    </message>
+    <message>
+        <source>Cut last word</source>
+        <translation>Letztes Wort entfernen</translation>
+    </message>
+    <message>
+        <source>Insert at beginning</source>
+        <translation>Am Anfang einfügen</translation>
+    </message>
+    <message>
+        <source>Add to end</source>
+        <translation>Am Ende anhängen</translation>
+    </message>
+    <message>
+        <source>Add numbers</source>
+        <translation>Zahlen hinzufügen</translation>
+    </message>
+    <message>
+        <source>Reformat numbers</source>
+        <translation>Zahlen neu formatieren</translation>
+    </message>
+    <message>
+        <source>Crop numbers</source>
+        <translation>Zahlen zuschneiden</translation>
+    </message>
+    <message>
+        <source>Cut numbers</source>
+        <translation>Zahlen entfernen</translation>
+    </message>
+    <message>
+        <source>Enumerated filename</source>
+        <translation>Nummerierter Dateiname</translation>
+    </message>
+    <message>
+        <source>Enumerate as path</source>
+        <translation>Als Pfad nummerieren</translation>
+    </message>
+    <message>
+        <source>Enumerate path / filename</source>
+        <translation>Pfad / Datei nummerieren</translation>
+    </message>
+    <message>
+        <source>Cut first characters</source>
+        <translation>Erste Zeichen abschneiden</translation>
+    </message>
+    <message>
+        <source>Cut last characters</source>
+        <translation>Letzte Zeichen abschneiden</translation>
+    </message>
+    <message>
+        <source>Crop first characters</source>
+        <translation>Auf erste Zeichen kürzen</translation>
+    </message>
+    <message>
+        <source>Crop last characters</source>
+        <translation>Auf letzte Zeichen kürzen</translation>
+    </message>
+    <message>
+        <source>Cut before expression</source>
+        <translation>Vor Ausdruck abschneiden</translation>
+    </message>
+    <message>
+        <source>Cut after expression</source>
+        <translation>Nach Ausdruck abschneiden</translation>
+    </message>
+    <message>
+        <source>Crop before expression</source>
+        <translation>Vor Ausdruck kürzen</translation>
+    </message>
+    <message>
+        <source>Crop after expression</source>
+        <translation>Nach Ausdruck kürzen</translation>
+    </message>
+    <message>
+        <source>Smart case</source>
+        <translation>Intelligente Schreibweise</translation>
+    </message>
+    <message>
+        <source>Upper-Lower-Case</source>
+        <translation>Groß-Klein-Schreibung</translation>
+    </message>
+    <message>
+        <source>All Uppercase</source>
+        <translation>Alles großschreiben</translation>
+    </message>
+    <message>
+        <source>All Lowercase</source>
+        <translation>Alles kleinschreiben</translation>
+    </message>
+    <message>
+        <source>Cut artist</source>
+        <translation>Interpret entfernen</translation>
+    </message>
+    <message>
+        <source>Cut title</source>
+        <translation>Titel entfernen</translation>
+    </message>
+    <message>
+        <source>Cut extra info</source>
+        <translation>Zusatzinfo entfernen</translation>
+    </message>
+    <message>
+        <source>Last field to front</source>
+        <translation>Letztes Feld nach vorn</translation>
+    </message>
+    <message>
+        <source>Swap first two fields</source>
+        <translation>Erste zwei Felder tauschen</translation>
+    </message>
+    <message>
+        <source>Swap infos (any)</source>
+        <translation>Infos tauschen (beliebig)</translation>
+    </message>
+    <message>
+        <source>Music smart case</source>
+        <translation>Schreibweise anpassen</translation>
+    </message>
+    <message>
+        <source>Music smart case (artist)</source>
+        <translation>Schreibweise anpassen (Interpret)</translation>
+    </message>
+    <message>
+        <source>Music smart case (title)</source>
+        <translation>Schreibweise anpassen (Titel)</translation>
+    </message>
+    <message>
+        <source>Custom generation</source>
+        <translation>Benutzerdefiniert erzeugen</translation>
+    </message>
+    <message>
+        <source>Extension uppercase</source>
+        <translation>Dateiendung großschreiben</translation>
+    </message>
+    <message>
+        <source>Extension lowercase</source>
+        <translation>Dateiendung kleinschreiben</translation>
+    </message>
+    <message>
+        <source>Change extension</source>
+        <translation>Dateiendung ändern</translation>
+    </message>
+    <message>
+        <source>Restore name</source>
+        <translation>Namen wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Replace %1 with %2</source>
+        <translation>%1 durch %2 ersetzen</translation>
+    </message>
+    <message>
+        <source>match case</source>
+        <translation>Groß-/Kleinschreibung beachten</translation>
+    </message>
+    <message>
+        <source>exact phrase</source>
+        <translation>exakter Ausdruck</translation>
+    </message>
+    <message>
+        <source>repeat</source>
+        <translation>wiederholen</translation>
+    </message>
+    <message>
+        <source>no fixed width</source>
+        <translation>keine feste Breite</translation>
+    </message>
+    <message>
+        <source>include 0</source>
+        <translation>mit 0</translation>
+    </message>
+    <message>
+        <source>inverse</source>
+        <translation>rückwärts</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>„%1“</translation>
+    </message>
+</context>
+<context>
+    <name>RoutinesDialog</name>
+    <message>
+        <source>Routines</source>
+        <translation>Routinen</translation>
+    </message>
+    <message>
+        <source>R&amp;un</source>
+        <translation>&amp;Ausführen</translation>
+    </message>
+    <message>
+        <source>Re&amp;name...</source>
+        <translation>&amp;Umbenennen...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Rename routine</source>
+        <translation>Routine umbenennen</translation>
+    </message>
+    <message>
+        <source>New name of “%1”</source>
+        <translation>Neuer Name für „%1“</translation>
+    </message>
+    <message>
+        <source>Delete routine</source>
+        <translation>Routine löschen</translation>
+    </message>
+    <message>
+        <source>Delete the routine “%1”?</source>
+        <translation>Die Routine „%1“ löschen?</translation>
+    </message>
+    <message>
+        <source>Export routine</source>
+        <translation>Routine exportieren</translation>
+    </message>
+    <message>
+        <source>Routines (*.json)</source>
+        <translation>Routinen (*.json)</translation>
+    </message>
+    <message>
+        <source>Import routine</source>
+        <translation>Routine importieren</translation>
+    </message>
+    <message>
+        <source>Routines (*.json);;All files (*)</source>
+        <translation>Routinen (*.json);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
     <name>SelectionCommands</name>
     <message>
         <source>Select all with at least x characters</source>
@@ -644,6 +1090,21 @@
     <message>
         <source>Undoing %1 of %2 (Esc stops)</source>
         <translation>Mache %1 von %2 rückgängig (Esc hält an)</translation>
+    </message>
+</context>
+<context>
+    <name>StepsDialog</name>
+    <message>
+        <source>Steps</source>
+        <translation>Schritte</translation>
+    </message>
+    <message>
+        <source>The commands that changed names since the list was loaded, cleared or restored:</source>
+        <translation>Die Befehle, die Namen geändert haben, seit die Liste geladen, geleert oder wiederhergestellt wurde:</translation>
+    </message>
+    <message>
+        <source>Save as &amp;routine...</source>
+        <translation>Als &amp;Routine speichern...</translation>
     </message>
 </context>
 <context>
@@ -855,6 +1316,77 @@
     <message>
         <source>to count 5, 7, 9, ... type 5+2|$ - %%</source>
         <translation>um 5, 7, 9, ... zu zählen, 5+2|$ - %% eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalJob</name>
+    <message numerus="yes">
+        <source>Undo renames %n files back:</source>
+        <translation>
+            <numerusform>Rückgängig benennt %n Datei zurück:</numerusform>
+            <numerusform>Rückgängig benennt %n Dateien zurück:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>filevane: not undone: there is no terminal to ask; add --yes to undo without asking</source>
+        <translation>filevane: nicht zurückgenommen: es gibt kein Terminal zum Nachfragen; mit --yes wird ohne Nachfrage zurückgenommen</translation>
+    </message>
+    <message>
+        <source>Undo? [y/N] </source>
+        <translation>Zurücknehmen? [y/N] </translation>
+    </message>
+    <message>
+        <source>Nothing was undone.</source>
+        <translation>Nichts wurde zurückgenommen.</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalRun</name>
+    <message>
+        <source>cannot be opened</source>
+        <translation>kann nicht geöffnet werden</translation>
+    </message>
+    <message numerus="yes">
+        <source>filevane: %n files were not added: the list holds at most 32767</source>
+        <translation>
+            <numerusform>filevane: %n Datei wurde nicht hinzugefügt: die Liste fasst höchstens 32767</numerusform>
+            <numerusform>filevane: %n Dateien wurden nicht hinzugefügt: die Liste fasst höchstens 32767</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>clash:</source>
+        <translation>Kollision:</translation>
+    </message>
+    <message>
+        <source>refused:</source>
+        <translation>abgelehnt:</translation>
+    </message>
+    <message>
+        <source>no bytes can stand for the new name</source>
+        <translation>keine Bytes können für den neuen Namen stehen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Nothing was renamed: %n names clash with another name in their folder.</source>
+        <translation>
+            <numerusform>Nichts wurde umbenannt: %n Name kollidiert mit einem anderen Namen in seinem Ordner.</numerusform>
+            <numerusform>Nichts wurde umbenannt: %n Namen kollidieren mit einem anderen Namen in ihrem Ordner.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing to rename.</source>
+        <translation>Nichts umzubenennen.</translation>
+    </message>
+    <message>
+        <source>not renamed:</source>
+        <translation>nicht umbenannt:</translation>
+    </message>
+    <message>
+        <source>%1 renamed, %2 not renamed</source>
+        <translation>%1 umbenannt, %2 nicht umbenannt</translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation>Nichts zurückzunehmen.</translation>
     </message>
 </context>
 <context>

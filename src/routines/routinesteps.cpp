@@ -2,8 +2,6 @@
 
 #include "ops/operationtable.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 #include <iterator>
 
@@ -65,14 +63,9 @@ const StepName* entry(OpCode op)
     return it == std::end(stepNames) ? nullptr : &*it;
 }
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("RoutineSteps", text);
-}
-
 QString quoted(const QString& text)
 {
-    return tr("“%1”").arg(text);
+    return RoutineSteps::tr("“%1”").arg(text);
 }
 
 } // namespace

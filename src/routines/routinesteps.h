@@ -2,6 +2,7 @@
 
 #include "ops/operationcall.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -9,6 +10,7 @@
 // The operations a routine can hold, under the names its file uses ("add-to-end") and the
 // names the user reads ("Add to end"), and one line of text per step for the Steps list.
 class RoutineSteps {
+    Q_DECLARE_TR_FUNCTIONS(RoutineSteps)
 public:
     // What a step of the operation keeps besides its code.
     struct Uses {
