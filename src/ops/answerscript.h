@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ops/operationcall.h"
-#include "templates/templateinteraction.h"
 #include "platform/userinteraction.h"
+#include "templates/templateinteraction.h"
 
 // Stands between ModifyItems and the user. Recording, it passes every question on and
 // keeps the last answer of a prompt and the template confirmed; playing back, it gives
