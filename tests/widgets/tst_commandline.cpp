@@ -32,6 +32,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("output"); // a pattern of what is printed
         QTest::newRow("--help prints the usage with paths")
             << "--help" << 0 << "^Usage: .*filevane \\[options\\] \\[PATH\\.\\.\\.\\]";
+        QTest::newRow("--help documents the terminal jobs")
+            << "--help" << 0
+            << "--routine <NAME_OR_FILE>[\\s\\S]*--dry-run[\\s\\S]*--undo[\\s\\S]*--yes";
         QTest::newRow("--version prints the Info box's version line")
             << "--version" << 0 << "^Filevane Version \\d\\.\\d\\d( \\[beta \\d+\\])?\n$";
         QTest::newRow("an unknown option is an error on standard error")
