@@ -16,6 +16,8 @@
 
 #include <algorithm>
 
+#include <sys/resource.h>
+
 namespace {
 
 constexpr int ItemTotal = 32767;
@@ -118,9 +120,27 @@ void buildTree(const QByteArray& root)
     }
 }
 
-double processMs(const QString& program, const QStringList& arguments, const QString& home,
-                 int* exitCode = nullptr)
+// CPU time (user and system) of the finished child processes so far, in ms: on a busy
+// machine it says more than the wall time.
+double childrenCpuMs()
 {
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    const auto ms = [](const timeval& t) {
+        return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3;
+    };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+struct ProcessTime {
+    double wall = 0;
+    double cpu = 0;
+};
+
+ProcessTime processTime(const QString& program, const QStringList& arguments, const QString& home,
+                        int* exitCode = nullptr)
+{
+    const double cpuBefore = childrenCpuMs();
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
@@ -134,7 +154,7 @@ double processMs(const QString& program, const QStringList& arguments, const QSt
     const double ms = double(timer.nsecsElapsed()) / 1e6;
     if (exitCode)
         *exitCode = process.exitCode();
-    return ms;
+    return {ms, childrenCpuMs() - cpuBefore};
 }
 
 double median(std::vector<double> values)
@@ -157,18 +177,22 @@ void terminal()
 
     // Dry run as a whole process against the raw walk, both on a warm cache.
     rawWalk(tree.toStdString());
-    std::vector<double> walk, find, dry;
+    std::vector<double> walk, find, dry, findCpu, dryCpu;
     for (int run = 0; run < 7; ++run) {
         QElapsedTimer timer;
         timer.start();
         rawWalk(tree.toStdString());
         walk.push_back(double(timer.nsecsElapsed()) / 1e6);
-        find.push_back(processMs(QStringLiteral("find"),
-                                 {tree, QStringLiteral("-type"), QStringLiteral("f")},
-                                 home.path()));
-        dry.push_back(processMs(
+        const ProcessTime f =
+            processTime(QStringLiteral("find"),
+                        {tree, QStringLiteral("-type"), QStringLiteral("f")}, home.path());
+        const ProcessTime d = processTime(
             binary, {QStringLiteral("--routine"), routine, QStringLiteral("--dry-run"), tree},
-            home.path()));
+            home.path());
+        find.push_back(f.wall);
+        findCpu.push_back(f.cpu);
+        dry.push_back(d.wall);
+        dryCpu.push_back(d.cpu);
     }
     printLine(QStringLiteral("raw walk (in process) median %1 ms; find as a process %2 ms")
                   .arg(median(walk), 0, 'f', 1)
@@ -178,9 +202,13 @@ void terminal()
                   .arg(median(dry), 0, 'f', 1)
                   .arg(median(dry) / median(walk), 0, 'f', 2)
                   .arg(median(dry) / median(find), 0, 'f', 2));
+    printLine(QStringLiteral("  CPU time: filevane --dry-run median %1 ms, find %2 ms (%3 x)")
+                  .arg(median(dryCpu), 0, 'f', 1)
+                  .arg(median(findCpu), 0, 'f', 1)
+                  .arg(median(dryCpu) / median(findCpu), 0, 'f', 2));
 
     // The whole job, prefix and rename, each on a fresh copy of the tree.
-    std::vector<double> ours, perl;
+    std::vector<double> ours, perl, oursCpu, perlCpu;
     for (int run = 0; run < 3; ++run) {
         for (const bool filevane : {true, false}) {
             const QString copy = home.path() + QStringLiteral("/copy");
@@ -189,15 +217,19 @@ void terminal()
             rawWalk(copy.toStdString());
             int status = -1;
             if (filevane) {
-                ours.push_back(processMs(binary, {QStringLiteral("--routine"), routine, copy},
-                                         home.path(), &status));
+                const ProcessTime t = processTime(
+                    binary, {QStringLiteral("--routine"), routine, copy}, home.path(), &status);
+                ours.push_back(t.wall);
+                oursCpu.push_back(t.cpu);
             } else {
-                perl.push_back(processMs(
+                const ProcessTime t = processTime(
                     QStringLiteral("sh"),
                     {QStringLiteral("-c"),
                      QStringLiteral("find '%1' -type f -print0 | rename -0 's{([^/]+)$}{x_$1}'")
                          .arg(copy)},
-                    home.path(), &status));
+                    home.path(), &status);
+                perl.push_back(t.wall);
+                perlCpu.push_back(t.cpu);
             }
             if (status != 0)
                 printLine(QStringLiteral("  (exit status %1)").arg(status));
@@ -207,6 +239,9 @@ void terminal()
                              "filevane --routine median %1 ms, perl rename median %2 ms")
                   .arg(median(ours), 0, 'f', 1)
                   .arg(median(perl), 0, 'f', 1));
+    printLine(QStringLiteral("  CPU time: filevane median %1 ms, perl rename (with find) %2 ms")
+                  .arg(median(oursCpu), 0, 'f', 1)
+                  .arg(median(perlCpu), 0, 'f', 1));
 }
 
 const BenchRegistrar reg("routines", [] {
