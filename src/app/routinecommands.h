@@ -36,6 +36,7 @@ public:
     void startRecording();
 
     RoutineLibrary& library() { return m_library; }
+    // Test only: routines kept in another folder than the user's.
     void setLibrary(RoutineLibrary library) { m_library = std::move(library); }
 
     // Asks for a name and saves the steps under it; a name already taken is asked again
@@ -48,8 +49,8 @@ public:
     QString importRoutine(const QString& path);
     void showSteps();
     void manageRoutines();
+    // Test only: the open Steps list, or null.
     StepsDialog* stepsDialog() const { return m_stepsDialog; }
-    RoutinesDialog* routinesDialog() const { return m_routinesDialog; }
 
 private:
     void fillMenu();

@@ -24,10 +24,9 @@ public:
     RoutinesDialog(QWidget* parent, RoutineLibrary& library, Actions actions);
 
     void refresh();
-    QListWidget* list() const { return m_list; }
-    QPushButton* button(Button which) const { return m_buttons[int(which)]; }
 
 private:
+    QPushButton* button(Button which) const { return m_buttons[int(which)]; }
     QString current() const;
     void renameCurrent();
     void deleteCurrent();

@@ -18,8 +18,8 @@ public:
     StepsDialog(QWidget* parent, std::function<void()> saveSteps);
 
     void setSteps(const std::vector<OperationCall>& steps);
+    // Test only.
     QListWidget* list() const { return m_list; }
-    QPushButton* saveButton() const { return m_save; }
 
 private:
     QListWidget* m_list = nullptr;

@@ -38,7 +38,7 @@ public:
     QLineEdit* replaceBox() const { return m_text[1]; }
     QCheckBox* check(Check which) const { return m_check[int(which)]; }
     QPushButton* button(Button which) const { return m_button[int(which)]; }
-    // The reason the find text's pattern is invalid; hidden while it is valid.
+    // Test only: the reason the find text's pattern is invalid; hidden while it is valid.
     QLabel* patternError() const { return m_patternError; }
     // How a find text is checked: the reason it is not valid, or "" (the dialog knows no
     // patterns of its own; the window lends the operations' rule).
