@@ -32,8 +32,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("output"); // a pattern of what is printed
         QTest::newRow("--help prints the usage with paths")
             << "--help" << 0 << "^Usage: .*filevane \\[options\\] \\[PATH\\.\\.\\.\\]";
-        QTest::newRow("--version prints the Info box's version line")
-            << "--version" << 0 << "^Filevane Version \\d\\.\\d\\d( \\[beta \\d+\\])?\n$";
+        // The version as the package and the AppStream file name it, not the Info box's words.
+        QTest::newRow("--version prints the build's version and the license")
+            << "--version" << 0
+            << QStringLiteral("^Filevane %1\\.%2\\.%3\nLicense GPL-3\\.0-or-later: ")
+                   .arg(FILEVANE_VERSION_MAJOR)
+                   .arg(FILEVANE_VERSION_MINOR)
+                   .arg(FILEVANE_VERSION_PATCH);
         QTest::newRow("an unknown option is an error on standard error")
             << "--frobnicate" << 1 << "frobnicate";
     }
