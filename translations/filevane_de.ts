@@ -67,6 +67,16 @@
         <source>--undo takes no paths</source>
         <translation>--undo nimmt keine Pfade</translation>
     </message>
+    <message>
+        <source>License GPL-3.0-or-later: GNU GPL version 3 or later.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>Lizenz GPL-3.0-or-later: GNU GPL Version 3 oder neuer.
+Dies ist freie Software: Sie dürfen sie ändern und weitergeben.
+Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
+</translation>
+    </message>
 </context>
 <context>
     <name>CustomGenerationDialog</name>
@@ -1126,8 +1136,8 @@
         <translation>Benennt viele Dateien auf einmal um, sicher und in einem Durchgang.</translation>
     </message>
     <message>
-        <source>Free software: use, copy and change it as you like.</source>
-        <translation>Freie Software: nutzen, kopieren und ändern Sie sie nach Belieben.</translation>
+        <source>Free software under the GNU GPL, version 3 or later.</source>
+        <translation>Freie Software unter der GNU GPL, Version 3 oder neuer.</translation>
     </message>
     <message>
         <source>It comes without any warranty.</source>

@@ -1,6 +1,5 @@
 #include "app/commandline.h"
 
-#include "app/infobox.h"
 #include "text/bytename.h"
 
 #include <QCommandLineParser>
@@ -108,9 +107,16 @@ CommandLine::Result CommandLine::parse(const QStringList& arguments,
     }
     if (parser.isSet(version)) {
         result.action = Action::Exit;
-        result.standardOutput = InfoBox::firstLine(FILEVANE_VERSION_MAJOR, FILEVANE_VERSION_MINOR,
-                                                   FILEVANE_VERSION_PATCH) +
-                                QLatin1Char('\n');
+        // The build's version, as the package and the AppStream file give it; the Info box
+        // shows the same version in its own words.
+        result.standardOutput =
+            QStringLiteral("Filevane %1.%2.%3\n")
+                .arg(FILEVANE_VERSION_MAJOR)
+                .arg(FILEVANE_VERSION_MINOR)
+                .arg(FILEVANE_VERSION_PATCH) +
+            tr("License GPL-3.0-or-later: GNU GPL version 3 or later.\n"
+               "This is free software: you are free to change and redistribute it.\n"
+               "There is NO WARRANTY, to the extent permitted by law.\n");
         return result;
     }
     for (const QByteArray& path : rawPositional(parser.positionalArguments(), raw)) {

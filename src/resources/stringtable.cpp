@@ -21,7 +21,7 @@ constexpr Entry kStrings[] = {
     {TextId::AboutPurpose,
      QT_TRANSLATE_NOOP("StringTable", "Renames many files at once, safely and in one run.")},
     {TextId::AboutLicence,
-     QT_TRANSLATE_NOOP("StringTable", "Free software: use, copy and change it as you like.")},
+     QT_TRANSLATE_NOOP("StringTable", "Free software under the GNU GPL, version 3 or later.")},
     {TextId::AboutWarranty, QT_TRANSLATE_NOOP("StringTable", "It comes without any warranty.")},
     {TextId::AboutTitle, QT_TRANSLATE_NOOP("StringTable", "About...")},
     {TextId::AddTitle, QT_TRANSLATE_NOOP("StringTable", "Add...")},

@@ -35,8 +35,13 @@ private Q_SLOTS:
         QTest::newRow("--help documents the terminal jobs")
             << "--help" << 0
             << "--routine <NAME_OR_FILE>[\\s\\S]*--dry-run[\\s\\S]*--undo[\\s\\S]*--yes";
-        QTest::newRow("--version prints the Info box's version line")
-            << "--version" << 0 << "^Filevane Version \\d\\.\\d\\d( \\[beta \\d+\\])?\n$";
+        // The version as the package and the AppStream file name it, not the Info box's words.
+        QTest::newRow("--version prints the build's version and the license")
+            << "--version" << 0
+            << QStringLiteral("^Filevane %1\\.%2\\.%3\nLicense GPL-3\\.0-or-later: ")
+                   .arg(FILEVANE_VERSION_MAJOR)
+                   .arg(FILEVANE_VERSION_MINOR)
+                   .arg(FILEVANE_VERSION_PATCH);
         QTest::newRow("an unknown option is an error on standard error")
             << "--frobnicate" << 2 << "frobnicate";
     }
