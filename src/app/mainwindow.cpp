@@ -4,6 +4,7 @@
 #include "app/infobox.h"
 #include "app/linedelegate.h"
 #include "app/mainwindowlayout.h"
+#include "app/metadataprogress.h"
 #include "app/renamesession.h"
 #include "app/routinecommands.h"
 #include "app/statusline.h"
@@ -56,6 +57,8 @@ void MainWindow::buildControls()
     m_status = new StatusLine(m_list);
     m_session = new RenameSession(m_store, m_renamer, m_fileSystem, m_interaction, *m_list,
                                   *m_status, JournalFolder(JournalFolder::defaultPath()));
+    m_readProgress = std::make_unique<MetadataProgress>(*m_status, m_interaction);
+    m_templates.setProgress(std::ref(*m_readProgress));
 
     const QString captions[9] = {tr("Add &files..."), tr("Add &directory"), tr("&Modify"),
                                  tr("&Apply all"),    tr("&Sort list"),     tr("&Restore all"),
@@ -281,6 +284,9 @@ void MainWindow::runRename(const std::function<void()>& run)
 {
     const QPointer<MainWindow> self(this);
     run();
+    // Renamed files are known by other paths now, and other files may have taken theirs.
+    if (self)
+        m_metadataCache.clear();
     if (self && m_closeAfterRename) {
         m_closeAfterRename = false;
         close();
@@ -380,6 +386,7 @@ void MainWindow::buttonClicked(Button which)
             m_loader.clearList();
             m_status->setMessage(QString());
             m_routines->startRecording();
+            m_metadataCache.clear();
         }
         break;
     case Button::Info:
@@ -497,6 +504,11 @@ void MainWindow::mSortSel_Click(int index)
     m_ordering.sortSelected(index);
 }
 
+void MainWindow::mSortSelBy_Click(int index)
+{
+    m_contentSort.sortSelected(index, std::ref(*m_readProgress));
+}
+
 void MainWindow::mInvertSel_Click()
 {
     m_ordering.reverseSelected();
@@ -531,6 +543,16 @@ void MainWindow::mRemove_Click()
 void MainWindow::mSort_Click(int index)
 {
     m_ordering.sortList(index);
+}
+
+void MainWindow::mSortBy_Click(int index)
+{
+    m_contentSort.sortList(index, std::ref(*m_readProgress));
+}
+
+void MainWindow::setMetadataSource(MetadataReader& reader)
+{
+    m_metadataCache.setSource(reader);
 }
 
 void MainWindow::mInvertList_Click()

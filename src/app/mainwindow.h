@@ -4,6 +4,7 @@
 #include "app/popupmenus.h"
 #include "dialogs/customgenerationprompt.h"
 #include "dialogs/findreplacedialog.h"
+#include "list/contentsort.h"
 #include "list/fileloader.h"
 #include "list/itemstore.h"
 #include "list/listordering.h"
@@ -14,6 +15,7 @@
 #include "platform/filesystem.h"
 #include "platform/userinteraction.h"
 #include "rename/renamerunner.h"
+#include "templates/metadatacache.h"
 #include "text/enumswitches.h"
 #include "text/findreplacevalues.h"
 
@@ -25,6 +27,7 @@
 #include <vector>
 
 class FileListView;
+class MetadataProgress;
 class QCheckBox;
 class QMenu;
 class QPushButton;
@@ -83,6 +86,11 @@ public:
     // The open find and replace dialog, or null.
     FindReplaceDialog* findReplaceDialog() const { return m_findReplace; }
 
+    // Reads file metadata (for sorts and templates) from reader instead of the disk, and
+    // forgets what was read; reader must outlive the window (tests, benchmarks).
+    void setMetadataSource(MetadataReader& reader);
+    MetadataCache& metadataCache() { return m_metadataCache; }
+
     // Opens the find and replace dialog in the mode of ReplaceMode without waiting for
     // it; the dialog disables this window until it closes.
     void openFindReplace();
@@ -112,6 +120,7 @@ public:
     void mSSelExt_Click();
     void mMove_Click(int index);
     void mSortSel_Click(int index);
+    void mSortSelBy_Click(int index);
     void mInvertSel_Click();
     void mEnumSettings_Click(int index);
     void mRoutineSteps_Click();
@@ -119,6 +128,7 @@ public:
     void mRoutineManage_Click();
     void mRemove_Click();
     void mSort_Click(int index);
+    void mSortBy_Click(int index);
     void mInvertList_Click();
     void mUndo_Click();
     void mShowDisk_Click();
@@ -177,7 +187,11 @@ private:
     ListOrdering m_ordering{m_store, m_interaction};
     SelectionCommands m_selection{m_store, m_interaction, m_findValues};
     DiskMetadataReader m_metadata;
-    CustomGenerationPrompt m_templates{m_metadata, this};
+    // What was read of each file, for sorts and templates alike; forgotten when the list
+    // is cleared and after renames, which give paths to other files.
+    MetadataCache m_metadataCache{m_metadata};
+    ContentSort m_contentSort{m_store, m_metadataCache};
+    CustomGenerationPrompt m_templates{m_metadataCache, this};
     OperationEngine m_engine{m_store, m_interaction, m_switches, m_findValues, &m_templates};
     RenameRunner m_renamer{m_store, m_fileSystem};
 
@@ -193,4 +207,5 @@ private:
     StatusLine* m_status = nullptr;
     RenameSession* m_session = nullptr;
     std::unique_ptr<RoutineCommands> m_routines;
+    std::unique_ptr<MetadataProgress> m_readProgress;
 };

@@ -18,4 +18,6 @@ struct Item {
 
     // The text of the item's list line.
     QString line() const { return NewName + NewExt; }
+    // The file's on-disk path, as the file system and the metadata reader take it.
+    QByteArray diskPath() const { return diskFolder + '/' + diskName; }
 };

@@ -52,29 +52,30 @@ void ListOrdering::sortLines(const std::vector<int>& lines, int key)
     placeAmong(lines, SelectionSortReplay::order(keys));
 }
 
-std::vector<int> ListOrdering::selectedLines() const
+std::vector<int> ListOrdering::selectedLinesOf(const ItemStore& store)
 {
     std::vector<int> lines;
-    lines.reserve(size_t(m_store.selectedCount()));
-    for (int i = 0; i < m_store.ItemCount() && int(lines.size()) < m_store.selectedCount(); ++i) {
-        if (m_store.isSelected(i))
+    lines.reserve(size_t(store.selectedCount()));
+    for (int i = 0; i < store.ItemCount() && int(lines.size()) < store.selectedCount(); ++i) {
+        if (store.isSelected(i))
             lines.push_back(i);
     }
     return lines;
 }
 
-void ListOrdering::placeAmong(const std::vector<int>& lines, const std::vector<int>& slotOrder)
+void ListOrdering::placeAmong(ItemStore& store, const std::vector<int>& lines,
+                              const std::vector<int>& slotOrder)
 {
     bool moved = false;
     for (size_t j = 0; j < slotOrder.size() && !moved; ++j)
         moved = slotOrder[j] != int(j);
     if (!moved)
         return;
-    std::vector<int> order(size_t(m_store.ItemCount()));
+    std::vector<int> order(size_t(store.ItemCount()));
     std::iota(order.begin(), order.end(), 0);
     for (size_t j = 0; j < lines.size(); ++j)
         order[size_t(lines[j])] = lines[size_t(slotOrder[j])];
-    m_store.permute(order);
+    store.permute(order);
 }
 
 void ListOrdering::sortList(int key)

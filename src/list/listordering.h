@@ -42,16 +42,25 @@ public:
     // name is not checked for characters a file name cannot hold: renaming refuses those.
     void editManual();
 
+    // The selected lines, top to bottom.
+    static std::vector<int> selectedLinesOf(const ItemStore& store);
+    // Rearranges the items on the given lines among those lines: line lines[j] gets the
+    // item that was on line lines[slotOrder[j]]. Marks travel with their items, and the
+    // views are told once.
+    static void placeAmong(ItemStore& store, const std::vector<int>& lines,
+                           const std::vector<int>& slotOrder);
+
 private:
     // The sort key of an item: its fields (path, proposed name, proposed extension as the
     // key asks) joined by the character of code 0, so that the first field decides and a
     // field that is a prefix of another sorts first. The names on disk play no part.
     static void addSortKey(SortKeyList& keys, const Item& item, int key);
     void sortLines(const std::vector<int>& lines, int key);
-    std::vector<int> selectedLines() const;
-    // Rearranges the items on the given lines among those lines: line lines[j] gets the
-    // item that was on line lines[slotOrder[j]]. Marks travel with their items.
-    void placeAmong(const std::vector<int>& lines, const std::vector<int>& slotOrder);
+    std::vector<int> selectedLines() const { return selectedLinesOf(m_store); }
+    void placeAmong(const std::vector<int>& lines, const std::vector<int>& slotOrder)
+    {
+        placeAmong(m_store, lines, slotOrder);
+    }
 
     ItemStore& m_store;
     UserInteraction& m_interaction;

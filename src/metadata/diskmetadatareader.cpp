@@ -7,6 +7,7 @@
 #include <taglib/mpegfile.h>
 #include <taglib/tdebuglistener.h>
 #include <taglib/tfilestream.h>
+#include <taglib/tpropertymap.h>
 #include <taglib/tstring.h>
 
 #include <sys/stat.h>
@@ -48,6 +49,13 @@ void readAudioTags(const QByteArray& path, FileMetadata& out)
     out.genre = fromTagLib(tag->genre());
     out.track = tag->track() <= 99999 ? int(tag->track()) : 0;
     out.year = tag->year() <= 99999 ? int(tag->year()) : 0;
+    // "2" or "2/3": the disc of a set.
+    const TagLib::PropertyMap properties = file.file()->properties();
+    const auto disc = properties.find("DISCNUMBER");
+    if (disc != properties.end() && !disc->second.isEmpty()) {
+        const int number = fromTagLib(disc->second.front()).section(QLatin1Char('/'), 0, 0).toInt();
+        out.disc = number > 0 && number <= 99999 ? number : 0;
+    }
 }
 
 void readDateTaken(const QByteArray& path, FileMetadata& out)
@@ -90,6 +98,8 @@ FileMetadata DiskMetadataReader::read(const QByteArray& path, MetadataParts part
         return out;
     if (parts & MetadataPart::ModificationTime)
         out.modified = modificationTime(info);
+    if (parts & MetadataPart::Size)
+        out.size = qint64(info.st_size);
     // Neither library is meant to throw on a bad file, but both parse untrusted bytes:
     // whatever escapes leaves that part empty.
     if (parts & MetadataPart::AudioTags) {
@@ -97,7 +107,7 @@ FileMetadata DiskMetadataReader::read(const QByteArray& path, MetadataParts part
             readAudioTags(path, out);
         } catch (...) {
             out.artist = out.title = out.album = out.genre = QString();
-            out.track = out.year = 0;
+            out.track = out.disc = out.year = 0;
         }
     }
     if (parts & MetadataPart::DateTaken) {

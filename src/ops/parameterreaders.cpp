@@ -4,6 +4,7 @@
 #include "ops/fieldorder.h"
 #include "ops/findreplace.h"
 #include "ops/numberoperations.h"
+#include "templates/metadatacache.h"
 #include "templates/templategenerator.h"
 #include "text/containsanychar.h"
 #include "text/numberparse.h"
@@ -135,9 +136,25 @@ Parameter readTemplate(OperationContext& context)
     const NameTemplate parsed = NameTemplate::parse(*answer);
     if (!parsed.isValid())
         return std::nullopt;
+    // Reading many files can take long on a slow disk: read them first, where the user
+    // sees the progress and can stop (and nothing changes then).
+    MetadataCache cache(templates->metadataReader());
+    if (const MetadataParts parts = parsed.metadataNeeded()) {
+        const ItemStore& store = context.store;
+        const int total = store.selectedCount();
+        int done = 0;
+        for (int i = 0; i < store.ItemCount() && done < total; ++i) {
+            if (!store.isSelected(i))
+                continue;
+            if (!templates->keepReading(done++, total))
+                return std::nullopt;
+            cache.read(store.item(i).diskPath(), parts);
+        }
+        if (!templates->keepReading(total, total))
+            return std::nullopt;
+    }
     OperationParameter parameter;
-    parameter.names =
-        TemplateGenerator::forSelected(parsed, context.store, templates->metadataReader());
+    parameter.names = TemplateGenerator::forSelected(parsed, context.store, cache);
     return parameter;
 }
 

@@ -5,8 +5,8 @@
 #include <QFlags>
 #include <QString>
 
-// The metadata of one file that name templates can use. Every value is empty (or
-// invalid, or 0) when the file has none or could not be read.
+// The metadata of one file that name templates and the sorts by content can use. Every value is
+// empty (or invalid, or 0) when the file has none or could not be read.
 struct FileMetadata {
     QString artist;
     QString title;
@@ -16,6 +16,8 @@ struct FileMetadata {
     int year = 0;       // 0: none
     QDateTime modified; // last modification, local time
     QDateTime taken;    // EXIF DateTimeOriginal, local time
+    int disc = 0;       // 0: none
+    qint64 size = -1;   // bytes; -1: unknown
 
     bool operator==(const FileMetadata&) const = default;
 };
@@ -24,6 +26,7 @@ enum class MetadataPart {
     AudioTags = 0x1,
     ModificationTime = 0x2,
     DateTaken = 0x4,
+    Size = 0x8,
 };
 Q_DECLARE_FLAGS(MetadataParts, MetadataPart)
 Q_DECLARE_OPERATORS_FOR_FLAGS(MetadataParts)

@@ -9,9 +9,16 @@
 // not read yet reads only those.
 class MetadataCache : public MetadataReader {
 public:
-    explicit MetadataCache(MetadataReader& source) : m_source(source) {}
+    explicit MetadataCache(MetadataReader& source) : m_source(&source) {}
 
     FileMetadata read(const QByteArray& path, MetadataParts parts) override;
+    // True when the parts of path were read already, so that read() touches no file.
+    bool has(const QByteArray& path, MetadataParts parts) const;
+    // Forgets everything read: the files may have changed, or other files may now
+    // have those paths (after a rename or a new load).
+    void clear();
+    // Reads from source from now on; forgets what was read.
+    void setSource(MetadataReader& source);
 
 private:
     struct Entry {
@@ -19,6 +26,6 @@ private:
         MetadataParts parts;
     };
 
-    MetadataReader& m_source;
+    MetadataReader* m_source;
     QHash<QByteArray, Entry> m_entries;
 };

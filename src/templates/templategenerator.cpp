@@ -59,13 +59,14 @@ std::vector<QString> TemplateGenerator::forSelected(const NameTemplate& nameTemp
 
 QByteArray TemplateGenerator::diskPath(const Item& item)
 {
-    return item.diskFolder + '/' + item.diskName;
+    return item.diskPath();
 }
 
 QString TemplateGenerator::sanitized(QString value)
 {
     for (QChar& c : value) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f || InvalidChars.contains(c))
+        // Every control character (C0, DEL and C1 such as NEL) would end up in the name.
+        if (c.category() == QChar::Other_Control || InvalidChars.contains(c))
             c = QLatin1Char('_');
     }
     return value;
@@ -73,7 +74,6 @@ QString TemplateGenerator::sanitized(QString value)
 
 QString TemplateGenerator::next(const Item& item)
 {
-    const FileMetadata metadata = m_parts ? m_reader.read(diskPath(item), m_parts) : FileMetadata();
     const qint64 index = m_count++;
     qint64 folderIndex = 0;
     if (m_countsFolders) {
@@ -87,6 +87,12 @@ QString TemplateGenerator::next(const Item& item)
         }
         folderIndex = m_folderCount++;
     }
+    return generate(item, index, folderIndex);
+}
+
+QString TemplateGenerator::generate(const Item& item, qint64 index, qint64 folderIndex) const
+{
+    const FileMetadata metadata = m_parts ? m_reader.read(diskPath(item), m_parts) : FileMetadata();
     QString name;
     name.reserve(item.NewName.size() + 32);
     for (const TemplateToken& t : m_template.tokens())

@@ -21,6 +21,11 @@ public:
     TemplateGenerator(NameTemplate nameTemplate, MetadataReader& reader);
 
     QString next(const Item& item);
+    // The name of the item as the index-th item given (from 0), the folderIndex-th of its
+    // folder, whatever was given before: for a preview that computes only the lines shown.
+    QString generate(const Item& item, qint64 index, qint64 folderIndex) const;
+    // Whether the template counts per folder ([CF]).
+    bool countsFolders() const { return m_countsFolders; }
 
     // The raw new names of a whole run: one per position, generated for the selected
     // items in list order (empty for the others). Each file is read once.

@@ -18,4 +18,12 @@ public:
     // while the question is open.
     virtual std::optional<QString> askTemplate(const ItemStore& store) = 0;
     virtual MetadataReader& metadataReader() = 0;
+    // Asked before each file read for a run (done files of total) and once at the end;
+    // false stops the run with nothing changed.
+    virtual bool keepReading(int done, int total)
+    {
+        Q_UNUSED(done);
+        Q_UNUSED(total);
+        return true;
+    }
 };

@@ -11,6 +11,7 @@ TEST(CustomGeneration, RewritesTheSelectedNamesWithTheCommonFinish)
         std::vector<int> selected;
         std::vector<const char*> answers; // scripted templates; none: Cancel
         QStringList lines;                // every list line afterwards
+        int stopReadingAt = -1;
     } rows[] = {
         // clang-format off
         {"counter runs over the selected items in list order", {0, 2, 3}, {"[C:1,1,2] [N]"}, {"01 a.mp3", "b.mp3", "02 c.jpg", "03 d"}},
@@ -18,6 +19,7 @@ TEST(CustomGeneration, RewritesTheSelectedNamesWithTheCommonFinish)
         {"invalid character keeps the name", {0}, {"[N]:[E]"}, kept},
         {"invalid template changes nothing", {0}, {"[Q]"}, kept},
         {"cancel changes nothing", {0}, {}, kept},
+        {"stopped while reading the files changes nothing", {0, 1}, {"[artist] [N]"}, kept, 1},
         {"nothing selected changes nothing", {}, {"x"}, kept},
         // clang-format on
     };
@@ -29,6 +31,7 @@ TEST(CustomGeneration, RewritesTheSelectedNamesWithTheCommonFinish)
         tags.track = 4;
         bench.templates.reader.files.insert("/a.mp3", tags);
         selectLines(bench.store, row.selected);
+        bench.templates.stopReadingAt = row.stopReadingAt;
         for (const char* answer : row.answers)
             bench.templates.answers.push_back(QString::fromUtf8(answer));
 

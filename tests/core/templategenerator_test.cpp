@@ -53,6 +53,34 @@ TEST(TemplateGenerator, MissingValuesGiveEmptyTextAndXFallsBackToTheModification
               MetadataPart::AudioTags | MetadataPart::DateTaken | MetadataPart::ModificationTime);
 }
 
+TEST(TemplateGenerator, TagValuesTurnEveryControlCharacterIntoAnUnderscore)
+{
+    const struct {
+        const char* name;
+        QString title, expected;
+    } rows[] = {
+        {"tab (C0)", QStringLiteral("a\tb"), QStringLiteral("a_b")},
+        {"delete",
+         QStringLiteral("a\x7f"
+                        "b"),
+         QStringLiteral("a_b")},
+        {"next line (C1)", QStringLiteral("a\u0085b"), QStringLiteral("a_b")},
+        {"last C1", QStringLiteral("a\u009fb"), QStringLiteral("a_b")},
+        {"invalid character", QStringLiteral("AC/DC"), QStringLiteral("AC_DC")},
+        {"no-break space and accents stay", QStringLiteral("\u00a0\u00e9"),
+         QStringLiteral("\u00a0\u00e9")},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        ScriptedMetadataReader reader;
+        FileMetadata tags;
+        tags.title = row.title;
+        reader.files.insert("/m/song.mp3", tags);
+        EXPECT_EQ(generate("[title]", {fileIn("/m", "song", ".mp3")}, reader),
+                  QStringList({row.expected}));
+    }
+}
+
 TEST(MetadataCache, ReadsEachFileOnceAndOnlyTheMissingParts)
 {
     ScriptedMetadataReader reader;
@@ -70,22 +98,17 @@ TEST(MetadataCache, ReadsEachFileOnceAndOnlyTheMissingParts)
 }
 
 // Each preview line as "on disk>new line", with " clash" or " refused" behind it.
-QStringList shown(const TemplatePreview& preview, const char* pattern)
+QString shownLine(const TemplatePreview& preview, int n)
 {
-    ScriptedMetadataReader reader;
-    QStringList out;
-    for (const TemplatePreview::Line& line :
-         preview.lines(NameTemplate::parse(QString::fromUtf8(pattern)), reader)) {
-        using Status = TemplatePreview::Status;
-        out << line.onDisk + ">" + line.newLine +
-                   (line.status == Status::Clash     ? " clash"
-                    : line.status == Status::Refused ? " refused"
-                                                     : "");
-    }
-    return out;
+    using Status = TemplatePreview::Status;
+    const TemplatePreview::Line line = preview.line(n);
+    return line.onDisk + ">" + line.newLine +
+           (line.status == Status::Clash     ? " clash"
+            : line.status == Status::Refused ? " refused"
+                                             : "");
 }
 
-TEST(TemplatePreview, ShowsTheFirstSelectedItemsWithRefusedAndClashingNames)
+TEST(TemplatePreview, CoversEverySelectedLineWithRefusedAndClashingNamesAndCounts)
 {
     ItemStore store; // all but "keep" selected
     for (const Item& item : {fileIn("/d", "keep"), fileIn("/d", "one"), fileIn("/d", "two"),
@@ -94,25 +117,66 @@ TEST(TemplatePreview, ShowsTheFirstSelectedItemsWithRefusedAndClashingNames)
         store.setSelected(store.ItemCount() - 1, item.OrigName != "keep");
     }
     store.setNewName(2, QStringLiteral("keep"));
-    const TemplatePreview preview(store);
+    const struct {
+        const char* name;
+        const char* pattern;
+        QStringList lines;
+        const char* counts; // changed, clashes, refused
+    } rows[] = {
+        // clang-format off
+        {"same name twice clashes", "X", {"one.jpg>X.jpg clash", "two.jpg>X.jpg clash", "three.jpg>X.jpg", "four.png>X.png"}, "4 2 0"},
+        {"empty tag is refused, not a clash", " [artist] ", {"one.jpg>one.jpg refused", "two.jpg>keep.jpg refused", "three.jpg>three.jpg refused", "four.png>four.png refused"}, "0 0 4"},
+        {"unchanged name taken by an unselected line", "[N]", {"one.jpg>one.jpg", "two.jpg>keep.jpg clash", "three.jpg>three.jpg", "four.png>four.png"}, "0 1 0"},
+        {"counters by line and by folder", "[C:1,1,2]-[CF]", {"one.jpg>01-1.jpg", "two.jpg>02-2.jpg", "three.jpg>03-1.jpg", "four.png>04-3.png"}, "4 0 0"},
+        {"invalid template keeps every name", "[Q]", {"one.jpg>one.jpg", "two.jpg>keep.jpg clash", "three.jpg>three.jpg", "four.png>four.png"}, "0 1 0"},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        ScriptedMetadataReader reader;
+        TemplatePreview preview(store);
+        preview.setTemplate(NameTemplate::parse(QString::fromUtf8(row.pattern)), reader);
+        ASSERT_EQ(preview.lineCount(), 4);
+        // Lines are computed alone, the last first, before anything is counted.
+        EXPECT_EQ(shownLine(preview, 3),
+                  row.lines[3].chopped(row.lines[3].endsWith(" clash") ? 6 : 0));
 
-    EXPECT_EQ(shown(preview, "X"), QStringList({"one.jpg>X.jpg clash", "two.jpg>X.jpg clash",
-                                                "three.jpg>X.jpg", "four.png>X.png"}));
-    EXPECT_EQ(shown(preview, " [artist] ").value(1), "two.jpg>keep.jpg refused");
-    EXPECT_EQ(shown(preview, "a:[N]").value(0), "one.jpg>one.jpg refused");
-    EXPECT_TRUE(shown(preview, "[Q]").empty());
+        EXPECT_TRUE(preview.countMore([] { return true; }));
+
+        QStringList lines;
+        for (int n = 0; n < preview.lineCount(); ++n)
+            lines << shownLine(preview, n);
+        EXPECT_EQ(lines, row.lines);
+        const TemplatePreview::Counts& c = preview.counts();
+        EXPECT_EQ(QStringLiteral("%1 %2 %3").arg(c.changed).arg(c.clashes).arg(c.refused),
+                  QString::fromUtf8(row.counts));
+    }
 }
 
-TEST(TemplatePreview, ShowsAtMostTwentyLines)
+TEST(TemplatePreview, CountsAPartAtATimeAndStartsOverWithANewTemplate)
 {
     ItemStore store;
     for (int i = 0; i < 25; ++i) {
         store.append(fileIn("/f", QByteArray::number(i).constData()));
         store.setSelected(i, true);
     }
-    const QStringList lines = shown(TemplatePreview(store), "[C:0]");
-    ASSERT_EQ(lines.size(), 20);
-    EXPECT_EQ(lines.back(), "19.jpg>19.jpg");
+    ScriptedMetadataReader reader;
+    TemplatePreview preview(store);
+    preview.setTemplate(NameTemplate::parse(QStringLiteral("same")), reader);
+    int budget = 10;
+    EXPECT_FALSE(preview.countMore([&] { return budget-- > 0; }));
+    EXPECT_EQ(preview.counts().counted, 10);
+    EXPECT_EQ(shownLine(preview, 24), "24.jpg>same.jpg") << "no clash before all are counted";
+    EXPECT_TRUE(preview.countMore([] { return true; }));
+    EXPECT_EQ(shownLine(preview, 24), "24.jpg>same.jpg clash");
+    EXPECT_EQ(preview.counts().clashes, 25);
+
+    preview.setTemplate(NameTemplate::parse(QStringLiteral("[C:0]")), reader);
+    EXPECT_EQ(preview.counts().counted, 0);
+    EXPECT_EQ(shownLine(preview, 24), "24.jpg>24.jpg");
+    EXPECT_TRUE(preview.countMore([] { return true; }));
+    EXPECT_EQ(preview.counts().changed, 0);
+    EXPECT_EQ(preview.counts().clashes, 0);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <exiv2/exiv2.hpp>
 #include <taglib/fileref.h>
 #include <taglib/tag.h>
+#include <taglib/tpropertymap.h>
 
 namespace {
 
@@ -76,6 +77,11 @@ bool MediaFiles::writeAudioTags(const QByteArray& path, const FileMetadata& tags
     tag->setGenre(toTagLib(tags.genre));
     tag->setTrack(uint(tags.track));
     tag->setYear(uint(tags.year));
+    if (tags.disc > 0) {
+        TagLib::PropertyMap properties = file.file()->properties();
+        properties.replace("DISCNUMBER", TagLib::StringList(TagLib::String::number(tags.disc)));
+        file.file()->setProperties(properties);
+    }
     return file.save();
 }
 

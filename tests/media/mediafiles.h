@@ -17,7 +17,8 @@ public:
     // jpeg() with an APP1 Exif block whose TIFF data points nowhere.
     static QByteArray jpegWithCorruptExif();
 
-    // Writes artist, title, album, genre, track and year; false when TagLib fails.
+    // Writes artist, title, album, genre, track, year and the disc (when not 0); false when TagLib
+    // fails.
     static bool writeAudioTags(const QByteArray& path, const FileMetadata& tags);
     // Writes EXIF DateTimeOriginal ("2021:07:04 15:30:12"); false when Exiv2 fails.
     static bool writeDateTaken(const QByteArray& path, const QString& exifDate);

@@ -25,11 +25,14 @@ public:
         if (parts & MetadataPart::AudioTags) {
             out = all;
             out.modified = out.taken = QDateTime();
+            out.size = -1;
         }
         if (parts & MetadataPart::ModificationTime)
             out.modified = all.modified;
         if (parts & MetadataPart::DateTaken)
             out.taken = all.taken;
+        if (parts & MetadataPart::Size)
+            out.size = all.size;
         return out;
     }
 };

@@ -12,6 +12,7 @@ public:
     std::deque<QString> answers;
     ScriptedMetadataReader reader;
     int asked = 0;
+    int stopReadingAt = -1; // keepReading answers false from this many files read on
 
     std::optional<QString> askTemplate(const ItemStore&) override
     {
@@ -23,4 +24,5 @@ public:
         return answer;
     }
     MetadataReader& metadataReader() override { return reader; }
+    bool keepReading(int done, int) override { return stopReadingAt < 0 || done < stopReadingAt; }
 };

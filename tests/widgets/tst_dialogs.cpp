@@ -3,6 +3,7 @@
 
 #include "dialogs/customgenerationdialog.h"
 #include "dialogs/findreplacedialog.h"
+#include "dialogs/tokenbrowser.h"
 #include "platform/qtuserinteraction.h"
 #include "scriptedmetadatareader.h"
 #include "windowtesthelpers.h"
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QSettings>
+#include <QTreeView>
 #include <QTreeWidget>
 
 namespace {
@@ -29,10 +31,11 @@ void addItem(ItemStore& store, const char* folder, const char* name, bool select
 QStringList previewRows(const CustomGenerationDialog& dialog)
 {
     QStringList rows;
-    for (int r = 0; r < dialog.preview()->topLevelItemCount(); ++r) {
-        const QTreeWidgetItem* row = dialog.preview()->topLevelItem(r);
-        const QString note = row->text(2);
-        rows << row->text(0) + " -> " + row->text(1) + (note.isEmpty() ? "" : " (" + note + ")");
+    const QAbstractItemModel* model = dialog.preview()->model();
+    for (int r = 0; r < model->rowCount(); ++r) {
+        const auto text = [&](int column) { return model->index(r, column).data().toString(); };
+        const QString note = text(2);
+        rows << text(0) + " -> " + text(1) + (note.isEmpty() ? "" : " (" + note + ")");
     }
     return rows;
 }
@@ -211,13 +214,82 @@ private Q_SLOTS:
         QVERIFY(!dialog.okButton()->isEnabled());
         QCOMPARE(dialog.errorLabel()->text(),
                  QStringLiteral("Column 5: [ without ] (write [[ for a bracket)"));
-        QVERIFY(previewRows(dialog).isEmpty());
+        QCOMPARE(previewRows(dialog), QStringList({"one.mp3 -> one.mp3", "two.mp3 -> two.mp3"}));
         QTest::keyClicks(dialog.templateBox()->lineEdit(), QStringLiteral("]"));
         QCOMPARE(previewRows(dialog), QStringList({"one.mp3 -> a-01.mp3", "two.mp3 -> b-01.mp3"}));
         QVERIFY(dialog.okButton()->isEnabled());
         typeInto(dialog.templateBox()->lineEdit(), QStringLiteral("taken"));
-        QCOMPARE(previewRows(dialog).first(),
-                 QStringLiteral("one.mp3 -> taken.mp3 (clash: name taken)"));
+        // The clash shows once typing has paused and every line is counted.
+        QTRY_VERIFY(dialog.countsDone());
+        QCOMPARE(previewRows(dialog),
+                 QStringList({"one.mp3 -> taken.mp3 (clash: name taken)", "two.mp3 -> taken.mp3"}));
+        QCOMPARE(dialog.countsLabel()->text(),
+                 QStringLiteral("Names that change: 2 · clashes: 1 · refused: 0"));
+    }
+
+    void previewCoversEverySelectedLine()
+    {
+        ItemStore store;
+        for (int n = 0; n < 300; ++n)
+            addItem(store, "/m", QByteArray::number(n).constData(), n % 3 != 1);
+        ScriptedMetadataReader reader;
+        CustomGenerationDialog dialog(store, reader);
+        dialog.show();
+        typeInto(dialog.templateBox()->lineEdit(), QStringLiteral("[C:1,1,3] [N]"));
+        const QStringList rows = previewRows(dialog);
+        QCOMPARE(rows.size(), 200);
+        QCOMPARE(rows.last(), QStringLiteral("299.mp3 -> 200 299.mp3"));
+        typeInto(dialog.templateBox()->lineEdit(), QStringLiteral("[N]:"));
+        QCOMPARE(previewRows(dialog).last(),
+                 QStringLiteral("299.mp3 -> 299.mp3 (refused: stays as it is)"));
+        QTRY_COMPARE(dialog.countsLabel()->text(),
+                     QStringLiteral("Names that change: 0 · clashes: 0 · refused: 200"));
+    }
+
+    void tokenBrowserFiltersShowsValuesAndInserts()
+    {
+        ItemStore store;
+        addItem(store, "/m/Rock", "one", true);
+        addItem(store, "/m/Jazz", "two", true);
+        store.setCurrentLine(1);
+        ScriptedMetadataReader reader;
+        FileMetadata tags;
+        tags.artist = QStringLiteral("Nina");
+        reader.files.insert("/m/Jazz/two.mp3", tags);
+        CustomGenerationDialog dialog(store, reader);
+        QVERIFY(showActive(dialog));
+        TokenBrowser* tokens = dialog.tokens();
+        const auto valueOf = [&](const QString& token) {
+            const auto found = tokens->table()->findItems(token, Qt::MatchExactly);
+            return found.isEmpty() ? QString() : found.first()->text(2);
+        };
+        // The values are those of the list's line with the focus.
+        QCOMPARE(valueOf("[F]"), QStringLiteral("Jazz"));
+        QCOMPARE(valueOf("[artist]"), QStringLiteral("Nina"));
+        dialog.templateBox()->lineEdit()->setText(QStringLiteral("x  y"));
+        dialog.templateBox()->lineEdit()->setCursorPosition(2);
+
+        tokens->findBox()->setFocus();
+        QTest::keyClicks(tokens->findBox(), QStringLiteral("artist"));
+        QCOMPARE(tokens->shownTokens(), QStringList({"[artist]"}));
+        QTest::keyClick(tokens->findBox(), Qt::Key_Return);
+        QCOMPARE(dialog.templateText(), QStringLiteral("x [artist] y"));
+        QVERIFY(dialog.isVisible()); // Enter inserts; it does not press OK
+
+        QTest::keyClick(dialog.preview(), Qt::Key_Up);
+        QCOMPARE(valueOf("[F]"), QStringLiteral("Rock"));
+        typeInto(tokens->findBox(), QStringLiteral("folder"));
+        QCOMPARE(tokens->shownTokens(), QStringList({"[F]", "[F2]", "[CF]"}));
+        QTreeWidget* table = tokens->table();
+        QTreeWidgetItem* parent = table->findItems("[F2]", Qt::MatchExactly).first();
+        // The table lays out its rows anew once the event loop runs.
+        QTRY_COMPARE(table->itemAt(table->visualItemRect(parent).center()), parent);
+        // A double click as the system delivers it: press, release, double click.
+        const QPoint at = table->visualItemRect(parent).center();
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(dialog.templateText(), QStringLiteral("x [artist] y")); // one click: nothing
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(dialog.templateText(), QStringLiteral("x [artist][F2] y"));
     }
 
     void okRemembersTheLastTenTemplates()
