@@ -37,9 +37,26 @@ int compareValues(const SortValue& a, const SortValue& b)
     return 0;
 }
 
+// The wall-clock time as one number. EXIF dates carry no zone, so local times are
+// compared as they read; and asking a local time for its UTC value would look up the
+// time zone (a stat of /etc/localtime) for every file.
 qint64 msecs(const QDateTime& when)
 {
-    return when.toMSecsSinceEpoch();
+    return when.date().toJulianDay() * 86400000 + when.time().msecsSinceStartOfDay();
+}
+
+// Tags compare as people read them: letter case and accents count last, and numbers by
+// their value ("Part 2" before "Part 10"). The C locale would compare code points; its
+// users get the common order instead.
+QCollator tagCollator()
+{
+    QLocale locale;
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    QCollator collator(locale);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
+    return collator;
 }
 
 } // namespace
@@ -83,15 +100,9 @@ bool ContentSort::sortLines(const std::vector<int>& lines, int key, const KeepGo
 {
     if (key < 0 || key >= KeyCount || lines.size() < 2)
         return true;
-    // Tags compare as people read them: letter case and accents count last, and numbers
-    // by their value ("Part 2" before "Part 10").
-    // The C locale would compare code points; its users get the common order instead.
-    QLocale locale;
-    if (locale.language() == QLocale::C)
-        locale = QLocale(QLocale::English, QLocale::UnitedStates);
-    QCollator collator(locale);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    collator.setNumericMode(true);
+    std::optional<QCollator> collator;
+    if (key == AlbumTrack || key == Artist || key == Title)
+        collator = tagCollator();
     const MetadataParts parts = partsFor(key);
     const int total = int(lines.size());
     std::vector<SortValue> values(lines.size());
@@ -119,17 +130,17 @@ bool ContentSort::sortLines(const std::vector<int>& lines, int key, const KeepGo
             // Without a disc number an album is one disc; a track without a number
             // comes after the numbered ones of its disc.
             v.missing = m.album.isEmpty();
-            v.text = collator.sortKey(m.album);
+            v.text = collator->sortKey(m.album);
             v.first = m.disc > 0 ? m.disc : 1;
             v.second = m.track > 0 ? m.track : INT_MAX;
             break;
         case Artist:
             v.missing = m.artist.isEmpty();
-            v.text = collator.sortKey(m.artist);
+            v.text = collator->sortKey(m.artist);
             break;
         case Title:
             v.missing = m.title.isEmpty();
-            v.text = collator.sortKey(m.title);
+            v.text = collator->sortKey(m.title);
             break;
         }
     }
