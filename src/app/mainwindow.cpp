@@ -237,6 +237,14 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    if (m_readProgress->isReading()) {
+        // A sort or a template reads files further down this call stack: it stops
+        // before the next file, changes nothing, and the window closes then.
+        m_readProgress->stop();
+        m_closeAfterRead = true;
+        event->ignore();
+        return;
+    }
     if (m_findReplace)
         m_findReplace->close();
     QWidget::closeEvent(event);
@@ -323,7 +331,17 @@ void MainWindow::ReturnFind()
 void MainWindow::ModifyItems(OpCode op)
 {
     Q_EMIT operationRequested(int(op));
-    m_engine.ModifyItems(op);
+    runRead([this, op] { m_engine.ModifyItems(op); });
+}
+
+void MainWindow::runRead(const std::function<void()>& command)
+{
+    const QPointer<MainWindow> self(this);
+    command();
+    if (self && m_closeAfterRead) {
+        m_closeAfterRead = false;
+        close();
+    }
 }
 
 void MainWindow::openPaths(const std::vector<QByteArray>& paths,
@@ -506,7 +524,7 @@ void MainWindow::mSortSel_Click(int index)
 
 void MainWindow::mSortSelBy_Click(int index)
 {
-    m_contentSort.sortSelected(index, std::ref(*m_readProgress));
+    runRead([this, index] { m_contentSort.sortSelected(index, std::ref(*m_readProgress)); });
 }
 
 void MainWindow::mInvertSel_Click()
@@ -547,7 +565,7 @@ void MainWindow::mSort_Click(int index)
 
 void MainWindow::mSortBy_Click(int index)
 {
-    m_contentSort.sortList(index, std::ref(*m_readProgress));
+    runRead([this, index] { m_contentSort.sortList(index, std::ref(*m_readProgress)); });
 }
 
 void MainWindow::setMetadataSource(MetadataReader& reader)

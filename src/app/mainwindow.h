@@ -173,6 +173,9 @@ private:
     void runScan(const std::function<void()>& scan);
     // Runs an Apply or Undo, and finishes a close that was asked for during it.
     void runRename(const std::function<void()>& run);
+    // Runs a command that may read file metadata (a sort, a template), and finishes a
+    // close that was asked for during the read.
+    void runRead(const std::function<void()>& command);
     void showInfo();
     void setAlwaysOnTop(bool on);
 
@@ -204,6 +207,7 @@ private:
     QPointer<FindReplaceDialog> m_findReplace;
     bool m_closeAfterScan = false;
     bool m_closeAfterRename = false;
+    bool m_closeAfterRead = false;
     StatusLine* m_status = nullptr;
     RenameSession* m_session = nullptr;
     std::unique_ptr<RoutineCommands> m_routines;

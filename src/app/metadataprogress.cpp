@@ -9,9 +9,11 @@ MetadataProgress::MetadataProgress(StatusLine& line, UserInteraction& interactio
 
 bool MetadataProgress::operator()(int done, int total)
 {
-    if (done == 0 || !m_run)
+    if (done == 0 || !m_run) {
         m_run = std::make_unique<RunProgress>(m_line, m_interaction, &MetadataProgress::reading);
-    const bool keepGoing = (*m_run)(done, total);
+        m_stopRequested = false;
+    }
+    const bool keepGoing = (*m_run)(done, total) && !m_stopRequested;
     // The read is over: the status line gets its message back and input flows again.
     if (!keepGoing || done >= total)
         m_run.reset();

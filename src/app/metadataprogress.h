@@ -16,6 +16,10 @@ public:
     MetadataProgress(StatusLine& line, UserInteraction& interaction);
 
     bool operator()(int done, int total);
+    // Whether a read is going on, and a way to stop it before its next file (a close of
+    // the window).
+    bool isReading() const { return m_run != nullptr; }
+    void stop() { m_stopRequested = true; }
 
     static QString reading(int done, int total);
 
@@ -23,4 +27,5 @@ private:
     StatusLine& m_line;
     UserInteraction& m_interaction;
     std::unique_ptr<RunProgress> m_run;
+    bool m_stopRequested = false;
 };

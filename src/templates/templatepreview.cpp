@@ -8,7 +8,7 @@
 TemplatePreview::TemplatePreview(const ItemStore& store) : m_store(store)
 {
     m_positions.reserve(size_t(store.selectedCount()));
-    QHash<QString, qint64> perFolder;
+    QHash<QByteArray, qint64> perFolder;
     for (int i = 0; i < store.ItemCount(); ++i) {
         const Item& item = store.item(i);
         if (!store.isSelected(i)) {
@@ -17,7 +17,7 @@ TemplatePreview::TemplatePreview(const ItemStore& store) : m_store(store)
         }
         m_positions.push_back(i);
         // [CF] counts on-disk folders, as a run does.
-        m_inFolder.push_back(perFolder[QString::fromUtf8(item.diskFolder)]++);
+        m_inFolder.push_back(perFolder[item.diskFolder]++);
     }
 }
 

@@ -66,10 +66,20 @@ private Q_SLOTS:
         QCOMPARE(int(reader.requests.size()), selected.isEmpty() ? 5 : 3);
     }
 
-    // A read that takes longer than half a second shows its progress; Esc on the active
-    // window stops it, and the list stays as it was.
-    void escStopsASlowReadAndKeepsTheList()
+    void slowReadStopsAndKeepsTheList_data()
     {
+        QTest::addColumn<QString>("stopBy");
+        QTest::addColumn<bool>("windowStaysOpen");
+        QTest::newRow("Esc on the active window") << "esc" << true;
+        QTest::newRow("close box: the window closes after the read") << "close" << false;
+    }
+
+    // A read that takes longer than half a second shows its progress; Esc on the active
+    // window or closing it stops the read, and the list stays as it was.
+    void slowReadStopsAndKeepsTheList()
+    {
+        QFETCH(QString, stopBy);
+        QFETCH(bool, windowStaysOpen);
         ScriptedPlatform platform;
         // A slow disk: the first file takes longer than the quiet half second.
         struct SlowReader : ScriptedMetadataReader {
@@ -90,7 +100,10 @@ private Q_SLOTS:
             if (!progressShown.isEmpty())
                 return;
             progressShown = window.statusLine()->messageText();
-            QTest::keyClick(&window, Qt::Key_Escape);
+            if (stopBy == "esc")
+                QTest::keyClick(&window, Qt::Key_Escape);
+            else
+                window.close();
         };
 
         window.menus().action("mSortBy", 1)->trigger();
@@ -100,6 +113,7 @@ private Q_SLOTS:
         QCOMPARE(selectedLines(window.store()), QList<int>{2});
         QCOMPARE(int(reader.requests.size()), 1);
         QCOMPARE(window.statusLine()->messageText(), QString());
+        QCOMPARE(window.isVisible(), windowStaysOpen);
         // After the stop the window takes commands again, and the read goes on from
         // what was read.
         window.menus().action("mSortBy", 1)->trigger();
