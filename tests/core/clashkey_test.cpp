@@ -24,12 +24,13 @@ std::vector<int> clashingIn(const TargetScan::Result& result)
 std::vector<int> clashingInPreview(const ItemStore& store)
 {
     ScriptedMetadataReader reader;
-    const std::vector<TemplatePreview::Line> lines =
-        TemplatePreview(store).lines(NameTemplate::parse(QStringLiteral("[N]")), reader);
+    TemplatePreview preview(store);
+    preview.setTemplate(NameTemplate::parse(QStringLiteral("[N]")), reader);
+    preview.countMore([] { return true; });
     std::vector<int> out;
-    for (size_t i = 0; i < lines.size(); ++i)
-        if (lines[i].status == TemplatePreview::Status::Clash)
-            out.push_back(int(i));
+    for (int n = 0; n < preview.lineCount(); ++n)
+        if (preview.line(n).status == TemplatePreview::Status::Clash)
+            out.push_back(n);
     return out;
 }
 
