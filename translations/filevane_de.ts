@@ -81,36 +81,24 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
 <context>
     <name>CustomGenerationDialog</name>
     <message>
-        <source>refused: stays as it is</source>
-        <translation>abgelehnt: bleibt unverändert</translation>
-    </message>
-    <message>
-        <source>clash: name taken</source>
-        <translation>Konflikt: Name vergeben</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;[N]&lt;/b&gt; name, &lt;b&gt;[N3-8]&lt;/b&gt; its characters 3 to 8, &lt;b&gt;[O]&lt;/b&gt; name on disk, &lt;b&gt;[E]&lt;/b&gt; extension, &lt;b&gt;[F]&lt;/b&gt; folder, &lt;b&gt;[F2]&lt;/b&gt; parent folder&lt;br&gt;&lt;b&gt;[C]&lt;/b&gt; counter, &lt;b&gt;[C:1,1,3]&lt;/b&gt; start, step, digits; &lt;b&gt;[CF]&lt;/b&gt; per folder&lt;br&gt;&lt;b&gt;[D:yyyy-MM-dd]&lt;/b&gt; modified, &lt;b&gt;[X:yyyyMMdd_HHmmss]&lt;/b&gt; photo taken&lt;br&gt;&lt;b&gt;[artist] [title] [album] [track] [track:2] [year] [genre]&lt;/b&gt; music tags&lt;br&gt;&lt;b&gt;[[&lt;/b&gt; and &lt;b&gt;]]&lt;/b&gt; are brackets</source>
-        <translation>&lt;b&gt;[N]&lt;/b&gt; Name, &lt;b&gt;[N3-8]&lt;/b&gt; seine Zeichen 3 bis 8, &lt;b&gt;[O]&lt;/b&gt; Name auf dem Datenträger, &lt;b&gt;[E]&lt;/b&gt; Dateiendung, &lt;b&gt;[F]&lt;/b&gt; Ordner, &lt;b&gt;[F2]&lt;/b&gt; übergeordneter Ordner&lt;br&gt;&lt;b&gt;[C]&lt;/b&gt; Zähler, &lt;b&gt;[C:1,1,3]&lt;/b&gt; Start, Schritt, Stellen; &lt;b&gt;[CF]&lt;/b&gt; je Ordner&lt;br&gt;&lt;b&gt;[D:yyyy-MM-dd]&lt;/b&gt; geändert, &lt;b&gt;[X:yyyyMMdd_HHmmss]&lt;/b&gt; Aufnahmezeit des Fotos&lt;br&gt;&lt;b&gt;[artist] [title] [album] [track] [track:2] [year] [genre]&lt;/b&gt; Musik-Tags&lt;br&gt;&lt;b&gt;[[&lt;/b&gt; und &lt;b&gt;]]&lt;/b&gt; sind eckige Klammern</translation>
-    </message>
-    <message>
         <source>Custom generation</source>
         <translation>Benutzerdefiniert erzeugen</translation>
     </message>
     <message>
-        <source>Template:</source>
-        <translation>Vorlage:</translation>
+        <source>Te&amp;mplate:</source>
+        <translation>&amp;Vorlage:</translation>
     </message>
     <message>
-        <source>Name on disk</source>
-        <translation>Name auf dem Datenträger</translation>
+        <source>Names that change: %1 · clashes: %2 · refused: %3</source>
+        <translation>Geänderte Namen: %1 · Konflikte: %2 · abgelehnt: %3</translation>
     </message>
     <message>
-        <source>New name</source>
-        <translation>Neuer Name</translation>
+        <source>Counting...</source>
+        <translation>Zähle...</translation>
     </message>
     <message>
-        <source>Note</source>
-        <translation>Hinweis</translation>
+        <source>Counting: %1 of %2 lines</source>
+        <translation>Zähle: %1 von %2 Zeilen</translation>
     </message>
 </context>
 <context>
@@ -187,6 +175,13 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     <message>
         <source>Allways on &amp;top</source>
         <translation>Immer im &amp;Vordergrund</translation>
+    </message>
+</context>
+<context>
+    <name>MetadataProgress</name>
+    <message>
+        <source>Reading file %1 of %2 (Esc stops)</source>
+        <translation>Lese Datei %1 von %2 (Esc hält an)</translation>
     </message>
 </context>
 <context>
@@ -549,6 +544,30 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     <message>
         <source>&amp;Manage routines...</source>
         <translation>Routinen &amp;verwalten...</translation>
+    </message>
+    <message>
+        <source>Sort by date &amp;modified</source>
+        <translation>Nach &amp;Änderungsdatum sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by date ta&amp;ken</source>
+        <translation>Nach Au&amp;fnahmedatum sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by si&amp;ze</source>
+        <translation>Nach G&amp;röße sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by &amp;album / track</source>
+        <translation>Nach Al&amp;bum / Titelnummer sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by a&amp;rtist</source>
+        <translation>Nach &amp;Interpret sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by tit&amp;le</source>
+        <translation>Nach Tite&amp;l sortieren</translation>
     </message>
 </context>
 <context>
@@ -1329,6 +1348,29 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     </message>
 </context>
 <context>
+    <name>TemplatePreviewModel</name>
+    <message>
+        <source>Name on disk</source>
+        <translation>Name auf dem Datenträger</translation>
+    </message>
+    <message>
+        <source>New name</source>
+        <translation>Neuer Name</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>refused: stays as it is</source>
+        <translation>abgelehnt: bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>clash: name taken</source>
+        <translation>Konflikt: Name vergeben</translation>
+    </message>
+</context>
+<context>
     <name>TerminalJob</name>
     <message numerus="yes">
         <source>Undo renames %n files back:</source>
@@ -1397,6 +1439,125 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     <message>
         <source>Nothing to undo.</source>
         <translation>Nichts zurückzunehmen.</translation>
+    </message>
+</context>
+<context>
+    <name>TokenBrowser</name>
+    <message>
+        <source>the current proposed name</source>
+        <translation>der aktuelle vorgeschlagene Name</translation>
+    </message>
+    <message>
+        <source>characters 1 to 3 of the name</source>
+        <translation>Zeichen 1 bis 3 des Namens</translation>
+    </message>
+    <message>
+        <source>the name from its 4th character on</source>
+        <translation>der Name ab dem 4. Zeichen</translation>
+    </message>
+    <message>
+        <source>the name on disk, without extension</source>
+        <translation>der Name auf dem Datenträger, ohne Endung</translation>
+    </message>
+    <message>
+        <source>the extension, without the dot</source>
+        <translation>die Endung, ohne Punkt</translation>
+    </message>
+    <message>
+        <source>the name of the file&apos;s folder</source>
+        <translation>der Name des Ordners der Datei</translation>
+    </message>
+    <message>
+        <source>the name of the folder above it</source>
+        <translation>der Name des Ordners darüber</translation>
+    </message>
+    <message>
+        <source>a counter over the selected lines</source>
+        <translation>ein Zähler über die ausgewählten Zeilen</translation>
+    </message>
+    <message>
+        <source>a counter: start, step, digits</source>
+        <translation>ein Zähler: Start, Schritt, Stellen</translation>
+    </message>
+    <message>
+        <source>a counter that restarts in each folder</source>
+        <translation>ein Zähler, der in jedem Ordner neu beginnt</translation>
+    </message>
+    <message>
+        <source>the same: start, step, digits</source>
+        <translation>ebenso: Start, Schritt, Stellen</translation>
+    </message>
+    <message>
+        <source>the date the file was modified</source>
+        <translation>das Änderungsdatum der Datei</translation>
+    </message>
+    <message>
+        <source>the date modified, in a format</source>
+        <translation>das Änderungsdatum in einem Format</translation>
+    </message>
+    <message>
+        <source>the date a photo was taken, else modified</source>
+        <translation>das Aufnahmedatum eines Fotos, sonst das Änderungsdatum</translation>
+    </message>
+    <message>
+        <source>the date taken, with the time</source>
+        <translation>das Aufnahmedatum mit Uhrzeit</translation>
+    </message>
+    <message>
+        <source>the artist tag of an audio file</source>
+        <translation>der Interpret einer Audiodatei</translation>
+    </message>
+    <message>
+        <source>the title tag</source>
+        <translation>der Titel</translation>
+    </message>
+    <message>
+        <source>the album tag</source>
+        <translation>das Album</translation>
+    </message>
+    <message>
+        <source>the track number</source>
+        <translation>die Titelnummer</translation>
+    </message>
+    <message>
+        <source>the track number with 2 digits</source>
+        <translation>die Titelnummer mit 2 Stellen</translation>
+    </message>
+    <message>
+        <source>the year tag</source>
+        <translation>das Jahr</translation>
+    </message>
+    <message>
+        <source>the genre tag</source>
+        <translation>das Genre</translation>
+    </message>
+    <message>
+        <source>a literal [</source>
+        <translation>ein [ als Zeichen</translation>
+    </message>
+    <message>
+        <source>a literal ]</source>
+        <translation>ein ] als Zeichen</translation>
+    </message>
+    <message>
+        <source>Find a token (Enter inserts it)</source>
+        <translation>Platzhalter suchen (Enter fügt ihn ein)</translation>
+    </message>
+    <message>
+        <source>&amp;Tokens:</source>
+        <translation>&amp;Platzhalter:</translation>
+    </message>
+    <message>
+        <source>Token</source>
+        <translation>Platzhalter</translation>
+    </message>
+    <message>
+        <source>Gives</source>
+        <translation>Ergibt</translation>
+    </message>
+    <message>
+        <source>For this line</source>
+        <translation>Für diese Zeile</translation>
     </message>
 </context>
 <context>
