@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -12,6 +13,40 @@ enum class PathKind { File, Folder };
 struct FolderEntry {
     QByteArray name;              // on-disk bytes
     std::optional<PathKind> kind; // empty when the listing could not tell
+};
+
+// What tells one file from another on disk, taken with lstat. The inode number alone is
+// not enough: FAT under FUSE (and in the kernel) numbers files anew at each mount, and a
+// device number changes when a removable disk is plugged in again. So a file is "the
+// same" when its inode, size and modification time (to the nanosecond) agree. Where
+// inode numbers do not last across mounts (stableInode false), the inode counts only
+// within the very same mount (the kernel's unique mount id, never reused until the next
+// boot); on another mount, size and modification time must do. The device is kept for
+// the record.
+struct FileIdentity {
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = 0;
+    qint64 mtimeSeconds = 0;
+    qint64 mtimeNanoseconds = 0;
+    quint64 links = 1;       // hard links to the file; not part of its identity
+    bool stableInode = true; // the folder's file system keeps inode numbers across mounts
+    quint64 mount = 0;       // the unique id of the mount in this boot; 0: unknown
+    bool regularFile = true;
+
+    bool sameFile(const FileIdentity& other) const
+    {
+        const bool inodeCounts =
+            (stableInode && other.stableInode) || (mount != 0 && mount == other.mount);
+        return (!inodeCounts || inode == other.inode) && size == other.size &&
+               mtimeSeconds == other.mtimeSeconds && mtimeNanoseconds == other.mtimeNanoseconds &&
+               regularFile == other.regularFile;
+    }
+    // The very same inode right now (two names of one file), whatever the file system.
+    bool sameInode(const FileIdentity& other) const
+    {
+        return device == other.device && inode == other.inode;
+    }
 };
 
 // Result of one rename: 0 on success, else an errno value.
@@ -37,6 +72,21 @@ public:
     // Renames folder/oldName to folder/newName. Never replaces anything.
     virtual RenameResult renameFile(const QByteArray& folder, const QByteArray& oldName,
                                     const QByteArray& newName) = 0;
+    // The identity of folder/name (never following a symbolic link), or empty when
+    // nothing is there or it cannot be read.
+    virtual std::optional<FileIdentity> identify(const QByteArray& folder,
+                                                 const QByteArray& name) = 0;
+    // Removes folder/name only while it is still the file `expected` names (same inode,
+    // size and time); 0, or an errno (EEXIST when it is another file now). For leftovers
+    // of a rename that Undo has proven its own.
+    virtual int removeLeftover(const QByteArray& folder, const QByteArray& name,
+                               const FileIdentity& expected) = 0;
+    // Where a file system has no no-replace rename and no hard links, the new name is
+    // first reserved with an empty file; watch(identity of that file) runs after it was
+    // made and before the file moves onto it, so that a journal can hold it. An empty
+    // function stops watching.
+    using ReservationWatch = std::function<void(const FileIdentity& reservation)>;
+    virtual void watchReservations(ReservationWatch watch) { Q_UNUSED(watch); }
     // A run of renames begins or ends. In between, an implementation may keep the folder
     // of the last rename open for the next one, never past the end of the run.
     virtual void beginRenames() {}

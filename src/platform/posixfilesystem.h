@@ -16,6 +16,10 @@ public:
     // run of thousands of files then opens each folder once, not once per file.
     RenameResult renameFile(const QByteArray& folder, const QByteArray& oldName,
                             const QByteArray& newName) override;
+    std::optional<FileIdentity> identify(const QByteArray& folder, const QByteArray& name) override;
+    int removeLeftover(const QByteArray& folder, const QByteArray& name,
+                       const FileIdentity& expected) override;
+    void watchReservations(ReservationWatch watch) override { m_watch = std::move(watch); }
     void beginRenames() override { m_inRun = true; }
     void endRenames() override;
 
@@ -29,6 +33,12 @@ public:
 
 private:
     void closeFolder();
+    // The folder as a descriptor: the one kept open in a run, else a new one that
+    // `owned` closes. -1 with errno set when it cannot be opened.
+    int folderFd(const QByteArray& folder, int& owned);
+
+    ReservationWatch m_watch;
+    bool m_openStable = true; // m_openFolder's file system keeps its inode numbers
 
     bool m_inRun = false;
     QByteArray m_openFolder; // the folder m_openFd stands for

@@ -164,6 +164,8 @@ int moveOntoReservation(int dirFd, const QByteArray& folder, const QByteArray& f
         ::unlinkat(dirFd, to.constData(), 0); // just created, nothing can be in it yet
         return error;
     }
+    if (faults.reserved)
+        faults.reserved(reserved);
     runHook(faults, folder, to);
     struct stat found;
     if (!statAt(dirFd, to, found) || !isReservation(reserved, found))

@@ -12,6 +12,7 @@ enum class RenameOutcome {
     Duplicate,       // another item has the same target, so the run renamed nothing
     UnencodableName, // holds a lone surrogate that stands for no byte; never tried
     NotTried,        // the run was stopped (or could not keep its journal) before this item
+    NotTheSameFile,  // undo: the file at the name is not the one the journal recorded
 };
 
 // What one rename run did with one item. Names are on-disk bytes, complete enough to

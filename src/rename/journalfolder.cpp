@@ -55,19 +55,24 @@ QStringList JournalFolder::journals() const
     return paths;
 }
 
+std::vector<int> JournalFolder::entriesLeft(const RenameJournal::Content& content)
+{
+    std::vector<int> left;
+    if (content.undone)
+        return left;
+    for (int i = int(content.entries.size()) - 1; i >= 0; --i) {
+        const RenameJournal::Entry& entry = content.entries[size_t(i)];
+        // A T without outcome may have been renamed before a crash; the undo settles it.
+        if (entry.oldName != entry.newName && (entry.state == RenameJournal::State::Renamed ||
+                                               entry.state == RenameJournal::State::Attempted))
+            left.push_back(i);
+    }
+    return left;
+}
+
 bool JournalFolder::hasWorkLeft(const RenameJournal::Content& content)
 {
-    if (content.undone)
-        return false;
-    for (const RenameJournal::Entry& entry : content.entries) {
-        if (entry.oldName == entry.newName)
-            continue;
-        // A T without outcome may have been renamed before a crash; the undo settles it.
-        if (entry.state == RenameJournal::State::Renamed ||
-            entry.state == RenameJournal::State::Attempted)
-            return true;
-    }
-    return false;
+    return !entriesLeft(content).empty();
 }
 
 QString JournalFolder::latestUndoable() const

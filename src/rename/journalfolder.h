@@ -39,6 +39,9 @@ public:
 
     // True when the journal holds a rename that an undo would take back.
     static bool hasWorkLeft(const RenameJournal::Content& content);
+    // The entries an undo would take back, last rename first: renamed, or tried without
+    // a recorded outcome, and not back yet.
+    static std::vector<int> entriesLeft(const RenameJournal::Content& content);
 
 private:
     QString m_path;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/filesystem.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -8,66 +10,85 @@
 #include <vector>
 
 // The record of one Apply on disk, from which it can be undone later, also by another
-// run of the program. Append-only text, one record a line:
+// run of the program. Text, one record a line:
 //
-//   filevane rename journal 1      header
-//   T <folder> <old> <new>         a rename to be tried: folder/old to folder/new
-//   D                              the oldest T without outcome was renamed
-//   F <errno>                      ... failed
-//   N                              ... was not tried (the run stopped)
-//   B <n>                          the n-th T (from 0) was renamed back by an undo
-//   UNDONE                         an undo went through the whole journal
+//   filevane rename journal 2 <ms> <boot>
+//                                   header: version, start of the run (ms since 1970),
+//                                   the system's boot id
+//   T <folder> <old> <new> <id>     a rename about to be tried; <id> is the identity of
+//                                   the file at <old>, taken just before the rename
+//   R <id>                          the empty file that reserves <new> for the last T
+//                                   (file systems without no-replace renames)
+//   D                               the oldest T without outcome was renamed
+//   F <errno>                       ... failed
+//   N                               ... was not tried (version 1 only)
+//   E                               the run ended (absent: it was killed or crashed)
+//   B <n>                           the n-th T (from 0) is back at its old name
+//   K                               the interruption of the run was reported once
+//   UNDONE                          an undo took back every rename
 //
-// Names are the exact on-disk bytes, percent-encoded: printable ASCII other than space
-// and '%' stands for itself, every other byte is %XX.
+// <id> is device:inode:size:seconds.nanoseconds:s|u:mount (s: the file system keeps
+// inode numbers across mounts; mount: the unique mount id, 0 when unknown), see
+// FileIdentity. Names are the exact on-disk bytes, percent-encoded: printable
+// ASCII other than space and '%' stands for itself, every other byte is %XX.
 //
-// T records are written ahead, Chunk at a time, before the first of them is tried, and
-// outcomes follow in the same writes; so a process killed at any point leaves every
-// rename it made on record, and at most the last Chunk outcomes unknown. An undo settles
-// a T without outcome against the disk. Records reach the disk (fdatasync) every
-// SyncEvery records and at the end.
+// Each record reaches the file the moment it is made: records are copied into a shared
+// mapping of the file, which the kernel keeps when the process is killed; a killed run
+// leaves zero bytes after its last record. So every rename tried has its T and identity
+// on record before it happens, and at most the last one lacks its outcome. Records reach
+// the disk (fdatasync) every SyncEvery records and at the end, so a power loss can cost
+// the records of the renames made since the last sync.
+//
+// Version 1 journals (T records written ahead, without identity) are read as well.
 class RenameJournal {
 public:
+    static constexpr int Version = 2;
+    static constexpr int SyncEvery = 8192;
+
     enum class State { Attempted, Renamed, Failed, NotTried, RenamedBack };
     struct Entry {
         QByteArray folder;
         QByteArray oldName;
         QByteArray newName;
         State state = State::Attempted;
+        std::optional<FileIdentity> identity;    // version 2: the file before the rename
+        std::optional<FileIdentity> reservation; // an empty file made for newName
     };
     struct Content {
-        std::vector<Entry> entries; // in the order of the T records
+        int version = 1;
+        qint64 startedMs = 0;  // version 2: when the run began
+        bool finished = false; // version 2: the run came to its end (E)
+        bool reported = false; // the interruption was reported (K)
         bool undone = false;
+        bool sameBoot = false;      // version 2: written since the system last started
+        std::vector<Entry> entries; // in the order of the T records
     };
 
-    static constexpr int Chunk = 256;
-    static constexpr int SyncEvery = 8192;
-
     // Creates the journal file at path (which must not exist yet), writes the header and
-    // syncs it. Null, with the errno in error, when that cannot be done.
+    // syncs it; the file stays locked while this object lives. Null, with the errno in
+    // error, when that cannot be done.
     static std::unique_ptr<RenameJournal> create(const QString& path, int& error);
     // Opens an existing journal to append what an undo does.
     static std::unique_ptr<RenameJournal> reopen(const QString& path, int& error);
     // Reads a journal; nothing when the file cannot be read or is not a journal. A last
     // line cut short by a crash is ignored.
     static std::optional<Content> read(const QString& path);
+    // True while a running program writes the journal.
+    static bool inUse(const QString& path);
 
     ~RenameJournal();
     RenameJournal(const RenameJournal&) = delete;
     RenameJournal& operator=(const RenameJournal&) = delete;
 
-    // The renames to come, in the order they will be tried (nothing is written yet).
-    void setPlan(std::vector<Entry> plan);
-    // Before trying the i-th planned rename; renames are tried in plan order. Returns 0
-    // or the errno of a failed write: a caller that gets an error must not rename, since
-    // the journal would no longer tell the truth.
-    int aboutToRename(int i);
-    // The outcome of the rename last announced.
-    void renamed(int error);
-    // After an undo renamed the n-th entry back.
-    int renamedBack(int index);
+    // Each returns 0 or the errno of a failed write. A caller that gets an error before
+    // a rename must not rename: the journal would no longer tell the truth.
+    int aboutToRename(const Entry& entry); // entry.identity should be set
+    int reserved(const FileIdentity& reservation);
+    int renamed(int error);     // the outcome of the rename last announced
+    int renamedBack(int index); // the index-th T is back at its old name
     int markUndone();
-    // Writes what is pending (planned renames never tried become N) and syncs.
+    int markReported();
+    // The run ended: writes E and syncs.
     int finish();
 
     QString path() const { return m_path; }
@@ -77,17 +98,18 @@ public:
     static QByteArray decode(const QByteArray& text);
 
 private:
-    RenameJournal(int fd, QString path);
-    int append(const QByteArray& records, int count);
+    RenameJournal(int fd, QString path, qint64 end);
+    int append(const QByteArray& record);
+    int mapFrom(qint64 offset);
+    void unmap();
     int sync();
 
     int m_fd = -1;
     QString m_path;
-    std::vector<Entry> m_plan;
-    qsizetype m_written = 0;  // planned entries whose T is written
-    qsizetype m_outcomes = 0; // planned entries with an outcome
-    QByteArray m_pending;     // records not yet written
-    int m_pendingCount = 0;
+    char* m_map = nullptr; // the mapped extent of the file
+    qint64 m_mapStart = 0; // its offset in the file
+    qint64 m_mapSize = 0;
+    qint64 m_end = 0; // where the next record goes
     int m_unsynced = 0;
     int m_renamed = 0;
 };

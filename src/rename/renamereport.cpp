@@ -131,6 +131,8 @@ QString RenameReport::reason(const ItemRenameResult& result)
     case RenameOutcome::UnencodableName:
         return QCoreApplication::translate(
             "RenameReport", "not a valid name: it holds a character that stands for no byte");
+    case RenameOutcome::NotTheSameFile:
+        return QCoreApplication::translate("RenameReport", "another file has that name now");
     case RenameOutcome::Failed:
         break;
     }

@@ -69,7 +69,7 @@ RenameRunner::Result RenameRunner::RenameFiles(bool applyAll, const Progress& ke
     const Plan steps = plan(applyAll);
     std::unique_ptr<RenameJournal> journal;
     if (m_journals) {
-        journal = startJournal(steps, result);
+        journal = startJournal(result);
         if (!journal)
             return result;
     }
@@ -95,20 +95,13 @@ bool RenameRunner::refuseDuplicates(bool applyAll, Result& result)
     return true;
 }
 
-std::unique_ptr<RenameJournal> RenameRunner::startJournal(const Plan& plan, Result& result) const
+std::unique_ptr<RenameJournal> RenameRunner::startJournal(Result& result) const
 {
     std::unique_ptr<RenameJournal> journal = m_journals->startJournal(result.journalError);
     if (!journal) {
         result.stop = Result::Stop::Journal;
         result.journalPath = m_journals->path();
-        return nullptr;
     }
-    std::vector<RenameJournal::Entry> entries;
-    for (const PlannedRename& step : plan) {
-        if (step.changesName())
-            entries.push_back({step.folder, step.oldName, *step.newName});
-    }
-    journal->setPlan(std::move(entries));
     return journal;
 }
 
@@ -116,8 +109,10 @@ void RenameRunner::runPlan(const Plan& plan, RenameJournal* journal, const Progr
                            Result& result)
 {
     using Stop = Result::Stop;
-    const int total = int(plan.size());
-    int recorded = 0; // journal entries tried so far
+    // The count shown is of the renames that change a name; the others cost nothing.
+    const int total = int(std::count_if(
+        plan.begin(), plan.end(), [](const PlannedRename& step) { return step.changesName(); }));
+    int done = 0;
     std::vector<char> renamed(size_t(m_store.ItemCount()), 0);
     result.outcomes.reserve(plan.size());
     ItemStore::Batch batch(m_store);
@@ -129,24 +124,18 @@ void RenameRunner::runPlan(const Plan& plan, RenameJournal* journal, const Progr
             continue;
         }
         const QByteArray& target = *step.newName;
-        if (result.stop == Stop::Finished && keepGoing &&
-            !keepGoing(int(result.outcomes.size()), total))
+        if (result.stop == Stop::Finished && step.changesName() && keepGoing &&
+            !keepGoing(done, total))
             result.stop = Stop::ByCaller;
-        const bool recordIt = journal && step.changesName();
-        if (result.stop == Stop::Finished && recordIt &&
-            (result.journalError = journal->aboutToRename(recorded)) != 0) {
-            result.stop = Stop::Journal;
-            result.journalMidRun = true;
-            result.journalPath = m_journals->path();
-        }
         if (result.stop != Stop::Finished) {
             result.add({step.item, step.folder, step.oldName, target, RenameOutcome::NotTried, 0});
             continue;
         }
-        const int error = m_fileSystem.renameFile(step.folder, step.oldName, target).error;
-        if (recordIt) {
-            journal->renamed(error);
-            ++recorded;
+        done += step.changesName();
+        const int error = tryStep(step, journal, result);
+        if (error == NotRecorded) {
+            result.add({step.item, step.folder, step.oldName, target, RenameOutcome::NotTried, 0});
+            continue;
         }
         result.add({step.item, step.folder, step.oldName, target, outcomeOf(target, error), error});
         if (error == 0) {
@@ -157,6 +146,44 @@ void RenameRunner::runPlan(const Plan& plan, RenameJournal* journal, const Progr
     }
     if (RemoveAfterRename)
         m_store.removeWhere([&](int i) { return renamed[size_t(i)] != 0; });
+}
+
+int RenameRunner::tryStep(const PlannedRename& step, RenameJournal* journal, Result& result)
+{
+    if (!journal || !step.changesName())
+        return m_fileSystem.renameFile(step.folder, step.oldName, *step.newName).error;
+    // The file's identity goes on record before the rename, so that an undo after a
+    // kill at any point can tell this file from any other.
+    const RenameJournal::Entry entry{step.folder,
+                                     step.oldName,
+                                     *step.newName,
+                                     RenameJournal::State::Attempted,
+                                     m_fileSystem.identify(step.folder, step.oldName),
+                                     {}};
+    int journalError = journal->aboutToRename(entry);
+    if (journalError != 0) {
+        failJournal(journalError, result);
+        return NotRecorded;
+    }
+    m_fileSystem.watchReservations([&](const FileIdentity& reservation) {
+        if (journalError == 0)
+            journalError = journal->reserved(reservation);
+    });
+    const int error = m_fileSystem.renameFile(step.folder, step.oldName, *step.newName).error;
+    m_fileSystem.watchReservations({});
+    if (journalError == 0)
+        journalError = journal->renamed(error);
+    if (journalError != 0)
+        failJournal(journalError, result);
+    return error;
+}
+
+void RenameRunner::failJournal(int error, Result& result) const
+{
+    result.stop = Result::Stop::Journal;
+    result.journalError = error;
+    result.journalMidRun = true;
+    result.journalPath = m_journals->path();
 }
 
 void RenameRunner::keepRenamed(int item, const QByteArray& newName)
@@ -170,7 +197,11 @@ void RenameRunner::keepRenamed(int item, const QByteArray& newName)
 
 void RenameRunner::closeJournal(RenameJournal& journal, Result& result) const
 {
-    if (result.journalError == 0 && (result.journalError = journal.finish()) != 0) {
+    // The end is marked also after a failed record, so that the run does not count as
+    // interrupted when it was not.
+    const int error = journal.finish();
+    if (result.journalError == 0 && error != 0) {
+        result.journalError = error;
         result.journalMidRun = true;
         result.journalPath = m_journals->path();
     }

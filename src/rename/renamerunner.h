@@ -47,7 +47,8 @@ public:
     // the new one and its line is selected. With a journal folder set, the journal is
     // written before the first rename; when it cannot be, nothing is renamed (stop
     // Journal, no outcomes), and when it fails later the run stops there.
-    // keepGoing(done, total) is asked before each item; false leaves the rest NotTried.
+    // keepGoing(done, total) is asked before each rename that changes a name (total counts
+    // those); false leaves the rest NotTried.
     Result RenameFiles(bool applyAll, const Progress& keepGoing = {});
     // The items that take part, in the order a run tries them.
     Plan plan(bool applyAll) const;
@@ -70,9 +71,14 @@ public:
 private:
     std::vector<char> takingPart(bool applyAll) const;
     bool refuseDuplicates(bool applyAll, Result& result);
-    std::unique_ptr<RenameJournal> startJournal(const Plan& plan, Result& result) const;
+    std::unique_ptr<RenameJournal> startJournal(Result& result) const;
     void runPlan(const Plan& plan, RenameJournal* journal, const Progress& keepGoing,
                  Result& result);
+    // Renames one planned item, with its journal records around it; the errno, or
+    // NotRecorded when the journal could not take the record and nothing was tried.
+    static constexpr int NotRecorded = -1;
+    int tryStep(const PlannedRename& step, RenameJournal* journal, Result& result);
+    void failJournal(int error, Result& result) const;
     void keepRenamed(int item, const QByteArray& newName);
     void closeJournal(RenameJournal& journal, Result& result) const;
 

@@ -9,27 +9,6 @@ RenameUndo::RenameUndo(JournalFolder folder, FileSystem& fileSystem)
 {
 }
 
-std::vector<int> RenameUndo::renamedEntries(const std::vector<RenameJournal::Entry>& entries)
-{
-    std::vector<int> todo;
-    for (int i = int(entries.size()) - 1; i >= 0; --i) {
-        const RenameJournal::Entry& entry = entries[size_t(i)];
-        if (entry.oldName == entry.newName)
-            continue;
-        if (entry.state == RenameJournal::State::Renamed) {
-            todo.push_back(i);
-        } else if (entry.state == RenameJournal::State::Attempted) {
-            // Killed between the rename and its record: renamed when the new name is
-            // there and the old one is not (the rename never replaces).
-            const QByteArray base = entry.folder + '/';
-            if (m_fileSystem.pathKind(base + entry.newName) &&
-                !m_fileSystem.pathKind(base + entry.oldName))
-                todo.push_back(i);
-        }
-    }
-    return todo;
-}
-
 bool RenameUndo::canUndo() const
 {
     return !m_folder.latestUndoable().isEmpty();
@@ -37,53 +16,99 @@ bool RenameUndo::canUndo() const
 
 RenameUndo::Result RenameUndo::undoLast(const Progress& keepGoing)
 {
+    const QString journal = m_folder.latestUndoable();
+    return journal.isEmpty() ? Result() : undo(journal, keepGoing);
+}
+
+RenameUndo::Result RenameUndo::undo(const QString& path, const Progress& keepGoing)
+{
     Result result;
-    result.journalPath = m_folder.latestUndoable();
-    if (result.journalPath.isEmpty())
-        return result;
-    const auto content = RenameJournal::read(result.journalPath);
+    result.journalPath = path;
+    const auto content = RenameJournal::read(path);
     if (!content)
         return result;
     result.started = true;
-    auto journal = RenameJournal::reopen(result.journalPath, result.journalError);
+    auto journal = RenameJournal::reopen(path, result.journalError);
     if (!journal) {
         result.stop = Result::Stop::Journal;
         return result;
     }
-
-    const auto& entries = content->entries;
-    const std::vector<int> todo = renamedEntries(entries);
+    const std::vector<int> todo = JournalFolder::entriesLeft(*content);
     const int total = int(todo.size());
-    result.outcomes.reserve(todo.size());
-    bool stopped = false;
-    {
-        const FileSystem::RenameRun run(m_fileSystem);
-        for (int done = 0; done < total; ++done) {
-            const int index = todo[size_t(done)];
-            const RenameJournal::Entry& entry = entries[size_t(index)];
-            if (!stopped && keepGoing && !keepGoing(done, total)) {
-                stopped = true;
-                result.stop = Result::Stop::ByCaller;
-            }
-            if (stopped) {
-                result.add(
-                    {-1, entry.folder, entry.newName, entry.oldName, RenameOutcome::NotTried, 0});
-                continue;
-            }
-            const int error =
-                m_fileSystem.renameFile(entry.folder, entry.newName, entry.oldName).error;
-            result.add({-1, entry.folder, entry.newName, entry.oldName,
-                        RenameRunner::outcomeOf(entry.oldName, error), error});
-            if (error == 0 && (result.journalError = journal->renamedBack(index)) != 0) {
-                stopped = true;
-                result.stop = Result::Stop::Journal;
-                result.journalMidRun = true;
-            }
+    bool complete = true;
+    const FileSystem::RenameRun run(m_fileSystem);
+    for (int done = 0; done < total; ++done) {
+        const RenameJournal::Entry& entry = content->entries[size_t(todo[size_t(done)])];
+        if (result.stop == Result::Stop::Finished && keepGoing && !keepGoing(done, total))
+            result.stop = Result::Stop::ByCaller;
+        if (result.stop != Result::Stop::Finished) {
+            report(entry, RenameOutcome::NotTried, 0, result);
+            continue;
+        }
+        if (takeBack(entry, result) == Verdict::Failed) {
+            complete = false;
+        } else if ((result.journalError = journal->renamedBack(todo[size_t(done)])) != 0) {
+            result.stop = Result::Stop::Journal;
+            result.journalMidRun = true;
         }
     }
-    if (!stopped)
+    if (complete && result.stop == Result::Stop::Finished)
         result.journalError = journal->markUndone();
-    if (const int error = journal->finish(); result.journalError == 0)
-        result.journalError = error;
     return result;
+}
+
+RenameUndo::Verdict RenameUndo::takeBack(const RenameJournal::Entry& entry, Result& result)
+{
+    if (!entry.identity)
+        return takeBackUnidentified(entry, result);
+    const FileIdentity& recorded = *entry.identity;
+    const bool unknown = entry.state == RenameJournal::State::Attempted;
+    std::optional<FileIdentity> atNew = m_fileSystem.identify(entry.folder, entry.newName);
+    // An empty file that reserved the new name when the run was killed: proven ours by
+    // the identity the journal took of it.
+    if (unknown && atNew && entry.reservation && atNew->size == 0 &&
+        atNew->sameFile(*entry.reservation) &&
+        m_fileSystem.removeLeftover(entry.folder, entry.newName, *atNew) == 0)
+        atNew.reset();
+    const std::optional<FileIdentity> atOld = m_fileSystem.identify(entry.folder, entry.oldName);
+    if (atOld && atOld->sameFile(recorded)) {
+        // Killed between link and unlink: the new name is a second name of the file.
+        if (unknown && atNew && atNew->sameInode(*atOld) &&
+            m_fileSystem.removeLeftover(entry.folder, entry.newName, *atNew) != 0) {
+            report(entry, RenameOutcome::Failed, EEXIST, result);
+            return Verdict::Failed;
+        }
+        return Verdict::Back; // never renamed, or back already
+    }
+    if (atNew && atNew->sameFile(recorded))
+        return renameBack(entry, result);
+    report(entry, atNew ? RenameOutcome::NotTheSameFile : RenameOutcome::Failed, ENOENT, result);
+    return Verdict::Failed;
+}
+
+RenameUndo::Verdict RenameUndo::takeBackUnidentified(const RenameJournal::Entry& entry,
+                                                     Result& result)
+{
+    if (entry.state == RenameJournal::State::Attempted) {
+        // Killed between the rename and its record: renamed when the new name is there and
+        // the old one is not (the rename never replaces).
+        const QByteArray base = entry.folder + '/';
+        if (!m_fileSystem.pathKind(base + entry.newName) ||
+            m_fileSystem.pathKind(base + entry.oldName))
+            return Verdict::Back;
+    }
+    return renameBack(entry, result);
+}
+
+RenameUndo::Verdict RenameUndo::renameBack(const RenameJournal::Entry& entry, Result& result)
+{
+    const int error = m_fileSystem.renameFile(entry.folder, entry.newName, entry.oldName).error;
+    report(entry, RenameRunner::outcomeOf(entry.oldName, error), error, result);
+    return error == 0 ? Verdict::Back : Verdict::Failed;
+}
+
+void RenameUndo::report(const RenameJournal::Entry& entry, RenameOutcome outcome, int error,
+                        Result& result)
+{
+    result.add({-1, entry.folder, entry.newName, entry.oldName, outcome, error});
 }

@@ -8,10 +8,19 @@
 #include <functional>
 #include <vector>
 
-// Takes back the renames of the newest journal that has any left, from its record alone:
-// each file goes from its new name back to its old one, last rename first, with the same
-// rename that never replaces anything. A file that is gone, or whose old name is taken
-// now, is skipped and reported. Each call steps back one journal.
+// Takes back the renames of a journal, from its record alone, last rename first. Each
+// entry is decided at the moment it is taken back, by the identity of the file the
+// journal recorded just before the rename:
+//   - the recorded file is at the old name: it was never renamed (or is back already);
+//   - it is at the new name: it goes back with the rename that never replaces anything;
+//   - neither: it is reported, and nothing is touched.
+// A file whose identity does not match is never touched. Leftovers of a run killed in
+// the middle of a rename are removed only when proven its own: the second name of the
+// file left between link and unlink, and an empty reservation whose identity the journal
+// holds. An entry is marked back only when it is; an undo that could not take back
+// everything can be run again. Journals of version 1 (no identity) are undone as
+// before: a rename whose outcome is missing counts as made when its new name is there
+// and its old one is not.
 class RenameUndo {
 public:
     // As an Apply's result; in each outcome oldName is the name now, newName the name
@@ -27,11 +36,19 @@ public:
     RenameUndo(JournalFolder folder, FileSystem& fileSystem);
 
     bool canUndo() const;
+    // Undoes the newest journal with work left.
     Result undoLast(const Progress& keepGoing = {});
+    // Undoes the journal at path.
+    Result undo(const QString& journal, const Progress& keepGoing = {});
 
 private:
-    // The entries to take back, last rename first.
-    std::vector<int> renamedEntries(const std::vector<RenameJournal::Entry>& entries);
+    // What became of one entry.
+    enum class Verdict { Back, Failed };
+    Verdict takeBack(const RenameJournal::Entry& entry, Result& result);
+    Verdict takeBackUnidentified(const RenameJournal::Entry& entry, Result& result);
+    Verdict renameBack(const RenameJournal::Entry& entry, Result& result);
+    void report(const RenameJournal::Entry& entry, RenameOutcome outcome, int error,
+                Result& result);
 
     JournalFolder m_folder;
     FileSystem& m_fileSystem;

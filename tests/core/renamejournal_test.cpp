@@ -93,7 +93,8 @@ TEST_P(UndoTest, takesBackTheLastApply)
     for (QString& line : lines)
         line.remove(0, QFile::decodeName(tree.root()).size() + 2);
     EXPECT_EQ(lines, QStringList(row.reportLines.begin(), row.reportLines.end()));
-    EXPECT_FALSE(undo.canUndo());
+    // A file not put back leaves the run to undo again, once the user has made room.
+    EXPECT_EQ(undo.canUndo(), !row.reportLines.empty());
 }
 
 // clang-format off

@@ -35,6 +35,19 @@ public:
         return failure != failRenameOf.end() ? RenameResult{failure->second}
                                              : fileSystem.renameFile(folder, oldName, newName);
     }
+    std::optional<FileIdentity> identify(const QByteArray& folder, const QByteArray& name) override
+    {
+        return fileSystem.identify(folder, name);
+    }
+    int removeLeftover(const QByteArray& folder, const QByteArray& name,
+                       const FileIdentity& expected) override
+    {
+        return fileSystem.removeLeftover(folder, name, expected);
+    }
+    void watchReservations(ReservationWatch watch) override
+    {
+        fileSystem.watchReservations(std::move(watch));
+    }
     void beginRenames() override { fileSystem.beginRenames(); }
     void endRenames() override { fileSystem.endRenames(); }
 };
