@@ -143,10 +143,11 @@ bool PosixFileSystem::listFolder(const QByteArray& folder, std::vector<FolderEnt
 RenameResult PosixFileSystem::renameFile(const QByteArray& folder, const QByteArray& oldName,
                                          const QByteArray& newName)
 {
-    saferename::Faults faults;
-    faults.beforeMove = beforeRename;
+    saferename::Faults seams = faults;
+    if (beforeRename)
+        seams.beforeMove = beforeRename;
     if (m_watch) {
-        faults.reserved = [this, &folder](const struct stat& st) {
+        seams.reserved = [this, &folder](const struct stat& st) {
             const bool stable = m_inRun && folder == m_openFolder ? m_openStable : false;
             m_watch(identityOf(st, stable));
         };
@@ -161,10 +162,10 @@ RenameResult PosixFileSystem::renameFile(const QByteArray& folder, const QByteAr
             return {refused};
         if (m_openFd < 0)
             return {openError};
-        return saferename::renameAt(m_openFd, folder, oldName, newName, faults);
+        return saferename::renameAt(m_openFd, folder, oldName, newName, seams);
     }
 #endif
-    return saferename::renameInFolder(folder, oldName, newName, faults);
+    return saferename::renameInFolder(folder, oldName, newName, seams);
 }
 
 int PosixFileSystem::folderFd(const QByteArray& folder, int& owned)

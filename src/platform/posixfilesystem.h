@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/filesystem.h"
+#include "platform/saferename.h"
 
 #include <functional>
 
@@ -28,8 +29,11 @@ public:
     PosixFileSystem(const PosixFileSystem&) = delete;
     PosixFileSystem& operator=(const PosixFileSystem&) = delete;
 
-    // Test seam: runs right before the call that moves the file, after every check.
+    // Test seams: runs right before the call that moves the file, after every check; and
+    // the faults and hooks every rename gets (beforeRename, when set, takes the place of
+    // faults.beforeMove).
     std::function<void(const QByteArray& folder, const QByteArray& newName)> beforeRename;
+    saferename::Faults faults;
 
 private:
     void closeFolder();

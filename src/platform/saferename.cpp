@@ -110,10 +110,12 @@ bool sameInode(int dirFd, const QByteArray& a, const QByteArray& b)
 
 // Link the new name, then drop the old one. When the old name cannot be dropped the new
 // link is taken back, so the file keeps exactly one of the two names.
-int moveByLink(int dirFd, const QByteArray& from, const QByteArray& to)
+int moveByLink(int dirFd, const QByteArray& from, const QByteArray& to, const Faults& faults)
 {
     if (::linkat(dirFd, from.constData(), dirFd, to.constData(), 0) != 0)
         return errno;
+    if (faults.afterLink)
+        faults.afterLink();
     if (::unlinkat(dirFd, from.constData(), 0) == 0)
         return 0;
     const int error = errno;
@@ -197,7 +199,7 @@ int moveNoReplace(int dirFd, const QByteArray& folder, const QByteArray& oldName
     error = faults.linkError;
     if (error == 0) {
         runHook(faults, folder, newName);
-        error = moveByLink(dirFd, oldName, newName);
+        error = moveByLink(dirFd, oldName, newName, faults);
         if (error == 0)
             return 0;
     }

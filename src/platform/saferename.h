@@ -31,6 +31,8 @@ struct Faults {
     int linkError = 0;      // linkat reports this errno without trying
     // Runs right before each call that moves or links the file, after every check.
     std::function<void(const QByteArray& folder, const QByteArray& newName)> beforeMove;
+    // Runs between the link of the new name and the unlink of the old one.
+    std::function<void()> afterLink;
     // Not only for tests: runs with the lstat of an empty file made to reserve the new
     // name, right after it was made and before the file moves onto it.
     std::function<void(const struct stat& reservation)> reserved;
