@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/mainwindow.h"
+#include "app/renamesession.h"
 #include "app/terminaljob.h"
 #include "app/translations.h"
 
@@ -70,6 +71,7 @@ int main(int argc, char* argv[])
     MainWindow window;
     window.show();
     QTimer::singleShot(0, &window, [&window, &command] {
+        window.renameSession().offerInterruptedUndo();
         window.openPaths(command.paths, [](const QByteArray& path) {
             const QByteArray reason =
                 QCoreApplication::translate("main", "cannot be opened").toLocal8Bit();

@@ -11,11 +11,63 @@
 #include "text/bytename.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QDate>
+#include <QDateTime>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHash>
 #include <QLabel>
+#include <QLocale>
 #include <QScopedValueRollback>
+#include <QSet>
+
+namespace {
+
+QString shownName(const QByteArray& bytes)
+{
+    return ByteName::shown(ByteName::decode(bytes));
+}
+
+// A folder as the user knows it: the home folder as "~".
+QString shownFolder(const QByteArray& folder)
+{
+    const QString path = folder.isEmpty() ? QStringLiteral("/") : shownName(folder);
+    const QString home = QDir::homePath();
+    if (path == home || path.startsWith(home + QLatin1Char('/')))
+        return QLatin1Char('~') + path.mid(home.size());
+    return path;
+}
+
+// The deepest folder that holds all of them.
+QByteArray commonFolder(const std::vector<QByteArray>& folders)
+{
+    if (folders.empty())
+        return QByteArray();
+    QByteArray common = folders.front();
+    for (const QByteArray& folder : folders) {
+        while (!(folder == common || folder.startsWith(common + '/')) && !common.isEmpty())
+            common.truncate(std::max<qsizetype>(common.lastIndexOf('/'), 0));
+    }
+    return common;
+}
+
+// "today 10:02", "yesterday 18:30", or the date and time.
+QString runTime(qint64 ms)
+{
+    const QDateTime at = QDateTime::fromMSecsSinceEpoch(ms);
+    const QString time = at.toString(QStringLiteral("HH:mm"));
+    const QDate today = QDate::currentDate();
+    if (at.date() == today)
+        return QCoreApplication::translate("RenameSession", "today %1").arg(time);
+    if (at.date() == today.addDays(-1))
+        return QCoreApplication::translate("RenameSession", "yesterday %1").arg(time);
+    return QLocale().toString(at.date(), QLocale::ShortFormat) + QLatin1Char(' ') + time;
+}
+
+} // namespace
 
 RenameSession::RenameSession(ItemStore& store, RenameRunner& runner, FileSystem& fileSystem,
                              UserInteraction& interaction, FileListView& list, StatusLine& status,
@@ -107,21 +159,104 @@ void RenameSession::apply(bool applyAll)
         m_undoStamp = m_runner.journalFolder()->stamp();
         m_canUndo = true;
     }
+    if (result.renamed > 0 && m_runner.journalFolder())
+        m_lastApplied = result.journalPath;
     showResult(result);
 }
 
 void RenameSession::undo()
 {
+    // A run made in an earlier session of the program, or one whose folders are not in
+    // the list, is not what the user sees: it is named before it is undone.
+    const QString path = m_runner.journalFolder()->latestUndoable();
+    if (path.isEmpty() || (!isShownRun(path) && !askUndo(path, false)))
+        return;
+    runUndo(path);
+}
+
+void RenameSession::offerInterruptedUndo()
+{
+    const QString path = m_runner.journalFolder()->interruptedRun();
+    if (path.isEmpty())
+        return;
+    const bool yes = askUndo(path, true);
+    {
+        int error = 0;
+        if (const auto journal = RenameJournal::reopen(path, error))
+            journal->markReported();
+    }
+    if (yes)
+        runUndo(path);
+    refreshUndo();
+}
+
+void RenameSession::runUndo(const QString& journal)
+{
     RenameUndo::Result result;
     {
         RunProgress progress(m_status, m_interaction, &StatusLine::undoing);
         const QScopedValueRollback running(m_run, &progress);
-        result = undoer().undoLast(std::ref(progress));
+        result = undoer().undo(journal, std::ref(progress));
     }
     if (!result.started)
         return;
     followUndo(result.outcomes);
     showResult(result);
+}
+
+bool RenameSession::isShownRun(const QString& journal) const
+{
+    if (journal != m_lastApplied)
+        return false;
+    const auto content = RenameJournal::read(journal);
+    if (!content)
+        return false;
+    QSet<QByteArray> listed;
+    for (int i = 0; i < m_store.ItemCount(); ++i)
+        listed.insert(m_store.item(i).diskFolder);
+    for (int i : JournalFolder::entriesLeft(*content)) {
+        if (!listed.contains(content->entries[size_t(i)].folder))
+            return false;
+    }
+    return true;
+}
+
+bool RenameSession::askUndo(const QString& journal, bool interrupted)
+{
+    const auto content = RenameJournal::read(journal);
+    if (!content)
+        return false;
+    const std::vector<int> left = JournalFolder::entriesLeft(*content);
+    std::vector<QByteArray> folders;
+    QStringList names;
+    for (int i : left) {
+        const RenameJournal::Entry& entry = content->entries[size_t(i)];
+        folders.push_back(entry.folder);
+        names << QStringLiteral("%1: %2 → %3")
+                     .arg(shownFolder(entry.folder), shownName(entry.newName),
+                          shownName(entry.oldName));
+    }
+    const qint64 ms = content->startedMs != 0
+                          ? content->startedMs
+                          : QFileInfo(journal).lastModified().toMSecsSinceEpoch();
+    const QString where = shownFolder(commonFolder(folders)), at = runTime(ms);
+    const QString ask =
+        left.size() == 1 ? QCoreApplication::translate("RenameSession",
+                                                       "Undo the renaming of 1 file in %1 (%2)?")
+                               .arg(where, at)
+                         : QCoreApplication::translate("RenameSession",
+                                                       "Undo the renaming of %1 files in %2 (%3)?")
+                               .arg(QString::number(left.size()), where, at);
+    const QString title = QCoreApplication::translate("RenameSession", "Undo");
+    const QString details = names.join(QLatin1Char('\n'));
+    if (!interrupted)
+        return m_interaction.question(ask, title, QString(), details);
+    return m_interaction.question(
+        QCoreApplication::translate("RenameSession",
+                                    "The renaming of files in %1 (%2) was interrupted before "
+                                    "it ended.")
+            .arg(where, at),
+        title, ask, details);
 }
 
 void RenameSession::showResult(const RenameRunResult& result)

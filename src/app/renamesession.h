@@ -31,7 +31,12 @@ public:
     bool canUndo();
 
     void apply(bool applyAll);
+    // Undoes the newest run with renames left; asks first when that run is not the last
+    // Apply made in this window, or its folders are not all in the list.
     void undo();
+    // After a run that was killed, crashed or lost its power: says so once, at start,
+    // and offers to undo it.
+    void offerInterruptedUndo();
     // Shows how an Apply or an Undo went: the duplicate message, the journal's problem,
     // the failures with their count and details, and the summary in the status line.
     void showResult(const RenameRunResult& result);
@@ -50,6 +55,11 @@ private:
     // the name it has again.
     void followUndo(const std::vector<ItemRenameResult>& outcomes);
     RenameUndo undoer() const;
+    void runUndo(const QString& journal);
+    bool isShownRun(const QString& journal) const;
+    // "Undo the renaming of 41 files in ~/Pictures/Holiday (today 10:02)?", with the
+    // names in the details; interrupted: first says that the run was interrupted.
+    bool askUndo(const QString& journal, bool interrupted);
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Places the header (when shown) and the status line inside the list's frame.
     void placeBands();
@@ -62,6 +72,7 @@ private:
     FileSystem& m_fileSystem;
     QWidget* m_header = nullptr; // Folder | Name on disk | New name
     QList<QAction*> m_undoActions;
+    QString m_lastApplied;  // the journal of the last Apply made in this window
     QByteArray m_undoStamp; // of the journals when m_canUndo was found
     bool m_canUndo = false;
     RunProgress* m_run = nullptr; // of the run going on

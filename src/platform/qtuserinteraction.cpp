@@ -50,6 +50,17 @@ void QtUserInteraction::detailedMessageBox(const QString& text, const QString& t
     box.exec();
 }
 
+bool QtUserInteraction::question(const QString& text, const QString& title,
+                                 const QString& informative, const QString& details)
+{
+    QMessageBox box(QMessageBox::Question, title, toDisplayLines(text),
+                    QMessageBox::Yes | QMessageBox::No, m_owner);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setInformativeText(toDisplayLines(informative));
+    box.setDetailedText(details);
+    return box.exec() == QMessageBox::Yes;
+}
+
 QString QtUserInteraction::browseForFolder(const QString& instruction)
 {
     return QFileDialog::getExistingDirectory(m_owner, instruction, QString(),

@@ -23,6 +23,8 @@ public:
     void messageBox(const QString& text, const QString& title) override;
     void detailedMessageBox(const QString& text, const QString& title, const QString& informative,
                             const QString& details) override;
+    bool question(const QString& text, const QString& title, const QString& informative,
+                  const QString& details) override;
     QString browseForFolder(const QString& instruction) override;
     std::vector<QByteArray> chooseFiles(const QString& title, const QString& startFolder) override;
     void showFindReplace() override;

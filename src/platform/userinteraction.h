@@ -28,6 +28,17 @@ public:
         Q_UNUSED(details);
         messageBox(text, title);
     }
+    // A question with Yes and No, with a second paragraph and unfoldable details as in
+    // detailedMessageBox; true for Yes. Without its own form the answer is No.
+    virtual bool question(const QString& text, const QString& title, const QString& informative,
+                          const QString& details)
+    {
+        Q_UNUSED(text);
+        Q_UNUSED(title);
+        Q_UNUSED(informative);
+        Q_UNUSED(details);
+        return false;
+    }
     // The chosen folder; "" when cancelled.
     virtual QString browseForFolder(const QString& instruction) = 0;
     // The chosen files as on-disk byte paths, in the order given; none when cancelled. The

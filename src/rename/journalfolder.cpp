@@ -91,6 +91,17 @@ QString JournalFolder::latestUndoable() const
     return QString();
 }
 
+QString JournalFolder::interruptedRun() const
+{
+    const QStringList paths = journals();
+    if (paths.isEmpty() || RenameJournal::inUse(paths.back()))
+        return QString();
+    const auto content = RenameJournal::read(paths.back());
+    const bool interrupted = content && content->version >= 2 && !content->finished &&
+                             !content->reported && hasWorkLeft(*content);
+    return interrupted ? paths.back() : QString();
+}
+
 QByteArray JournalFolder::stamp() const
 {
     QByteArray out;

@@ -37,6 +37,10 @@ public:
     // Removes all but the newest `keep` journals.
     void prune(int keep = Kept) const;
 
+    // The newest journal when its run was interrupted (killed, crashed, power lost) with
+    // renames left to undo, and that was not reported yet; else "".
+    QString interruptedRun() const;
+
     // True when the journal holds a rename that an undo would take back.
     static bool hasWorkLeft(const RenameJournal::Content& content);
     // The entries an undo would take back, last rename first: renamed, or tried without

@@ -203,8 +203,8 @@ void RenameRunner::closeJournal(RenameJournal& journal, Result& result) const
     if (result.journalError == 0 && error != 0) {
         result.journalError = error;
         result.journalMidRun = true;
-        result.journalPath = m_journals->path();
     }
+    result.journalPath = journal.path();
     // Old journals make room only for one that holds a rename; a journal without one is
     // dropped, so a run that renamed nothing costs no undoable run.
     if (journal.renamedCount() == 0)

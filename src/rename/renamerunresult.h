@@ -29,7 +29,8 @@ struct RenameRunResult {
     // renames had already been made (the run stopped) or none was (nothing renamed).
     int journalError = 0;
     bool journalMidRun = false;
-    QString journalPath; // the journal, or the folder of journals when none could be made
+    // The journal of the run, or the folder of journals when none could be made.
+    QString journalPath;
 
     // Adds one outcome and counts it.
     void add(ItemRenameResult outcome)

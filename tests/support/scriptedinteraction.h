@@ -27,10 +27,12 @@ public:
     std::deque<QString> inputAnswers;
     std::deque<QString> folderAnswers;
     std::deque<std::vector<QByteArray>> fileAnswers;
+    std::deque<bool> questionAnswers; // a question without one is answered No
 
     // What the program showed.
     std::vector<Prompt> prompts;
     std::vector<Message> messages;
+    std::vector<Message> questions;
     QStringList browseInstructions;
     QStringList fileChooserFolders;
     int findReplaceShown = 0;
@@ -53,6 +55,12 @@ public:
                             const QString& details) override
     {
         messages.push_back({text, title, informative, details});
+    }
+    bool question(const QString& text, const QString& title, const QString& informative,
+                  const QString& details) override
+    {
+        questions.push_back({text, title, informative, details});
+        return takeFirst(questionAnswers);
     }
     QString browseForFolder(const QString& instruction) override
     {

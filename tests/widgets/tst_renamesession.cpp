@@ -84,10 +84,22 @@ private Q_SLOTS:
         Q_EMIT s.window.menus().itemMenu()->aboutToShow();
         QVERIFY(undoItem->isEnabled() && undoList->isEnabled());
 
-        // Clear list takes the last result along; undo works from the journal.
+        // Clear list takes the last result along; undo works from the journal, and since
+        // the user cannot see which run it is, it names the run first.
         QVERIFY(showActive(s.window));
         QTest::mouseClick(s.window.button(MainWindow::Button::ClearList), Qt::LeftButton);
         QCOMPARE(s.window.statusLine()->messageText(), QString());
+        QTest::keyClick(&s.window, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(s.tree.list(), (std::vector<QByteArray>{"a.txt", "taken.txt", "x.txt", "y.txt"}));
+        QCOMPARE(s.platform.questions.size(), size_t(1)); // answered No
+        const auto& asked = s.platform.questions[0];
+        const QString root = QString::fromUtf8(s.tree.root());
+        QVERIFY2(asked.text.startsWith(
+                     QStringLiteral("Undo the renaming of 2 files in %1 (today ").arg(root)),
+                 qPrintable(asked.text));
+        QCOMPARE(asked.details, root + QStringLiteral(": x.txt → b.txt\n") + root +
+                                    QStringLiteral(": y.txt → c.txt"));
+        s.platform.questionAnswers = {true};
         QTest::keyClick(&s.window, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(s.tree.list(), (std::vector<QByteArray>{"a.txt", "b.txt", "c.txt", "taken.txt"}));
         QCOMPARE(s.tree.content("b.txt"), QByteArray("b.txt"));
@@ -214,6 +226,35 @@ private Q_SLOTS:
         const qreal cell = QFontMetricsF(details->font()).horizontalAdvance(QLatin1Char('0'));
         for (int column : {5, 6, 7, 8})
             QCOMPARE(qRound(line.cursorToX(column) - line.cursorToX(0)), qRound(column * cell));
+    }
+
+    void anInterruptedRunIsReportedOnceAtStartAndUndone()
+    {
+        Setup s;
+        s.tree.addFile("a", "bytes of a");
+        // A run killed after its rename, before the record of its outcome and its end.
+        {
+            int error = 0;
+            const auto journal =
+                JournalFolder(QString::fromUtf8(s.journals.path("j"))).startJournal(error);
+            QVERIFY(journal);
+            journal->aboutToRename(
+                {s.tree.root(), "a", "b", {}, s.platform.identify(s.tree.root(), "a"), {}});
+            QVERIFY(s.platform.renameFile(s.tree.root(), "a", "b").ok());
+        }
+        s.platform.questionAnswers = {true};
+        s.window.renameSession().offerInterruptedUndo();
+        QCOMPARE(s.platform.questions.size(), size_t(1));
+        QCOMPARE(s.platform.questions[0].informative.left(33),
+                 QStringLiteral("Undo the renaming of 1 file in %1")
+                     .arg(QString::fromUtf8(s.tree.root()))
+                     .left(33));
+        QVERIFY(s.platform.questions[0].text.endsWith(
+            QStringLiteral("was interrupted before it ended.")));
+        QCOMPARE(s.tree.list(), std::vector<QByteArray>{"a"});
+        QCOMPARE(s.tree.content("a"), QByteArray("bytes of a"));
+        s.window.renameSession().offerInterruptedUndo(); // said once only
+        QCOMPARE(s.platform.questions.size(), size_t(1));
     }
 
     void clashesArePaintedAndCounted()
