@@ -62,28 +62,42 @@ RenameUndo::Verdict RenameUndo::takeBack(const RenameJournal::Entry& entry, Resu
     if (!entry.identity)
         return takeBackUnidentified(entry, result);
     const FileIdentity& recorded = *entry.identity;
-    const bool unknown = entry.state == RenameJournal::State::Attempted;
     std::optional<FileIdentity> atNew = m_fileSystem.identify(entry.folder, entry.newName);
     // An empty file that reserved the new name when the run was killed: proven ours by
     // the identity the journal took of it.
-    if (unknown && atNew && entry.reservation && atNew->size == 0 &&
-        atNew->sameFile(*entry.reservation) &&
+    if (isReservationLeft(entry, atNew) &&
         m_fileSystem.removeLeftover(entry.folder, entry.newName, *atNew) == 0)
         atNew.reset();
+    int error = ENOENT;
+    if (atNew && atNew->sameFile(recorded)) {
+        error = m_fileSystem.renameFile(entry.folder, entry.newName, entry.oldName).error;
+        if (error == 0) {
+            report(entry, RenameOutcome::Renamed, 0, result);
+            return Verdict::Back;
+        }
+    }
+    // The recorded file at the old name: never renamed, or back already. When the new
+    // name is a second name of it, a run was killed between link and unlink.
     const std::optional<FileIdentity> atOld = m_fileSystem.identify(entry.folder, entry.oldName);
     if (atOld && atOld->sameFile(recorded)) {
-        // Killed between link and unlink: the new name is a second name of the file.
-        if (unknown && atNew && atNew->sameInode(*atOld) &&
-            m_fileSystem.removeLeftover(entry.folder, entry.newName, *atNew) != 0) {
-            report(entry, RenameOutcome::Failed, EEXIST, result);
-            return Verdict::Failed;
-        }
-        return Verdict::Back; // never renamed, or back already
+        const bool secondName =
+            entry.state == RenameJournal::State::Attempted && atNew && atNew->sameInode(*atOld);
+        if (!secondName || m_fileSystem.removeLeftover(entry.folder, entry.newName, *atNew) == 0)
+            return Verdict::Back;
+        error = EEXIST;
     }
-    if (atNew && atNew->sameFile(recorded))
-        return renameBack(entry, result);
-    report(entry, atNew ? RenameOutcome::NotTheSameFile : RenameOutcome::Failed, ENOENT, result);
+    if (atNew && !atNew->sameFile(recorded))
+        report(entry, RenameOutcome::NotTheSameFile, 0, result);
+    else
+        report(entry, RenameRunner::outcomeOf(entry.oldName, error), error, result);
     return Verdict::Failed;
+}
+
+bool RenameUndo::isReservationLeft(const RenameJournal::Entry& entry,
+                                   const std::optional<FileIdentity>& atNew)
+{
+    return entry.state == RenameJournal::State::Attempted && entry.reservation && atNew &&
+           atNew->size == 0 && atNew->sameFile(*entry.reservation);
 }
 
 RenameUndo::Verdict RenameUndo::takeBackUnidentified(const RenameJournal::Entry& entry,

@@ -47,6 +47,8 @@ private:
     Verdict takeBack(const RenameJournal::Entry& entry, Result& result);
     Verdict takeBackUnidentified(const RenameJournal::Entry& entry, Result& result);
     Verdict renameBack(const RenameJournal::Entry& entry, Result& result);
+    static bool isReservationLeft(const RenameJournal::Entry& entry,
+                                  const std::optional<FileIdentity>& atNew);
     void report(const RenameJournal::Entry& entry, RenameOutcome outcome, int error,
                 Result& result);
 
