@@ -281,8 +281,13 @@ std::optional<RenameJournal::Content> RenameJournal::read(const QString& path)
 
 int RenameJournal::aboutToRename(const Entry& entry)
 {
+    // A run renames folder by folder: the folder is encoded once for all its files.
+    if (entry.folder != m_folder) {
+        m_folder = entry.folder;
+        m_encodedFolder = encode(entry.folder);
+    }
     QByteArray record =
-        "T " + encode(entry.folder) + ' ' + encode(entry.oldName) + ' ' + encode(entry.newName);
+        "T " + m_encodedFolder + ' ' + encode(entry.oldName) + ' ' + encode(entry.newName);
     if (entry.identity)
         record += ' ' + identityText(*entry.identity);
     return append(record + '\n');

@@ -109,7 +109,8 @@ private:
     char* m_map = nullptr; // the mapped extent of the file
     qint64 m_mapStart = 0; // its offset in the file
     qint64 m_mapSize = 0;
-    qint64 m_end = 0; // where the next record goes
+    qint64 m_end = 0;                     // where the next record goes
+    QByteArray m_folder, m_encodedFolder; // of the last T
     int m_unsynced = 0;
     int m_renamed = 0;
 };

@@ -117,6 +117,12 @@ void RenameRunner::runPlan(const Plan& plan, RenameJournal* journal, const Progr
     result.outcomes.reserve(plan.size());
     ItemStore::Batch batch(m_store);
     const FileSystem::RenameRun run(m_fileSystem);
+    if (journal) {
+        m_fileSystem.watchReservations([this, journal](const FileIdentity& reservation) {
+            if (m_reservationError == 0)
+                m_reservationError = journal->reserved(reservation);
+        });
+    }
     for (const PlannedRename& step : plan) {
         if (!step.newName) {
             result.add({step.item, step.folder, step.oldName, QByteArray(),
@@ -144,6 +150,7 @@ void RenameRunner::runPlan(const Plan& plan, RenameJournal* journal, const Progr
                 keepRenamed(step.item, target);
         }
     }
+    m_fileSystem.watchReservations({});
     if (RemoveAfterRename)
         m_store.removeWhere([&](int i) { return renamed[size_t(i)] != 0; });
 }
@@ -165,12 +172,9 @@ int RenameRunner::tryStep(const PlannedRename& step, RenameJournal* journal, Res
         failJournal(journalError, result);
         return NotRecorded;
     }
-    m_fileSystem.watchReservations([&](const FileIdentity& reservation) {
-        if (journalError == 0)
-            journalError = journal->reserved(reservation);
-    });
+    m_reservationError = 0;
     const int error = m_fileSystem.renameFile(step.folder, step.oldName, *step.newName).error;
-    m_fileSystem.watchReservations({});
+    journalError = m_reservationError;
     if (journalError == 0)
         journalError = journal->renamed(error);
     if (journalError != 0)

@@ -85,4 +85,5 @@ private:
     ItemStore& m_store;
     FileSystem& m_fileSystem;
     std::optional<JournalFolder> m_journals;
+    int m_reservationError = 0; // of the journal record of the last reservation
 };
