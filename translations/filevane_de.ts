@@ -679,6 +679,37 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <source>, %1 unchanged</source>
         <translation>, %1 unverändert</translation>
     </message>
+    <message>
+        <source>another file has that name now</source>
+        <translation>eine andere Datei trägt jetzt diesen Namen</translation>
+    </message>
+</context>
+<context>
+    <name>RenameSession</name>
+    <message>
+        <source>today %1</source>
+        <translation>heute %1</translation>
+    </message>
+    <message>
+        <source>yesterday %1</source>
+        <translation>gestern %1</translation>
+    </message>
+    <message>
+        <source>Undo the renaming of 1 file in %1 (%2)?</source>
+        <translation>Die Umbenennung von 1 Datei in %1 (%2) rückgängig machen?</translation>
+    </message>
+    <message>
+        <source>Undo the renaming of %1 files in %2 (%3)?</source>
+        <translation>Die Umbenennung von %1 Dateien in %2 (%3) rückgängig machen?</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>The renaming of files in %1 (%2) was interrupted before it ended.</source>
+        <translation>Das Umbenennen von Dateien in %1 (%2) wurde unterbrochen, bevor es zu Ende war.</translation>
+    </message>
 </context>
 <context>
     <name>RoutineCommands</name>
