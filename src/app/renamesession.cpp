@@ -206,19 +206,23 @@ void RenameSession::runUndo(const QString& journal)
 
 bool RenameSession::isShownRun(const QString& journal) const
 {
+    // The window's own last run, unless the list has moved on to other folders (an empty
+    // list, cleared or emptied by the renames, has not).
     if (journal != m_lastApplied)
         return false;
+    if (m_store.ItemCount() == 0)
+        return true;
     const auto content = RenameJournal::read(journal);
     if (!content)
         return false;
-    QSet<QByteArray> listed;
-    for (int i = 0; i < m_store.ItemCount(); ++i)
-        listed.insert(m_store.item(i).diskFolder);
-    for (int i : JournalFolder::entriesLeft(*content)) {
-        if (!listed.contains(content->entries[size_t(i)].folder))
-            return false;
+    QSet<QByteArray> runFolders;
+    for (int i : JournalFolder::entriesLeft(*content))
+        runFolders.insert(content->entries[size_t(i)].folder);
+    for (int i = 0; i < m_store.ItemCount(); ++i) {
+        if (runFolders.contains(m_store.item(i).diskFolder))
+            return true;
     }
-    return true;
+    return false;
 }
 
 bool RenameSession::askUndo(const QString& journal, bool interrupted)

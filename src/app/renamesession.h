@@ -32,7 +32,7 @@ public:
 
     void apply(bool applyAll);
     // Undoes the newest run with renames left; asks first when that run is not the last
-    // Apply made in this window, or its folders are not all in the list.
+    // Apply made in this window, or the list holds files of none of its folders.
     void undo();
     // After a run that was killed, crashed or lost its power: says so once, at start,
     // and offers to undo it.
