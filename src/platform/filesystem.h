@@ -16,13 +16,12 @@ struct FolderEntry {
 };
 
 // What tells one file from another on disk, taken with lstat. The inode number alone is
-// not enough: FAT under FUSE (and in the kernel) numbers files anew at each mount, and a
-// device number changes when a removable disk is plugged in again. So a file is "the
-// same" when its inode, size and modification time (to the nanosecond) agree. Where
-// inode numbers do not last across mounts (stableInode false), the inode counts only
-// within the very same mount (the kernel's unique mount id, never reused until the next
-// boot); on another mount, size and modification time must do. The device is kept for
-// the record.
+// not enough: FAT under FUSE (and in the kernel) numbers files anew at each mount, and
+// FAT under FUSE even gives a file the number of the entry it was moved onto; a device
+// number changes when a removable disk is plugged in again. So a file is "the same" when
+// its inode, size and modification time (to the nanosecond) agree; where inode numbers
+// do not last (stableInode false), when size and modification time agree. The device
+// and the mount are kept for the record.
 struct FileIdentity {
     quint64 device = 0;
     quint64 inode = 0;
@@ -36,8 +35,7 @@ struct FileIdentity {
 
     bool sameFile(const FileIdentity& other) const
     {
-        const bool inodeCounts =
-            (stableInode && other.stableInode) || (mount != 0 && mount == other.mount);
+        const bool inodeCounts = stableInode && other.stableInode;
         return (!inodeCounts || inode == other.inode) && size == other.size &&
                mtimeSeconds == other.mtimeSeconds && mtimeNanoseconds == other.mtimeNanoseconds &&
                regularFile == other.regularFile;
