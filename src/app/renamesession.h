@@ -9,6 +9,7 @@
 #include <QList>
 #include <QObject>
 
+class DiskNamesHeader;
 class FileListView;
 class LineDelegate;
 class QAction;
@@ -51,7 +52,7 @@ private:
     void followUndo(const std::vector<ItemRenameResult>& outcomes);
     RenameUndo undoer() const;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // Places the header (when shown) and the status line inside the list's frame.
+    // Places the header (when shown) inside the list's frame, above the lines.
     void placeBands();
 
     ItemStore& m_store;
@@ -60,7 +61,7 @@ private:
     FileListView& m_list;
     StatusLine& m_status;
     FileSystem& m_fileSystem;
-    QWidget* m_header = nullptr; // Folder | Name on disk | New name
+    DiskNamesHeader* m_header = nullptr; // Folder | Name on disk | New name
     QList<QAction*> m_undoActions;
     QByteArray m_undoStamp; // of the journals when m_canUndo was found
     bool m_canUndo = false;
