@@ -13,7 +13,6 @@ constexpr int ButtonHeight = 375;
 constexpr int ButtonStep = 480; // from one button's top to the next
 constexpr int ListLeft = 1440;
 constexpr int RightMargin = 105; // right of the check boxes
-constexpr int StripHeight = 2865;
 constexpr int StripBottom = 90; // under Quit and the second check box
 constexpr int CheckHeight = 255;
 constexpr int ChecksFromBottom = 585; // the first check box's top above the strip's bottom
