@@ -2,7 +2,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev clang-format ccache
+packages=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev clang-format clang-tidy ccache
     libtag1-dev libexiv2-dev pkg-config desktop-file-utils appstream qt6-l10n-tools
     qt6-translations-l10n fuse fusefat dosfstools)
 # tools/package: dpkg-shlibdeps (dpkg-dev, file) for the dependencies, lintian, man.

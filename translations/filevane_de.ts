@@ -102,10 +102,29 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     </message>
 </context>
 <context>
+    <name>DiskNamesHeader</name>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Name on disk</source>
+        <translation>Name auf dem Datenträger</translation>
+    </message>
+    <message>
+        <source>New name</source>
+        <translation>Neuer Name</translation>
+    </message>
+</context>
+<context>
     <name>FileLoader</name>
     <message>
         <source>#Add directory</source>
         <translation>#Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add files</source>
+        <translation>Dateien hinzufügen</translation>
     </message>
 </context>
 <context>
@@ -1099,6 +1118,14 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     <message>
         <source>Select...</source>
         <translation>Auswählen...</translation>
+    </message>
+    <message>
+        <source>Select all with extension</source>
+        <translation>Alle mit Dateiendung auswählen</translation>
+    </message>
+    <message>
+        <source>several: mp3, ogg; . for none</source>
+        <translation>mehrere: mp3, ogg; . für keine</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
 
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent), m_ownFileSystem(std::make_unique<PosixFileSystem>()),
@@ -54,7 +55,8 @@ void MainWindow::buildControls()
 {
     m_list = new FileListView(m_store, this);
     m_list->setObjectName(QStringLiteral("eList"));
-    m_status = new StatusLine(m_list);
+    m_status = new StatusLine(this);
+    m_status->setObjectName(QStringLiteral("statusLine"));
     m_session = new RenameSession(m_store, m_renamer, m_fileSystem, m_interaction, *m_list,
                                   *m_status, JournalFolder(JournalFolder::defaultPath()));
     m_readProgress = std::make_unique<MetadataProgress>(*m_status, m_interaction);
@@ -154,6 +156,27 @@ void MainWindow::menuChosen(const MenuRow& row, bool checked)
         (this->*(*arrayHandler))(row.index);
     else if (const auto* base = std::get_if<OpCode>(&row.command))
         ModifyItems(opCodeAt(*base, qMax(row.index, 0)));
+    returnToList();
+}
+
+void MainWindow::returnToList()
+{
+    // While the find and replace dialog holds the window disabled, its closing returns.
+    if (!isEnabled())
+        return;
+    if (m_store.ItemCount() == 0) {
+        m_list->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    // A line that shows the focus frame: the current one, else the first selected.
+    if (m_store.currentLine() < 0 || m_store.currentLine() >= m_store.ItemCount()) {
+        int line = 0;
+        while (line < m_store.ItemCount() - 1 && !m_store.isSelected(line))
+            ++line;
+        m_store.setCurrentLine(m_store.isSelected(line) ? line : 0);
+    }
+    m_list->scrollTo(m_store.index(m_store.currentLine(), 0));
+    m_list->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::Form_Load()
@@ -174,17 +197,24 @@ MainWindowLayout MainWindow::layoutForStyle() const
         metrics.buttonHint = metrics.buttonHint.expandedTo(b->sizeHint());
     for (int i = 0; i < 2; ++i)
         metrics.checkHint[i] = m_check[i]->sizeHint();
-    // Room for a few lines and a name's start.
+    // Room for a few lines and a name's start, both scroll bars and the status line.
     const QFontMetrics list = m_list->fontMetrics();
+    const int bar = m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_list);
     metrics.listMinimum = QSize(16 * list.averageCharWidth(), 3 * list.lineSpacing()) +
-                          QSize(2 * m_list->frameWidth(), 2 * m_list->frameWidth());
+                          QSize(2 * m_list->frameWidth() + bar, 2 * m_list->frameWidth() + bar) +
+                          QSize(0, m_status->sizeHint().height());
     return MainWindowLayout(metrics);
 }
 
 void MainWindow::Form_Resize()
 {
     const MainWindowLayout::Geometry g = layoutForStyle().place(size());
-    m_list->setGeometry(g.list);
+    // The status line takes the bottom of the list's place, outside its frame and scroll
+    // bars, so that nothing the list shows can cover it.
+    const int statusHeight = std::min(m_status->sizeHint().height(), g.list.height());
+    m_list->setGeometry(g.list.adjusted(0, 0, 0, -statusHeight));
+    m_status->setGeometry(g.list.left(), g.list.bottom() + 1 - statusHeight, g.list.width(),
+                          statusHeight);
     m_strip->setGeometry(g.strip);
     for (int i = 0; i < 3; ++i)
         m_button[i]->setGeometry(g.topButton[i]);
@@ -309,6 +339,8 @@ void MainWindow::popUp(QMenu* menu)
 void MainWindow::popUp(QMenu* menu, const QPoint& globalPos)
 {
     menu->exec(globalPos);
+    // Also when the menu was closed without a choice.
+    returnToList();
 }
 
 void MainWindow::openFindReplace()
@@ -320,6 +352,8 @@ void MainWindow::openFindReplace()
     }
     m_findReplace = new FindReplaceDialog(this, m_findValues, [this] { ReturnFind(); });
     m_findReplace->setPatternCheck(&FindReplace::patternError);
+    // OK or Cancel: the keyboard goes back to the list the window enables again.
+    connect(m_findReplace, &QDialog::finished, this, &MainWindow::returnToList);
     m_findReplace->show();
 }
 
@@ -371,7 +405,11 @@ void MainWindow::openPaths(const std::vector<QByteArray>& paths,
 
 void MainWindow::eButton_Click(int index)
 {
+    const QPointer<MainWindow> self(this);
     buttonClicked(Button(index));
+    // Quit may have closed the window; the keyboard goes back to the list otherwise.
+    if (self && Button(index) != Button::Quit)
+        returnToList();
 }
 
 void MainWindow::buttonClicked(Button which)
@@ -423,6 +461,7 @@ void MainWindow::buttonClicked(Button which)
 void MainWindow::eCheck_Click(int index)
 {
     checkClicked(Check(index));
+    returnToList();
 }
 
 void MainWindow::checkClicked(Check which)

@@ -162,6 +162,9 @@ private:
     // mark a checkable entry has just got.
     void menuChosen(const MenuRow& row, bool checked);
     void connectUndo();
+    // Gives the keyboard back to the list, its current line in view, after a command or
+    // a dialog, wherever the focus was before (a button, a check box).
+    void returnToList();
     void buttonClicked(Button which);
     void checkClicked(Check which);
     // False while a scan runs or the window is disabled: commands that change the list

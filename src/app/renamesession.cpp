@@ -1,5 +1,6 @@
 #include "app/renamesession.h"
 
+#include "app/disknamesheader.h"
 #include "app/filelistview.h"
 #include "app/linedelegate.h"
 #include "app/liststatus.h"
@@ -17,11 +18,10 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QHash>
-#include <QLabel>
 #include <QLocale>
 #include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QSet>
 
 namespace {
@@ -78,35 +78,30 @@ RenameSession::RenameSession(ItemStore& store, RenameRunner& runner, FileSystem&
     m_runner.setJournalFolder(std::move(journals));
     new ListStatus(store, m_list.painter(), status, *m_list.viewport());
 
-    m_header = new QWidget(&m_list);
-    m_header->setObjectName(QStringLiteral("diskNamesHeader"));
-    auto* layout = new QHBoxLayout(m_header);
-    layout->setContentsMargins(2, 0, 2, 0);
-    for (const char* title : {"Folder", "Name on disk", "New name"})
-        layout->addWidget(new QLabel(QString::fromLatin1(title), m_header), 1);
+    m_header = new DiskNamesHeader(m_list.painter(), m_list);
     m_header->hide();
+    // The header follows the list's size and the lines' width (a vertical scroll bar
+    // coming or going).
     m_list.installEventFilter(this);
+    m_list.viewport()->installEventFilter(this);
     placeBands();
 }
 
 bool RenameSession::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == &m_list && event->type() == QEvent::Resize)
+    if ((watched == &m_list || watched == m_list.viewport()) && event->type() == QEvent::Resize)
         placeBands();
     return QObject::eventFilter(watched, event);
 }
 
 void RenameSession::placeBands()
 {
-    // The list keeps the size and place the window gives it; the bands take their room
+    // The list keeps the size and place the window gives it; the header takes its room
     // from the lines.
     const int frame = m_list.frameWidth();
-    const int width = m_list.width() - 2 * frame;
     const int top = m_header->isVisibleTo(&m_list) ? m_header->sizeHint().height() : 0;
-    const int bottom = m_status.sizeHint().height();
-    m_list.setBands(top, bottom);
-    m_header->setGeometry(frame, frame, width, top);
-    m_status.setGeometry(frame, m_list.height() - frame - bottom, width, bottom);
+    m_list.setBands(top, 0);
+    m_header->setGeometry(frame, frame, m_list.viewport()->width(), top);
 }
 
 void RenameSession::setUndoActions(QList<QAction*> actions)
@@ -318,6 +313,9 @@ void RenameSession::setShowDiskNames(bool on)
 {
     m_list.painter().setShowDiskNames(on);
     m_header->setVisible(on);
+    // The columns fit the list's width; the new name gets what the others leave.
+    m_list.horizontalScrollBar()->setValue(0);
+    m_list.setHorizontalScrollBarPolicy(on ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
     placeBands();
     m_list.viewport()->update();
 }

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QObject>
 
+class DiskNamesHeader;
 class FileListView;
 class LineDelegate;
 class QAction;
@@ -61,7 +62,7 @@ private:
     // names in the details; interrupted: first says that the run was interrupted.
     bool askUndo(const QString& journal, bool interrupted);
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // Places the header (when shown) and the status line inside the list's frame.
+    // Places the header (when shown) inside the list's frame, above the lines.
     void placeBands();
 
     ItemStore& m_store;
@@ -70,7 +71,7 @@ private:
     FileListView& m_list;
     StatusLine& m_status;
     FileSystem& m_fileSystem;
-    QWidget* m_header = nullptr; // Folder | Name on disk | New name
+    DiskNamesHeader* m_header = nullptr; // Folder | Name on disk | New name
     QList<QAction*> m_undoActions;
     QString m_lastApplied;  // the journal of the last Apply made in this window
     QByteArray m_undoStamp; // of the journals when m_canUndo was found

@@ -1,8 +1,9 @@
 #include "app/statusline.h"
 
+#include "app/elidedlabel.h"
+
 #include <QCoreApplication>
 #include <QHBoxLayout>
-#include <QLabel>
 
 namespace {
 
@@ -18,11 +19,13 @@ StatusLine::StatusLine(QWidget* parent) : QWidget(parent)
 {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(2, 0, 2, 0);
-    m_counts = new QLabel(this);
-    m_message = new QLabel(this);
+    // Both texts shrink to fit, ending in "…" with the whole text as a tool tip; the
+    // counts take the room that is left over.
+    m_counts = new ElidedLabel(this);
+    m_message = new ElidedLabel(this);
     m_message->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     layout->addWidget(m_counts, 1);
-    layout->addWidget(m_message, 1);
+    layout->addWidget(m_message, 0);
     setCounts(0, 0, 0, 0);
 }
 

@@ -3,11 +3,12 @@
 #include <QString>
 #include <QWidget>
 
-class QLabel;
+class ElidedLabel;
 
 // The line under the list: on the left the counts of the list (files, selected, names
 // that differ from the disk, clashes), on the right the outcome of the last run, a note
-// from the last load, or the progress of a run going on.
+// from the last load, or the progress of a run going on. Texts too long for the width
+// end in "…" and show in full as a tool tip.
 class StatusLine : public QWidget {
     Q_OBJECT
 public:
@@ -33,7 +34,7 @@ public:
     static QString undoing(int done, int total);
 
 private:
-    QLabel* m_counts = nullptr;
-    QLabel* m_message = nullptr;
+    ElidedLabel* m_counts = nullptr;
+    ElidedLabel* m_message = nullptr;
     QString m_kept;
 };

@@ -47,8 +47,8 @@ void FileLoader::addFilesCommand()
 {
     if (m_scanning)
         return;
-    const std::vector<QByteArray> paths =
-        m_interaction.chooseFiles(QStringLiteral("Add files"), m_store.LastDirectory);
+    const std::vector<QByteArray> paths = m_interaction.chooseFiles(
+        QCoreApplication::translate("FileLoader", "Add files"), m_store.LastDirectory);
     if (!paths.empty())
         dropPaths(paths);
 }

@@ -66,10 +66,10 @@ void SelectionCommands::withExtension()
     const int current = m_store.currentLine();
     const QString preset =
         current >= 0 ? ExtensionMatcher::presetFor(m_store.item(current).NewExt) : QString();
-    const QString answer =
-        m_interaction.inputBox(QStringLiteral("Select all with extension") + QChar(13) +
-                                   QStringLiteral("several: mp3, ogg; . for none"),
-                               QStringLiteral("Select..."), preset);
+    const QString answer = m_interaction.inputBox(
+        QCoreApplication::translate("SelectionCommands", "Select all with extension") + QChar(13) +
+            QCoreApplication::translate("SelectionCommands", "several: mp3, ogg; . for none"),
+        QCoreApplication::translate("SelectionCommands", "Select..."), preset);
     const std::optional<ExtensionMatcher> matcher = ExtensionMatcher::parse(answer);
     if (!matcher)
         return;

@@ -20,7 +20,7 @@ void reserveHeap(std::size_t bytes)
         return;
     ::mallopt(M_MMAP_THRESHOLD, 4 << 20);
     // Pieces below the size that malloc maps on its own, so that they come from the heap.
-    constexpr std::size_t Piece = 32 * 1024;
+    constexpr std::size_t Piece = std::size_t{32} * 1024;
     const std::size_t page = std::size_t(::sysconf(_SC_PAGESIZE));
     std::vector<void*> pieces;
     pieces.reserve(bytes / Piece + 1);

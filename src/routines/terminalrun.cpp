@@ -38,7 +38,7 @@ QByteArray joined(const QByteArray& folder, const QByteArray& name)
 }
 
 const char* const arrow = " \xe2\x86\x92 "; // " → "
-constexpr qsizetype PrintChunk = 64 * 1024;
+constexpr qsizetype PrintChunk = qsizetype{64} * 1024;
 
 QByteArray reasonOf(const ItemRenameResult& result)
 {

@@ -35,6 +35,7 @@ public:
     std::vector<Message> questions;
     QStringList browseInstructions;
     QStringList fileChooserFolders;
+    QStringList fileChooserTitles;
     int findReplaceShown = 0;
     int pendingEventCalls = 0;
 
@@ -67,8 +68,9 @@ public:
         browseInstructions << instruction;
         return takeFirst(folderAnswers);
     }
-    std::vector<QByteArray> chooseFiles(const QString&, const QString& startFolder) override
+    std::vector<QByteArray> chooseFiles(const QString& title, const QString& startFolder) override
     {
+        fileChooserTitles << title;
         fileChooserFolders << startFolder;
         return takeFirst(fileAnswers);
     }

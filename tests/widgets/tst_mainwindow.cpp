@@ -1,5 +1,6 @@
 // The main window: its start state, layout, buttons, check boxes, Info box, drops and scans.
 
+#include "app/statusline.h"
 #include "dialogs/twips.h"
 #include "temptree.h"
 #include "windowtesthelpers.h"
@@ -152,7 +153,10 @@ private Q_SLOTS:
         window.move(40, 50);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.list()->geometry(), Twips::rect(&window, 1440, 120, 6440, 5250));
+        // The list's place holds the list and, under it, the status line.
+        QCOMPARE(window.list()->geometry() | window.statusLine()->geometry(),
+                 Twips::rect(&window, 1440, 120, 6440, 5250));
+        QCOMPARE(window.statusLine()->y(), window.list()->geometry().bottom() + 1);
         // The lower buttons ride on the bottom edge.
         QCOMPARE(window.button(MainWindow::Button::Quit)->mapTo(&window, QPoint(0, 0)).y(),
                  window.height() - Twips::y(&window, 2865) + Twips::y(&window, 2400));

@@ -4,6 +4,8 @@
 #include "accelerators.h"
 #include "windowtesthelpers.h"
 
+#include <QInputDialog>
+
 namespace {
 
 // Every entry row of both menu tables.
@@ -206,6 +208,51 @@ private Q_SLOTS:
             visited << QApplication::focusWidget();
         }
         QCOMPARE(visited, expected);
+    }
+
+    // The real window and its real prompt: Modify clicked, "Add to end..." chosen by its
+    // letter, the prompt answered with Enter; the keyboard is back in the list, whose
+    // Shift+F10 opens the item menu again.
+    void focusReturnsToTheListAfterAPrompt()
+    {
+        MainWindow window;
+        fill(window, {"one", "two"});
+        window.store().selectAll();
+        QVERIFY(showActive(window));
+        bool answered = false;
+        QTimer::singleShot(0, [&window] {
+            if (QApplication::activePopupWidget() == window.menus().itemMenu())
+                QTest::keyClick(window.menus().itemMenu(), Qt::Key_T); // Add &to end...
+        });
+        // The prompt opens once the menu has closed; answer it like a user.
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&answered] {
+            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            if (!dialog || answered)
+                return;
+            answered = true;
+            QTest::keyClicks(dialog->focusWidget(), QStringLiteral("!"));
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+        });
+        poll.start(10);
+        QTest::mouseClick(window.button(MainWindow::Button::Modify), Qt::LeftButton);
+        poll.stop();
+        QVERIFY(answered);
+        QCOMPARE(lines(window.store()), (QStringList{"one!.mp3", "two!.mp3"}));
+        // The desktop gives the window back its activation (the offscreen platform needs
+        // to be asked); the window brings back its own focus widget.
+        QVERIFY(showActive(window));
+        QCOMPARE(QApplication::focusWidget(), window.list());
+        QVERIFY(window.store().currentLine() >= 0);
+        // The key goes through the window system, so the menu opens a moment later.
+        QPointer<QMenu> opened;
+        connect(&poll, &QTimer::timeout, [&opened] {
+            if ((opened = qobject_cast<QMenu*>(QApplication::activePopupWidget())))
+                opened->close();
+        });
+        poll.start(10);
+        QTest::keyClick(window.windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_COMPARE(opened.data(), window.menus().itemMenu());
     }
 
     void everyEntryHasItsOwnLetter()

@@ -7,6 +7,7 @@
 #include "windowtesthelpers.h"
 
 #include <QDialogButtonBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -323,11 +324,13 @@ private Q_SLOTS:
         QVERIFY(showActive(s.window));
         // Lines 1 and 2 both end in "y.mp3"; the one renamed is drawn heavier (bold).
         const QImage image = s.window.list()->viewport()->grab().toImage();
+        const auto* columns = qobject_cast<QHeaderView*>(header);
         const auto newNameInk = [&](int row) {
             const QRect line = s.window.list()->visualRect(s.window.store().index(row));
+            const int left = columns->sectionViewportPosition(2);
             int dark = 0;
             for (int y = line.top(); y <= line.bottom(); ++y)
-                for (int x = line.left() + line.width() * 2 / 3; x <= line.right(); ++x)
+                for (int x = left; x < left + columns->sectionSize(2); ++x)
                     dark += qGray(image.pixel(x, y)) < 128;
             return dark;
         };
