@@ -10,6 +10,8 @@
 #include "text/bytename.h"
 
 #include <algorithm>
+#include <array>
+#include <string>
 
 namespace {
 
@@ -47,21 +49,25 @@ QByteArray reasonOf(const ItemRenameResult& result)
 
 } // namespace
 
-QByteArray TerminalRun::escaped(const QByteArray& bytes)
-{
-    QByteArray out;
-    appendEscaped(out, bytes);
-    return out;
-}
+namespace {
 
-void TerminalRun::appendEscaped(QByteArray& out, QByteArrayView bytes)
+// Appends bytes to out as escaped() shows them. A std::string, as the one buffer of a
+// long listing grows by three names a line.
+void appendEscaped(std::string& out, QByteArrayView bytes)
 {
-    // Most names need no escape: one check, one copy.
-    const bool plain = std::none_of(bytes.begin(), bytes.end(), [](char c) {
-        return uchar(c) < 0x20 || c == 0x7f || c == '\\';
-    });
-    if (plain && bytes.isValidUtf8()) {
-        out.append(bytes);
+    // Most names need no escape: one pass over the bytes, one copy. Each byte's class
+    // comes from a table: 1 beyond ASCII, 2 to be escaped.
+    static const auto classes = [] {
+        std::array<uchar, 256> table{};
+        for (int c = 0; c < 256; ++c)
+            table[size_t(c)] = c < 0x20 || c == 0x7f || c == '\\' ? 2 : c >= 0x80 ? 1 : 0;
+        return table;
+    }();
+    uchar found = 0;
+    for (const char byte : bytes)
+        found |= classes[uchar(byte)];
+    if (found == 0 || (found == 1 && bytes.isValidUtf8())) {
+        out.append(bytes.data(), size_t(bytes.size()));
         return;
     }
     const auto hex = [&out](uchar c) {
@@ -78,7 +84,7 @@ void TerminalRun::appendEscaped(QByteArray& out, QByteArrayView bytes)
             else if (c == '\\')
                 out.append("\\\\", 2);
             else
-                out.append(char(c));
+                out += char(c);
             ++i;
             continue;
         }
@@ -93,9 +99,23 @@ void TerminalRun::appendEscaped(QByteArray& out, QByteArrayView bytes)
             ++i;
             continue;
         }
-        out.append(bytes.sliced(i, length));
+        out.append(bytes.data() + i, size_t(length));
         i += length;
     }
+}
+
+QByteArray bytesOf(const std::string& text)
+{
+    return QByteArray(text.data(), qsizetype(text.size()));
+}
+
+} // namespace
+
+QByteArray TerminalRun::escaped(const QByteArray& bytes)
+{
+    std::string out;
+    appendEscaped(out, bytes);
+    return bytesOf(out);
 }
 
 int TerminalRun::runRoutine(ItemStore& store, const Routine& routine,
@@ -130,10 +150,12 @@ int TerminalRun::runRoutine(ItemStore& store, const Routine& routine,
 
     // The changed names, in list order; only they take part in the rename. Printed in
     // pieces, so that a long list neither waits nor grows one large buffer.
-    QByteArray changes;
+    std::string changes;
     changes.reserve(PrintChunk + 4096);
     std::vector<char> refused(size_t(store.ItemCount()), 0);
     int changed = 0;
+    QByteArray folder;
+    std::string folderShown;
     ItemStore::Batch batch(store);
     for (int i = 0; i < store.ItemCount(); ++i) {
         const Item& item = store.item(i);
@@ -144,21 +166,27 @@ int TerminalRun::runRoutine(ItemStore& store, const Routine& routine,
             continue;
         ++changed;
         refused[size_t(i)] = !target;
-        appendEscaped(changes, item.diskFolder);
-        changes += '/';
+        // The lines of one folder follow each other: its path is escaped once.
+        if (item.diskFolder != folder || folderShown.empty()) {
+            folder = item.diskFolder;
+            folderShown.clear();
+            appendEscaped(folderShown, folder);
+            folderShown += '/';
+        }
+        changes += folderShown;
         appendEscaped(changes, item.diskName);
         changes += arrow;
         if (target)
             appendEscaped(changes, *target);
         else
-            changes += ByteName::shown(item.line()).toUtf8();
+            changes += ByteName::shown(item.line()).toStdString();
         changes += '\n';
-        if (changes.size() >= PrintChunk) {
-            output.out(changes);
+        if (changes.size() >= size_t(PrintChunk)) {
+            output.out(QByteArray::fromRawData(changes.data(), qsizetype(changes.size())));
             changes.clear();
         }
     }
-    output.out(changes);
+    output.out(QByteArray::fromRawData(changes.data(), qsizetype(changes.size())));
 
     int status = 0;
     // Every line takes part in the check, as in Apply all: a changed name may clash with

@@ -46,7 +46,6 @@ public:
     static int undo(const JournalFolder& journals, FileSystem& fileSystem, const Output& output);
 
     static QByteArray escaped(const QByteArray& bytes);
-    static void appendEscaped(QByteArray& out, QByteArrayView bytes);
 
 private:
     // Prints what was not renamed and why, and the count; the exit status.

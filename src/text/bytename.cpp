@@ -112,35 +112,47 @@ qsizetype ByteName::decodeTo(QByteArrayView bytes, char16_t* target)
 
 std::optional<QByteArray> ByteName::encode(const QString& text)
 {
-    const QChar* data = text.constData();
-    const qsizetype size = text.size();
-    QByteArray out;
-    out.reserve(size * 3);
+    return encode(text, QStringView());
+}
+
+std::optional<QByteArray> ByteName::encode(QStringView first, QStringView second)
+{
+    // Written through a pointer into room for the longest result (three bytes a unit):
+    // a list of thousands of names is encoded on every Apply and every terminal run.
+    const qsizetype split = first.size();
+    const qsizetype size = split + second.size();
+    // A pair may be split between the two parts.
+    const auto unitAt = [&](qsizetype i) {
+        return i < split ? first[i].unicode() : second[i - split].unicode();
+    };
+    QByteArray out(3 * size, Qt::Uninitialized);
+    char* at = out.data();
     for (qsizetype i = 0; i < size; ++i) {
-        const char16_t c = data[i].unicode();
+        const char16_t c = unitAt(i);
         if (c < 0x80) {
-            out.append(char(c));
+            *at++ = char(c);
         } else if (c < 0x800) {
-            out.append(char(0xC0 | (c >> 6)));
-            out.append(char(0x80 | (c & 0x3F)));
-        } else if (isHigh(c) && i + 1 < size && isLow(data[i + 1].unicode())) {
+            *at++ = char(0xC0 | (c >> 6));
+            *at++ = char(0x80 | (c & 0x3F));
+        } else if (isHigh(c) && i + 1 < size && isLow(unitAt(i + 1))) {
             const char32_t code =
-                0x10000 + ((char32_t(c) - 0xD800) << 10) + (data[i + 1].unicode() - 0xDC00);
-            out.append(char(0xF0 | (code >> 18)));
-            out.append(char(0x80 | ((code >> 12) & 0x3F)));
-            out.append(char(0x80 | ((code >> 6) & 0x3F)));
-            out.append(char(0x80 | (code & 0x3F)));
+                0x10000 + ((char32_t(c) - 0xD800) << 10) + (unitAt(i + 1) - 0xDC00);
+            *at++ = char(0xF0 | (code >> 18));
+            *at++ = char(0x80 | ((code >> 12) & 0x3F));
+            *at++ = char(0x80 | ((code >> 6) & 0x3F));
+            *at++ = char(0x80 | (code & 0x3F));
             ++i;
         } else if (c >= 0xDC80 && c <= 0xDCFF) {
-            out.append(char(escapedByte(data[i])));
+            *at++ = char(escapedByte(QChar(c)));
         } else if (isHigh(c) || isLow(c)) {
             return std::nullopt;
         } else {
-            out.append(char(0xE0 | (c >> 12)));
-            out.append(char(0x80 | ((c >> 6) & 0x3F)));
-            out.append(char(0x80 | (c & 0x3F)));
+            *at++ = char(0xE0 | (c >> 12));
+            *at++ = char(0x80 | ((c >> 6) & 0x3F));
+            *at++ = char(0x80 | (c & 0x3F));
         }
     }
+    out.truncate(at - out.constData());
     return out;
 }
 

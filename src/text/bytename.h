@@ -21,6 +21,8 @@ public:
     // an escape (half of a pair split by an edit, or one typed in), which no byte string
     // can carry.
     static std::optional<QByteArray> encode(const QString& text);
+    // encode(first + second), without building the joined text.
+    static std::optional<QByteArray> encode(QStringView first, QStringView second);
 
     // Whether the code unit at position i of text is an escape (a lone low surrogate in
     // U+DC80..U+DCFF, not the second half of a pair), and the byte it stands for.
