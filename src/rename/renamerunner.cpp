@@ -17,7 +17,7 @@ RenameRunner::RenameRunner(ItemStore& store, FileSystem& fileSystem)
 
 std::optional<QByteArray> RenameRunner::targetBytes(const Item& item)
 {
-    return ByteName::encode(item.NewName + item.NewExt);
+    return ByteName::encode(item.NewName, item.NewExt);
 }
 
 RenameOutcome RenameRunner::outcomeOf(const QByteArray& newName, int error)
