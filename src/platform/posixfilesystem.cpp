@@ -211,13 +211,12 @@ int PosixFileSystem::removeLeftover(const QByteArray& folder, const QByteArray& 
     if (dir < 0)
         return errno;
     struct stat st;
-    int error = 0;
-    if (::fstatat(dir, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
-        error = errno;
-    else if (!identityOf(st, false).sameFile(expected) || st.st_ino != expected.inode ||
-             S_ISDIR(st.st_mode))
+    int error = ::fstatat(dir, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 ? 0 : errno;
+    // Only the very file the journal recorded is ours to remove.
+    if (error == 0 && (!identityOf(st, false).sameFile(expected) || st.st_ino != expected.inode ||
+                       S_ISDIR(st.st_mode)))
         error = EEXIST;
-    else if (::unlinkat(dir, name.constData(), 0) != 0)
+    if (error == 0 && ::unlinkat(dir, name.constData(), 0) != 0)
         error = errno;
     if (owned >= 0)
         ::close(owned);
