@@ -82,14 +82,15 @@ RenameSession::RenameSession(ItemStore& store, RenameRunner& runner, FileSystem&
     m_header->hide();
     // The header follows the list's size and the lines' width (a vertical scroll bar
     // coming or going).
+    m_viewport = m_list.viewport();
     m_list.installEventFilter(this);
-    m_list.viewport()->installEventFilter(this);
+    m_viewport->installEventFilter(this);
     placeBands();
 }
 
 bool RenameSession::eventFilter(QObject* watched, QEvent* event)
 {
-    if ((watched == &m_list || watched == m_list.viewport()) && event->type() == QEvent::Resize)
+    if (event->type() == QEvent::Resize && (watched == &m_list || watched == m_viewport))
         placeBands();
     return QObject::eventFilter(watched, event);
 }

@@ -72,6 +72,9 @@ private:
     StatusLine& m_status;
     FileSystem& m_fileSystem;
     DiskNamesHeader* m_header = nullptr; // Folder | Name on disk | New name
+    // The list's viewport, kept so that events that reach the filter while the list is
+    // being destroyed are told apart without calling into it.
+    QWidget* m_viewport = nullptr;
     QList<QAction*> m_undoActions;
     QString m_lastApplied;  // the journal of the last Apply made in this window
     QByteArray m_undoStamp; // of the journals when m_canUndo was found
