@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <fcntl.h>
 #include <map>
+#include <stdio.h>
 #include <string>
 #include <vector>
 
@@ -60,6 +62,17 @@ void printFigure(const QString& name, const BenchStats& stats)
         std::printf("%-60s min %9.2f ms   median %9.2f ms\n", qPrintable(name), stats.minMs,
                     stats.medianMs);
     std::fflush(stdout);
+}
+
+bool renameAllRaw(const std::vector<std::pair<QByteArray, QByteArray>>& paths)
+{
+    bool ok = true;
+    for (const auto& [source, target] : paths) {
+        if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(),
+                        RENAME_NOREPLACE) != 0)
+            ok = false;
+    }
+    return ok;
 }
 
 void printLine(const QString& text)

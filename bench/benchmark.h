@@ -6,7 +6,11 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <QByteArray>
+
 #include <functional>
+#include <utility>
+#include <vector>
 
 // A tiny harness for the bench program: each bench file registers one group, and the
 // program runs every group (or those named on the command line) and prints one figure
@@ -22,6 +26,10 @@ BenchStats timeRuns(int runs, const std::function<void()>& setup,
                     const std::function<void()>& body);
 void printFigure(const QString& name, const BenchStats& stats);
 void printLine(const QString& text);
+
+// The bare loop the rename figures are measured against: renameat2 without replacing, one
+// call per pair of full paths. False when any of them failed.
+bool renameAllRaw(const std::vector<std::pair<QByteArray, QByteArray>>& paths);
 
 struct BenchRegistrar {
     BenchRegistrar(const char* group, std::function<void()> run);

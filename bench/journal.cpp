@@ -87,8 +87,7 @@ double rawLoop(const std::vector<Move>& moves)
         paths.emplace_back(move.folder + '/' + move.from, move.folder + '/' + move.to);
     QElapsedTimer timer;
     timer.start();
-    for (const auto& [source, target] : paths)
-        ::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE);
+    renameAllRaw(paths);
     return elapsedMs(timer);
 }
 

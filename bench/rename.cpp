@@ -96,11 +96,7 @@ void applyAllAgainstRawLoop()
             }
             QElapsedTimer timer;
             timer.start();
-            for (const auto& [source, target] : paths) {
-                if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(),
-                                RENAME_NOREPLACE) != 0)
-                    failed = true;
-            }
+            failed = !renameAllRaw(paths) || failed;
             raw.push_back(elapsedMs(timer));
             current = (current + 1) % 3;
         }

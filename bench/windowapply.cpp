@@ -101,11 +101,7 @@ void run()
         QElapsedTimer timer;
         double cpu = threadCpuMs();
         timer.start();
-        for (const auto& [source, target] : paths) {
-            if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(),
-                            RENAME_NOREPLACE) != 0)
-                failed = true;
-        }
+        failed = !renameAllRaw(paths) || failed;
         raw.push_back(elapsedMs(timer));
         rawCpu.push_back(threadCpuMs() - cpu);
 
