@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -47,30 +48,91 @@ int hexValue(char c)
     return -1;
 }
 
-QByteArray identityText(const FileIdentity& id)
+// Records are made in one reused buffer: a run writes tens of thousands of them, and
+// building each out of temporary byte arrays cost more than the write itself.
+void appendEncoded(std::string& out, const QByteArray& bytes)
 {
-    return QByteArray::number(id.device) + ':' + QByteArray::number(id.inode) + ':' +
-           QByteArray::number(id.size) + ':' + QByteArray::number(id.mtimeSeconds) + '.' +
-           QByteArray::number(id.mtimeNanoseconds) + ':' + (id.stableInode ? 's' : 'u') + ':' +
-           QByteArray::number(id.mount);
+    static const char digits[] = "0123456789ABCDEF";
+    for (const char c : bytes) {
+        if (isPlain(c)) {
+            out += c;
+        } else {
+            const auto u = static_cast<unsigned char>(c);
+            const char escaped[3] = {'%', digits[u >> 4], digits[u & 15]};
+            out.append(escaped, 3);
+        }
+    }
 }
 
-std::optional<FileIdentity> identityFrom(const QByteArray& text)
+template <typename Number> void appendNumber(std::string& out, Number value)
 {
-    const QList<QByteArray> parts = text.split(':');
-    const QList<QByteArray> time = parts.size() == 6 ? parts[3].split('.') : QList<QByteArray>();
-    if (time.size() != 2)
-        return std::nullopt;
+    char text[24];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    out.append(text, size_t(end - text));
+}
+
+void appendIdentity(std::string& out, const FileIdentity& id)
+{
+    appendNumber(out, id.device);
+    out += ':';
+    appendNumber(out, id.inode);
+    out += ':';
+    appendNumber(out, id.size);
+    out += ':';
+    appendNumber(out, id.mtimeSeconds);
+    out += '.';
+    appendNumber(out, id.mtimeNanoseconds);
+    out += id.stableInode ? ":s:" : ":u:";
+    appendNumber(out, id.mount);
+}
+
+QByteArray decode(std::string_view text)
+{
+    if (text.find('%') == std::string_view::npos)
+        return QByteArray(text.data(), qsizetype(text.size()));
+    QByteArray out;
+    out.reserve(qsizetype(text.size()));
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 &&
+            hexValue(text[i + 2]) >= 0) {
+            out += char(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
+            i += 2;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+// The text up to the first separator, which is taken off; all of it when there is none.
+std::string_view takeField(std::string_view& text, char separator)
+{
+    const size_t end = text.find(separator);
+    const std::string_view field = text.substr(0, end);
+    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    return field;
+}
+
+template <typename Number> bool parseNumber(std::string_view text, Number& value)
+{
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size();
+}
+
+std::optional<FileIdentity> identityFrom(std::string_view text)
+{
     FileIdentity id;
-    bool ok[6] = {};
-    id.device = parts[0].toULongLong(&ok[0]);
-    id.inode = parts[1].toULongLong(&ok[1]);
-    id.size = parts[2].toLongLong(&ok[2]);
-    id.mtimeSeconds = time[0].toLongLong(&ok[3]);
-    id.mtimeNanoseconds = time[1].toLongLong(&ok[4]);
-    id.stableInode = parts[4] == "s";
-    id.mount = parts[5].toULongLong(&ok[5]);
-    if (!std::all_of(std::begin(ok), std::end(ok), [](bool b) { return b; }))
+    std::string_view time;
+    const bool ok = parseNumber(takeField(text, ':'), id.device) &&
+                    parseNumber(takeField(text, ':'), id.inode) &&
+                    parseNumber(takeField(text, ':'), id.size) &&
+                    !(time = takeField(text, ':')).empty() &&
+                    parseNumber(takeField(time, '.'), id.mtimeSeconds) &&
+                    parseNumber(time, id.mtimeNanoseconds);
+    if (!ok)
+        return std::nullopt;
+    id.stableInode = takeField(text, ':') == "s";
+    if (!parseNumber(takeField(text, ':'), id.mount) || !text.empty())
         return std::nullopt;
     return id;
 }
@@ -91,42 +153,9 @@ QByteArray recordsOf(const QByteArray& all)
 
 } // namespace
 
-QByteArray RenameJournal::encode(const QByteArray& bytes)
-{
-    static const char digits[] = "0123456789ABCDEF";
-    QByteArray out;
-    out.reserve(bytes.size());
-    for (const char c : bytes) {
-        if (isPlain(c)) {
-            out += c;
-        } else {
-            const auto u = static_cast<unsigned char>(c);
-            out += '%';
-            out += digits[u >> 4];
-            out += digits[u & 15];
-        }
-    }
-    return out;
-}
-
-QByteArray RenameJournal::decode(const QByteArray& text)
-{
-    QByteArray out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 &&
-            hexValue(text[i + 2]) >= 0) {
-            out += char(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
-            i += 2;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
 RenameJournal::RenameJournal(int fd, QString path, qint64 end)
-    : m_fd(fd), m_path(std::move(path)), m_end(end)
+    : m_fd(fd), m_path(std::move(path)), m_end(end),
+      m_syncDue(std::chrono::steady_clock::now() + SyncInterval)
 {
 }
 
@@ -152,8 +181,9 @@ std::unique_ptr<RenameJournal> RenameJournal::create(const QString& path, int& e
     }
     ::flock(fd, LOCK_EX | LOCK_NB); // new, so nobody else holds it
     std::unique_ptr<RenameJournal> journal(new RenameJournal(fd, path, 0));
-    error = journal->append(HeaderV2 + QByteArray::number(QDateTime::currentMSecsSinceEpoch()) +
-                            ' ' + bootId() + '\n');
+    const QByteArray header =
+        HeaderV2 + QByteArray::number(QDateTime::currentMSecsSinceEpoch()) + ' ' + bootId() + '\n';
+    error = journal->append(std::string_view(header.constData(), size_t(header.size())));
     if (error == 0)
         error = journal->sync();
     if (error == 0)
@@ -202,37 +232,64 @@ bool RenameJournal::inUse(const QString& path)
 
 namespace {
 
-// Takes one record into the content; outcomes belong to the T records in order.
-void takeRecord(const QList<QByteArray>& fields, RenameJournal::Content& content,
-                size_t& nextOutcome)
-{
-    using State = RenameJournal::State;
-    auto& entries = content.entries;
-    const QByteArray& kind = fields.front();
-    if (kind == "T" && (fields.size() == 4 || fields.size() == 5)) {
-        entries.push_back({RenameJournal::decode(fields[1]), RenameJournal::decode(fields[2]),
-                           RenameJournal::decode(fields[3]), State::Attempted,
-                           fields.size() == 5 ? identityFrom(fields[4]) : std::nullopt,
-                           std::nullopt});
-    } else if (kind == "R" && fields.size() == 2 && !entries.empty()) {
-        entries.back().reservation = identityFrom(fields[1]);
-    } else if ((kind == "D" || kind == "F" || kind == "N") && nextOutcome < entries.size()) {
-        entries[nextOutcome++].state = kind == "D"   ? State::Renamed
-                                       : kind == "F" ? State::Failed
-                                                     : State::NotTried;
-    } else if (kind == "B" && fields.size() == 2) {
-        bool number = false;
-        const qsizetype index = fields[1].toLongLong(&number);
-        if (number && index >= 0 && index < qsizetype(entries.size()))
-            entries[size_t(index)].state = State::RenamedBack;
-    } else if (kind == "E") {
-        content.finished = true;
-    } else if (kind == "K") {
-        content.reported = true;
-    } else if (kind == "UNDONE") {
-        content.undone = true;
+// Reads the records of a journal into its content. Records are split by hand: a journal
+// of 32767 renames is read each time Undo runs or a menu asks whether it can.
+class RecordReader {
+public:
+    explicit RecordReader(RenameJournal::Content& content) : m_content(content) {}
+
+    // Takes one record; outcomes belong to the T records in order.
+    void take(std::string_view record)
+    {
+        using State = RenameJournal::State;
+        auto& entries = m_content.entries;
+        const std::string_view kind = takeField(record, ' ');
+        if (kind == "T") {
+            takeRename(record);
+        } else if (kind == "R" && !entries.empty() && record.find(' ') == std::string_view::npos) {
+            entries.back().reservation = identityFrom(record);
+        } else if ((kind == "D" || kind == "F" || kind == "N") && m_nextOutcome < entries.size()) {
+            entries[m_nextOutcome++].state = kind == "D"   ? State::Renamed
+                                             : kind == "F" ? State::Failed
+                                                           : State::NotTried;
+        } else if (kind == "B") {
+            size_t index = 0;
+            if (parseNumber(record, index) && index < entries.size())
+                entries[index].state = State::RenamedBack;
+        } else if (kind == "E") {
+            m_content.finished = true;
+        } else if (kind == "K") {
+            m_content.reported = true;
+        } else if (kind == "UNDONE") {
+            m_content.undone = true;
+        }
     }
-}
+
+private:
+    // "folder old new" and, from version 2 on, " identity".
+    void takeRename(std::string_view fields)
+    {
+        std::string_view parts[4];
+        int count = 0;
+        while (!fields.empty() && count < 4)
+            parts[count++] = takeField(fields, ' ');
+        if (count < 3 || !fields.empty())
+            return;
+        // A run renames folder by folder: one decoded folder is shared by its entries.
+        if (parts[0] != m_folderText || m_content.entries.empty()) {
+            m_folderText = parts[0];
+            m_folder = decode(parts[0]);
+        }
+        m_content.entries.push_back(
+            {m_folder, decode(parts[1]), decode(parts[2]), RenameJournal::State::Attempted,
+             count == 4 ? identityFrom(parts[3]) : std::nullopt, std::nullopt});
+    }
+
+    RenameJournal::Content& m_content;
+    size_t m_nextOutcome = 0;
+    std::string_view m_folderText;
+    QByteArray m_folder;
+};
 
 // Mount ids of an earlier boot may stand for other mounts now.
 void forgetMounts(RenameJournal::Content& content)
@@ -266,13 +323,14 @@ std::optional<RenameJournal::Content> RenameJournal::read(const QString& path)
     } else {
         return std::nullopt;
     }
-    size_t nextOutcome = 0;
-    while (start < all.size()) {
-        const qsizetype end = all.indexOf('\n', start);
-        if (end < 0)
+    RecordReader reader(content);
+    const std::string_view text(all.constData(), size_t(all.size()));
+    for (size_t from = size_t(start); from < text.size();) {
+        const size_t end = text.find('\n', from);
+        if (end == std::string_view::npos)
             break; // cut short by a crash
-        takeRecord(all.mid(start, end - start).split(' '), content, nextOutcome);
-        start = end + 1;
+        reader.take(text.substr(from, end - from));
+        from = end + 1;
     }
     if (!content.sameBoot)
         forgetMounts(content);
@@ -284,65 +342,84 @@ int RenameJournal::aboutToRename(const Entry& entry)
     // A run renames folder by folder: the folder is encoded once for all its files.
     if (entry.folder != m_folder) {
         m_folder = entry.folder;
-        m_encodedFolder = encode(entry.folder);
+        m_encodedFolder.clear();
+        appendEncoded(m_encodedFolder, entry.folder);
     }
-    QByteArray record =
-        "T " + m_encodedFolder + ' ' + encode(entry.oldName) + ' ' + encode(entry.newName);
-    if (entry.identity)
-        record += ' ' + identityText(*entry.identity);
-    return append(record + '\n');
+    m_record.assign("T ", 2);
+    m_record += m_encodedFolder;
+    m_record += ' ';
+    appendEncoded(m_record, entry.oldName);
+    m_record += ' ';
+    appendEncoded(m_record, entry.newName);
+    if (entry.identity) {
+        m_record += ' ';
+        appendIdentity(m_record, *entry.identity);
+    }
+    m_record += '\n';
+    return append(m_record);
 }
 
 int RenameJournal::reserved(const FileIdentity& reservation)
 {
-    return append("R " + identityText(reservation) + '\n');
+    m_record.assign("R ", 2);
+    appendIdentity(m_record, reservation);
+    m_record += '\n';
+    return append(m_record);
 }
 
 int RenameJournal::renamed(int error)
 {
-    if (error != 0)
-        return append("F " + QByteArray::number(error) + '\n');
+    if (error != 0) {
+        m_record.assign("F ", 2);
+        appendNumber(m_record, error);
+        m_record += '\n';
+        return append(m_record);
+    }
     ++m_renamed;
-    return append(QByteArrayLiteral("D\n"));
+    return append("D\n");
 }
 
 int RenameJournal::renamedBack(int index)
 {
-    return append("B " + QByteArray::number(index) + '\n');
+    m_record.assign("B ", 2);
+    appendNumber(m_record, index);
+    m_record += '\n';
+    return append(m_record);
 }
 
 int RenameJournal::markUndone()
 {
-    return append(QByteArrayLiteral("UNDONE\n"));
+    return append("UNDONE\n");
 }
 
 int RenameJournal::markReported()
 {
-    return append(QByteArrayLiteral("K\n"));
+    return append("K\n");
 }
 
 int RenameJournal::finish()
 {
-    if (const int error = append(QByteArrayLiteral("E\n")))
+    if (const int error = append("E\n"))
         return error;
     return sync();
 }
 
-int RenameJournal::append(const QByteArray& record)
+int RenameJournal::append(std::string_view record)
 {
-    qsizetype done = 0;
+    size_t done = 0;
     while (done < record.size()) {
         if (!m_map || m_end >= m_mapStart + m_mapSize) {
             if (const int error = mapFrom(m_end))
                 return error;
         }
-        const qsizetype room = qsizetype(m_mapStart + m_mapSize - m_end);
-        const qsizetype part = std::min(room, record.size() - done);
-        std::memcpy(m_map + (m_end - m_mapStart), record.constData() + done, size_t(part));
-        m_end += part;
+        const size_t room = size_t(m_mapStart + m_mapSize - m_end);
+        const size_t part = std::min(room, record.size() - done);
+        std::memcpy(m_map + (m_end - m_mapStart), record.data() + done, part);
+        m_end += qint64(part);
         done += part;
     }
-    if (++m_unsynced >= SyncEvery)
+    // Records reach the disk in batches; a clock read costs far less than a sync.
+    if (std::chrono::steady_clock::now() >= m_syncDue)
         return sync();
     return 0;
 }
@@ -356,7 +433,9 @@ int RenameJournal::mapFrom(qint64 offset)
     // the first write into the mapping.
     if (const int error = ::posix_fallocate(m_fd, start, Extent))
         return error;
-    void* map = ::mmap(nullptr, size_t(Extent), PROT_READ | PROT_WRITE, MAP_SHARED, m_fd, start);
+    // Populated at once: a fault for each page as records reach it cost more.
+    void* map = ::mmap(nullptr, size_t(Extent), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_POPULATE,
+                       m_fd, start);
     if (map == MAP_FAILED)
         return errno;
     m_map = static_cast<char*>(map);
@@ -375,6 +454,6 @@ void RenameJournal::unmap()
 
 int RenameJournal::sync()
 {
-    m_unsynced = 0;
+    m_syncDue = std::chrono::steady_clock::now() + SyncInterval;
     return ::fdatasync(m_fd) == 0 ? 0 : errno;
 }

@@ -5,8 +5,11 @@
 #include <QByteArray>
 #include <QString>
 
+#include <chrono>
 #include <memory>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 // The record of one Apply on disk, from which it can be undone later, also by another
@@ -36,14 +39,14 @@
 // mapping of the file, which the kernel keeps when the process is killed; a killed run
 // leaves zero bytes after its last record. So every rename tried has its T and identity
 // on record before it happens, and at most the last one lacks its outcome. Records reach
-// the disk (fdatasync) every SyncEvery records and at the end, so a power loss can cost
-// the records of the renames made since the last sync.
+// the disk (fdatasync) at the first record after each SyncInterval and at the end, so a
+// power loss can cost the records of the renames made in the last second.
 //
 // Version 1 journals (T records written ahead, without identity) are read as well.
 class RenameJournal {
 public:
     static constexpr int Version = 2;
-    static constexpr int SyncEvery = 8192;
+    static constexpr std::chrono::milliseconds SyncInterval{1000};
 
     enum class State { Attempted, Renamed, Failed, NotTried, RenamedBack };
     struct Entry {
@@ -94,12 +97,9 @@ public:
     QString path() const { return m_path; }
     int renamedCount() const { return m_renamed; }
 
-    static QByteArray encode(const QByteArray& bytes);
-    static QByteArray decode(const QByteArray& text);
-
 private:
     RenameJournal(int fd, QString path, qint64 end);
-    int append(const QByteArray& record);
+    int append(std::string_view record);
     int mapFrom(qint64 offset);
     void unmap();
     int sync();
@@ -109,8 +109,10 @@ private:
     char* m_map = nullptr; // the mapped extent of the file
     qint64 m_mapStart = 0; // its offset in the file
     qint64 m_mapSize = 0;
-    qint64 m_end = 0;                     // where the next record goes
-    QByteArray m_folder, m_encodedFolder; // of the last T
-    int m_unsynced = 0;
+    qint64 m_end = 0;                                // where the next record goes
+    QByteArray m_folder;                             // of the last T
+    std::string m_encodedFolder;                     // ... as written
+    std::string m_record;                            // the record being made, kept for its capacity
+    std::chrono::steady_clock::time_point m_syncDue; // the next record after it syncs
     int m_renamed = 0;
 };
