@@ -14,8 +14,8 @@
 #include "ops/findreplace.h"
 #include "platform/posixfilesystem.h"
 #include "platform/qtuserinteraction.h"
+#include "rename/renamereport.h"
 #include "resources/stringtable.h"
-#include "text/bytename.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -393,7 +393,7 @@ void MainWindow::openPaths(const std::vector<QByteArray>& paths,
         }
         if (unreadable)
             unreadable(path);
-        failed << ByteName::shown(ByteName::decode(path));
+        failed << RenameReport::shownName(path);
     }
     if (!loadable.empty())
         eList_OLEDragDrop(loadable);

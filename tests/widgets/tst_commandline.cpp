@@ -92,6 +92,8 @@ private Q_SLOTS:
         QTest::newRow("a missing path is named once, the others load")
             << L{"gone", "a.txt", "nothing.txt", "b.txt"} << L{"root/a.txt", "root/b.txt"}
             << L{"gone", "nothing.txt"};
+        QTest::newRow("a missing name with a line break is named on one line")
+            << L{"gone\nnow", "a.txt"} << L{"root/a.txt"} << L{"gone\nnow"};
     }
 
     void pathsLoadInOrderGiven()
@@ -118,8 +120,10 @@ private Q_SLOTS:
         QCOMPARE(loaded(window.store()), items);
         QCOMPARE(reported, unopened);
         QCOMPARE(platform.messages.size(), size_t(unopened.isEmpty() ? 0 : 1));
-        for (const QString& name : unopened)
-            QVERIFY(platform.messages[0].text.contains(root + QLatin1Char('/') + name));
+        for (const QString& name : unopened) {
+            const QString shown = QString(name).replace(QLatin1Char('\n'), QLatin1String("\\n"));
+            QVERIFY(platform.messages[0].text.contains(root + QLatin1Char('/') + shown));
+        }
     }
 
     void relativePathsBecomeAbsolute()
