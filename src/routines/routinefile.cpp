@@ -43,6 +43,112 @@ QJsonObject stepObject(const OperationCall& step)
 }
 
 // Reads one step; the reason in error when it cannot.
+// Reads the keys of one step, remembering which were read, so that a key this version
+// does not know is named instead of ignored.
+class StepReader {
+public:
+    StepReader(const QJsonObject& object, QString& error) : m_object(object), m_error(error) {}
+
+    std::optional<OperationCall> read(OpCode op)
+    {
+        const RoutineSteps::Uses uses = RoutineSteps::uses(op);
+        OperationCall step;
+        step.op = op;
+        if (uses.answer && !(step.answer = text("answer", true)))
+            return std::nullopt;
+        if (uses.templateText && !(step.templateText = text("template", true)))
+            return std::nullopt;
+        if (uses.findValues || uses.matchCase) {
+            if (!(step.findValues = findValues(uses.findValues)))
+                return std::nullopt;
+        }
+        if (uses.switches && !(step.switches = switches()))
+            return std::nullopt;
+        for (auto it = m_object.begin(); it != m_object.end(); ++it) {
+            if (!m_known.count(it.key())) {
+                m_error =
+                    RoutineFile::tr("“%1” is not known to this version of Filevane").arg(it.key());
+                return std::nullopt;
+            }
+        }
+        return step;
+    }
+
+private:
+    std::optional<QString> text(const char* key, bool required)
+    {
+        m_known.insert(QLatin1String(key));
+        const QJsonValue v = m_object.value(QLatin1String(key));
+        if (v.isUndefined() && !required)
+            return QString();
+        if (!v.isString()) {
+            m_error = v.isUndefined()
+                          ? RoutineFile::tr("“%1” is missing").arg(QLatin1String(key))
+                          : RoutineFile::tr("“%1” must be text").arg(QLatin1String(key));
+            return std::nullopt;
+        }
+        return v.toString();
+    }
+
+    std::optional<bool> flag(const char* key, bool preset)
+    {
+        m_known.insert(QLatin1String(key));
+        const QJsonValue v = m_object.value(QLatin1String(key));
+        if (v.isUndefined())
+            return preset;
+        if (!v.isBool()) {
+            m_error = RoutineFile::tr("“%1” must be true or false").arg(QLatin1String(key));
+            return std::nullopt;
+        }
+        return v.toBool();
+    }
+
+    // Match case alone, or the whole find and replace values.
+    std::optional<FindReplaceValues> findValues(bool whole)
+    {
+        FindReplaceValues values;
+        const std::optional<bool> matchCase = flag("matchCase", false);
+        if (!matchCase)
+            return std::nullopt;
+        values.MatchCase = *matchCase;
+        if (!whole)
+            return values;
+        const std::optional<QString> find = text("find", true);
+        const std::optional<QString> replacement = find ? text("replaceWith", false) : std::nullopt;
+        const std::optional<bool> exact = replacement ? flag("exactPhrase", false) : std::nullopt;
+        const std::optional<bool> repeat = exact ? flag("repeat", false) : std::nullopt;
+        if (!repeat)
+            return std::nullopt;
+        if (find->trimmed().isEmpty()) {
+            m_error = RoutineFile::tr("“find” is empty");
+            return std::nullopt;
+        }
+        if (const QString reason = FindReplace::patternError(*find); !reason.isEmpty()) {
+            m_error = RoutineFile::tr("the pattern “%1” is invalid: %2").arg(*find, reason);
+            return std::nullopt;
+        }
+        values.FindText = *find;
+        values.ReplaceWith = *replacement;
+        values.ExactPhrase = *exact;
+        values.RepeatReplace = *repeat;
+        return values;
+    }
+
+    std::optional<EnumSwitches> switches()
+    {
+        const std::optional<bool> fixed = flag("fixedWidthNumbers", true);
+        const std::optional<bool> zero = fixed ? flag("includeZero", false) : std::nullopt;
+        const std::optional<bool> inverse = zero ? flag("inverseEnumeration", false) : std::nullopt;
+        if (!inverse)
+            return std::nullopt;
+        return EnumSwitches{*fixed, *zero, *inverse};
+    }
+
+    const QJsonObject& m_object;
+    QString& m_error;
+    std::set<QString> m_known{QStringLiteral("operation")};
+};
+
 std::optional<OperationCall> readStep(const QJsonValue& value, QString& error)
 {
     if (!value.isObject()) {
@@ -60,85 +166,7 @@ std::optional<OperationCall> readStep(const QJsonValue& value, QString& error)
         error = RoutineFile::tr("the operation “%1” is unknown").arg(operation.toString());
         return std::nullopt;
     }
-    const RoutineSteps::Uses uses = RoutineSteps::uses(*op);
-    std::set<QString> known{QStringLiteral("operation")};
-    const auto text = [&](const char* key, bool required) -> std::optional<QString> {
-        known.insert(QLatin1String(key));
-        const QJsonValue v = object.value(QLatin1String(key));
-        if (v.isUndefined() && !required)
-            return QString();
-        if (!v.isString()) {
-            error = v.isUndefined() ? RoutineFile::tr("“%1” is missing").arg(QLatin1String(key))
-                                    : RoutineFile::tr("“%1” must be text").arg(QLatin1String(key));
-            return std::nullopt;
-        }
-        return v.toString();
-    };
-    const auto flag = [&](const char* key, bool preset) -> std::optional<bool> {
-        known.insert(QLatin1String(key));
-        const QJsonValue v = object.value(QLatin1String(key));
-        if (v.isUndefined())
-            return preset;
-        if (!v.isBool()) {
-            error = RoutineFile::tr("“%1” must be true or false").arg(QLatin1String(key));
-            return std::nullopt;
-        }
-        return v.toBool();
-    };
-
-    OperationCall step;
-    step.op = *op;
-    if (uses.answer && !(step.answer = text("answer", true)))
-        return std::nullopt;
-    if (uses.templateText && !(step.templateText = text("template", true)))
-        return std::nullopt;
-    if (uses.findValues || uses.matchCase) {
-        FindReplaceValues values;
-        const std::optional<bool> matchCase = flag("matchCase", false);
-        if (!matchCase)
-            return std::nullopt;
-        values.MatchCase = *matchCase;
-        if (uses.findValues) {
-            const std::optional<QString> find = text("find", true);
-            const std::optional<QString> replacement =
-                find ? text("replaceWith", false) : std::nullopt;
-            const std::optional<bool> exact =
-                replacement ? flag("exactPhrase", false) : std::nullopt;
-            const std::optional<bool> repeat = exact ? flag("repeat", false) : std::nullopt;
-            if (!repeat)
-                return std::nullopt;
-            if (find->trimmed().isEmpty()) {
-                error = RoutineFile::tr("“find” is empty");
-                return std::nullopt;
-            }
-            if (const QString reason = FindReplace::patternError(*find); !reason.isEmpty()) {
-                error = RoutineFile::tr("the pattern “%1” is invalid: %2").arg(*find, reason);
-                return std::nullopt;
-            }
-            values.FindText = *find;
-            values.ReplaceWith = *replacement;
-            values.ExactPhrase = *exact;
-            values.RepeatReplace = *repeat;
-        }
-        step.findValues = values;
-    }
-    if (uses.switches) {
-        EnumSwitches switches;
-        const std::optional<bool> fixed = flag("fixedWidthNumbers", true);
-        const std::optional<bool> zero = fixed ? flag("includeZero", false) : std::nullopt;
-        const std::optional<bool> inverse = zero ? flag("inverseEnumeration", false) : std::nullopt;
-        if (!inverse)
-            return std::nullopt;
-        switches = {*fixed, *zero, *inverse};
-        step.switches = switches;
-    }
-    for (auto it = object.begin(); it != object.end(); ++it) {
-        if (!known.count(it.key())) {
-            error = RoutineFile::tr("“%1” is not known to this version of Filevane").arg(it.key());
-            return std::nullopt;
-        }
-    }
-    return step;
+    return StepReader(object, error).read(*op);
 }
 
 } // namespace

@@ -118,42 +118,29 @@ QByteArray TerminalRun::escaped(const QByteArray& bytes)
     return bytesOf(out);
 }
 
-int TerminalRun::runRoutine(ItemStore& store, const Routine& routine,
-                            const std::vector<QByteArray>& paths, bool dryRun,
-                            FileSystem& fileSystem, TemplateInteraction* templates,
-                            const JournalFolder& journals, const Output& output)
+bool TerminalRun::canOpenAll(const std::vector<QByteArray>& paths, FileSystem& fileSystem,
+                             const Output& output)
 {
     std::vector<FolderEntry> entries;
-    bool unreadable = false;
+    bool all = true;
     for (const QByteArray& path : paths) {
         const std::optional<PathKind> kind = fileSystem.pathKind(path);
         entries.clear();
         if (kind && (*kind == PathKind::File || fileSystem.listFolder(path, entries)))
             continue;
         output.err("filevane: " + escaped(path) + ": " + tr("cannot be opened").toUtf8() + '\n');
-        unreadable = true;
+        all = false;
     }
-    if (unreadable)
-        return 2;
+    return all;
+}
 
-    TerminalInteraction interaction;
-    FileLoader loader(store, fileSystem, interaction);
-    loader.dropPaths(paths);
-    if (loader.notAdded() > 0)
-        output.err(line(tr("filevane: %n files were not added: the list holds at most 32767", "",
-                           loader.notAdded())));
-    store.selectAll();
-    EnumSwitches switches;
-    FindReplaceValues findValues;
-    OperationEngine engine(store, interaction, switches, findValues, templates);
-    RoutinePlayer::play(routine, engine);
-
-    // The changed names, in list order; only they take part in the rename. Printed in
-    // pieces, so that a long list neither waits nor grows one large buffer.
+TerminalRun::Changes TerminalRun::printChanges(ItemStore& store, const Output& output)
+{
+    // Printed in pieces, so that a long list neither waits nor grows one large buffer.
+    Changes found;
+    found.refused.assign(size_t(store.ItemCount()), 0);
     std::string changes;
     changes.reserve(PrintChunk + 4096);
-    std::vector<char> refused(size_t(store.ItemCount()), 0);
-    int changed = 0;
     QByteArray folder;
     std::string folderShown;
     ItemStore::Batch batch(store);
@@ -164,8 +151,8 @@ int TerminalRun::runRoutine(ItemStore& store, const Routine& routine,
         store.setSelected(i, differs);
         if (!differs)
             continue;
-        ++changed;
-        refused[size_t(i)] = !target;
+        ++found.count;
+        found.refused[size_t(i)] = !target;
         // The lines of one folder follow each other: its path is escaped once.
         if (item.diskFolder != folder || folderShown.empty()) {
             folder = item.diskFolder;
@@ -187,12 +174,12 @@ int TerminalRun::runRoutine(ItemStore& store, const Routine& routine,
         }
     }
     output.out(QByteArray::fromRawData(changes.data(), qsizetype(changes.size())));
+    return found;
+}
 
-    int status = 0;
-    // Every line takes part in the check, as in Apply all: a changed name may clash with
-    // one that stays.
-    const std::vector<int> clashing =
-        DuplicateCheck::findDuplicates(store, std::vector<char>(size_t(store.ItemCount()), 1));
+int TerminalRun::printProblems(const ItemStore& store, const Changes& changes,
+                               const std::vector<int>& clashing, const Output& output)
+{
     QByteArray problems;
     for (int i : clashing) {
         const Item& item = store.item(i);
@@ -200,27 +187,54 @@ int TerminalRun::runRoutine(ItemStore& store, const Routine& routine,
                     arrow + escaped(RenameRunner::targetBytes(item).value_or(QByteArray())) + '\n';
     }
     for (int i = 0; i < store.ItemCount(); ++i) {
-        if (refused[size_t(i)])
+        if (changes.refused[size_t(i)])
             problems += tr("refused:").toUtf8() + ' ' +
                         escaped(joined(store.item(i).diskFolder, store.item(i).diskName)) + ": " +
                         tr("no bytes can stand for the new name").toUtf8() + '\n';
     }
-    if (!problems.isEmpty()) {
-        output.out(problems);
-        status = 1;
-    }
+    if (problems.isEmpty())
+        return 0;
+    output.out(problems);
+    return 1;
+}
+
+int TerminalRun::runRoutine(ItemStore& store, const Routine& routine,
+                            const std::vector<QByteArray>& paths, bool dryRun,
+                            FileSystem& fileSystem, TemplateInteraction* templates,
+                            const JournalFolder& journals, const Output& output)
+{
+    if (!canOpenAll(paths, fileSystem, output))
+        return 2;
+    TerminalInteraction interaction;
+    FileLoader loader(store, fileSystem, interaction);
+    loader.dropPaths(paths);
+    if (loader.notAdded() > 0)
+        output.err(line(tr("filevane: %n files were not added: the list holds at most 32767", "",
+                           loader.notAdded())));
+    store.selectAll();
+    EnumSwitches switches;
+    FindReplaceValues findValues;
+    OperationEngine engine(store, interaction, switches, findValues, templates);
+    RoutinePlayer::play(routine, engine);
+
+    // The changed names, in list order; only they take part in the rename.
+    const Changes changes = printChanges(store, output);
+    // Every line takes part in the check, as in Apply all: a changed name may clash with
+    // one that stays.
+    const std::vector<int> clashing =
+        DuplicateCheck::findDuplicates(store, std::vector<char>(size_t(store.ItemCount()), 1));
+    const int status = printProblems(store, changes, clashing, output);
     if (!clashing.empty()) {
         output.out(line(tr("Nothing was renamed: %n names clash with another name in their "
                            "folder.",
                            "", int(clashing.size()))));
         return 1;
     }
-    if (dryRun || changed == 0) {
-        if (changed == 0)
+    if (dryRun || changes.count == 0) {
+        if (changes.count == 0)
             output.out(line(tr("Nothing to rename.")));
         return status;
     }
-
     RenameRunner runner(store, fileSystem);
     runner.setJournalFolder(journals);
     const RenameRunner::Result result = runner.RenameFiles(false);

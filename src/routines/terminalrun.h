@@ -48,6 +48,18 @@ public:
     static QByteArray escaped(const QByteArray& bytes);
 
 private:
+    struct Changes {
+        int count = 0;             // lines whose name changes
+        std::vector<char> refused; // by line: no bytes can stand for the new name
+    };
+    // Names every path that cannot be opened; true when all can.
+    static bool canOpenAll(const std::vector<QByteArray>& paths, FileSystem& fileSystem,
+                           const Output& output);
+    // Prints "old → new" for every line whose name changes, and selects those lines.
+    static Changes printChanges(ItemStore& store, const Output& output);
+    // Prints the clashes and the refused names; 1 when there is any, else 0.
+    static int printProblems(const ItemStore& store, const Changes& changes,
+                             const std::vector<int>& clashing, const Output& output);
     // Prints what was not renamed and why, and the count; the exit status.
     static int report(const RenameRunResult& run, const Output& output);
 };
