@@ -23,6 +23,32 @@ FindReplaceDialog::FindReplaceDialog(QWidget* mainWindow, FindReplaceValues& val
     if (m_mainWindow)
         m_mainWindow->setEnabled(false);
 
+    buildControls();
+    setWindowTitle(LoadResString(values.ReplaceMode ? TextId::ReplaceTitle : TextId::FindTitle));
+    replaceBox()->setEnabled(values.ReplaceMode);
+    check(Check::Repeat)->setEnabled(values.ReplaceMode);
+
+    findBox()->setText(values.FindText);
+    check(Check::MatchCase)->setChecked(values.MatchCase);
+    check(Check::ExactPhrase)->setChecked(values.ExactPhrase);
+    replaceBox()->setText(values.ReplaceWith);
+    check(Check::Repeat)->setChecked(values.RepeatReplace);
+
+    connectControls();
+    checkPattern();
+    findBox()->setFocus();
+
+    if (m_mainWindow) {
+        // Keep the dialog above the main window and open it over its middle.
+        winId();
+        if (QWindow* window = windowHandle(); window && m_mainWindow->windowHandle())
+            window->setTransientParent(m_mainWindow->windowHandle());
+        move(m_mainWindow->geometry().center() - rect().center());
+    }
+}
+
+void FindReplaceDialog::buildControls()
+{
     setFixedSize(Twips::x(this, 5745), Twips::y(this, 2190));
 
     m_label[0] = new QLabel(LoadResString(TextId::FindWhatLabel), this);
@@ -61,33 +87,15 @@ FindReplaceDialog::FindReplaceDialog(QWidget* mainWindow, FindReplaceValues& val
     button(Button::Ok)->setDefault(true);
     button(Button::Ok)->setAutoDefault(true);
     button(Button::Cancel)->setAutoDefault(false);
+}
 
-    setWindowTitle(LoadResString(values.ReplaceMode ? TextId::ReplaceTitle : TextId::FindTitle));
-    replaceBox()->setEnabled(values.ReplaceMode);
-    check(Check::Repeat)->setEnabled(values.ReplaceMode);
-
-    findBox()->setText(values.FindText);
-    check(Check::MatchCase)->setChecked(values.MatchCase);
-    check(Check::ExactPhrase)->setChecked(values.ExactPhrase);
-    replaceBox()->setText(values.ReplaceWith);
-    check(Check::Repeat)->setChecked(values.RepeatReplace);
-
+void FindReplaceDialog::connectControls()
+{
+    connect(findBox(), &QLineEdit::textChanged, this, [this] { checkPattern(); });
     for (int i = 0; i < int(std::size(m_check)); ++i)
         connect(m_check[i], &QCheckBox::toggled, this, [this, i] { eCheck_Click(i); });
     for (int i = 0; i < int(std::size(m_button)); ++i)
         connect(m_button[i], &QPushButton::clicked, this, [this, i] { eButton_Click(i); });
-
-    connect(findBox(), &QLineEdit::textChanged, this, [this] { checkPattern(); });
-    checkPattern();
-    findBox()->setFocus();
-
-    if (m_mainWindow) {
-        // Keep the dialog above the main window and open it over its middle.
-        winId();
-        if (QWindow* window = windowHandle(); window && m_mainWindow->windowHandle())
-            window->setTransientParent(m_mainWindow->windowHandle());
-        move(m_mainWindow->geometry().center() - rect().center());
-    }
 }
 
 FindReplaceDialog::~FindReplaceDialog()

@@ -50,6 +50,9 @@ public:
     void done(int result) override;
 
 private:
+    // The controls at their places, in their tab order, Enter on OK.
+    void buildControls();
+    void connectControls();
     void enableMainWindow();
     void storeCheck(Check which);
     void confirm();
