@@ -22,5 +22,15 @@ struct OperationCall {
     std::optional<FindReplaceValues> findValues;
     std::optional<EnumSwitches> switches;
 
+    // What a call of an operation keeps besides its code.
+    struct Uses {
+        bool answer = false;     // the prompt's answer
+        bool matchCase = false;  // Match case alone (the expression operations)
+        bool findValues = false; // find, replacement, Match case, Exact phrase, Repeat
+        bool switches = false;   // the three enumeration switches
+        bool templateText = false;
+    };
+    static Uses uses(OpCode op);
+
     bool operator==(const OperationCall&) const = default;
 };

@@ -63,42 +63,20 @@ OperationCall OperationEngine::callOf(OpCode op, const OperationContext& context
 {
     OperationCall call;
     call.op = op;
-    const OperationRule* rule = OperationTable::find(op);
-    if (!rule)
-        return call;
-    switch (rule->parameter) {
-    case ParameterKind::None:
-    case ParameterKind::FindDialog:
-        break;
-    case ParameterKind::FindValues:
+    const OperationCall::Uses uses = OperationCall::uses(op);
+    if (uses.findValues) {
         call.findValues = context.findValues;
         call.findValues->ReplaceMode = false;
-        break;
-    case ParameterKind::Template:
-        call.templateText = script.templateText();
-        break;
-    case ParameterKind::Enumerated:
-        call.switches = context.switches;
-        break;
-    case ParameterKind::Formation:
-    case ParameterKind::Counter:
-        call.switches = context.switches;
-        call.answer = script.lastAnswer();
-        break;
-    case ParameterKind::Expression:
+    } else if (uses.matchCase) {
         call.findValues = FindReplaceValues{};
         call.findValues->MatchCase = context.findValues.MatchCase;
-        call.answer = script.lastAnswer();
-        break;
-    case ParameterKind::Text:
-    case ParameterKind::Count:
-    case ParameterKind::Position:
-    case ParameterKind::Extension:
-    case ParameterKind::Width:
-    case ParameterKind::FieldOrder:
-        call.answer = script.lastAnswer();
-        break;
     }
+    if (uses.templateText)
+        call.templateText = script.templateText();
+    if (uses.switches)
+        call.switches = context.switches;
+    if (uses.answer)
+        call.answer = script.lastAnswer();
     return call;
 }
 

@@ -19,7 +19,7 @@ QJsonObject stepObject(const OperationCall& step)
 {
     QJsonObject object;
     object.insert(QLatin1String("operation"), RoutineSteps::key(step.op));
-    const RoutineSteps::Uses uses = RoutineSteps::uses(step.op);
+    const OperationCall::Uses uses = OperationCall::uses(step.op);
     if (uses.answer)
         object.insert(QLatin1String("answer"), step.answer.value_or(QString()));
     if (uses.templateText)
@@ -51,7 +51,7 @@ public:
 
     std::optional<OperationCall> read(OpCode op)
     {
-        const RoutineSteps::Uses uses = RoutineSteps::uses(op);
+        const OperationCall::Uses uses = OperationCall::uses(op);
         OperationCall step;
         step.op = op;
         if (uses.answer && !(step.answer = text("answer", true)))

@@ -1,6 +1,5 @@
 #include "routines/routinesteps.h"
 
-#include "ops/operationtable.h"
 
 #include <algorithm>
 #include <iterator>
@@ -91,50 +90,10 @@ QString RoutineSteps::caption(OpCode op)
     return name ? tr(name->caption) : QString::number(int(op));
 }
 
-RoutineSteps::Uses RoutineSteps::uses(OpCode op)
-{
-    Uses uses;
-    const OperationRule* rule = OperationTable::find(op);
-    if (!rule)
-        return uses;
-    switch (rule->parameter) {
-    case ParameterKind::None:
-    case ParameterKind::FindDialog:
-        break;
-    case ParameterKind::FindValues:
-        uses.findValues = true;
-        break;
-    case ParameterKind::Template:
-        uses.templateText = true;
-        break;
-    case ParameterKind::Enumerated:
-        uses.switches = true;
-        break;
-    case ParameterKind::Formation:
-    case ParameterKind::Counter:
-        uses.switches = true;
-        uses.answer = true;
-        break;
-    case ParameterKind::Expression:
-        uses.matchCase = true;
-        uses.answer = true;
-        break;
-    case ParameterKind::Text:
-    case ParameterKind::Count:
-    case ParameterKind::Position:
-    case ParameterKind::Extension:
-    case ParameterKind::Width:
-    case ParameterKind::FieldOrder:
-        uses.answer = true;
-        break;
-    }
-    return uses;
-}
-
 QString RoutineSteps::describe(const OperationCall& step)
 {
     QString text = caption(step.op);
-    if (step.findValues && uses(step.op).findValues) {
+    if (step.findValues && OperationCall::uses(step.op).findValues) {
         const FindReplaceValues& v = *step.findValues;
         text = tr("Replace %1 with %2").arg(quoted(v.FindText), quoted(v.ReplaceWith));
     } else if (step.answer) {

@@ -12,22 +12,12 @@
 class RoutineSteps {
     Q_DECLARE_TR_FUNCTIONS(RoutineSteps)
 public:
-    // What a step of the operation keeps besides its code.
-    struct Uses {
-        bool answer = false;     // the prompt's answer
-        bool matchCase = false;  // Match case alone (the expression operations)
-        bool findValues = false; // find, replacement, Match case, Exact phrase, Repeat
-        bool switches = false;   // the three enumeration switches
-        bool templateText = false;
-    };
-
     // The file's name of op; "" for an operation a routine cannot hold (the dialog of
     // Replace..., which changes no name by itself).
     static QString key(OpCode op);
     static std::optional<OpCode> fromKey(const QString& key);
     // The user's name of op, translated.
     static QString caption(OpCode op);
-    static Uses uses(OpCode op);
     // "Add to end: “ (live)”", "Replace “_” with “ ” (repeat)", ...
     static QString describe(const OperationCall& step);
 };
