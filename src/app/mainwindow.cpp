@@ -62,6 +62,28 @@ void MainWindow::buildControls()
     m_readProgress = std::make_unique<MetadataProgress>(*m_status, m_interaction);
     m_templates.setProgress(std::ref(*m_readProgress));
 
+    buildButtons();
+    setTabOrders();
+    connectList();
+
+    // Esc ends a running folder scan early.
+    auto* stopScan = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    stopScan->setContext(Qt::WindowShortcut);
+    connect(stopScan, &QShortcut::activated, this, [this] {
+        if (m_loader.isScanning())
+            m_loader.requestStop();
+    });
+
+    // Every call that changes names is a step of the recording.
+    m_routines = std::make_unique<RoutineCommands>(
+        *this, m_engine, m_interaction,
+        *m_menus.itemMenu()->findChild<QMenu*>(QStringLiteral("mRoutines")),
+        [this](int index) { return dispatch(QStringLiteral("mRoutine_Click"), index); });
+    m_engine.setStepObserver([this](const OperationCall& step) { m_routines->record(step); });
+}
+
+void MainWindow::buildButtons()
+{
     const QString captions[9] = {tr("Add &files..."), tr("Add &directory"), tr("&Modify"),
                                  tr("&Apply all"),    tr("&Sort list"),     tr("&Restore all"),
                                  tr("&Clear list"),   tr("&Info"),          tr("&Quit")};
@@ -85,7 +107,10 @@ void MainWindow::buildControls()
         m_check[i]->setObjectName(QStringLiteral("eCheck(%1)").arg(i));
         connect(m_check[i], &QCheckBox::clicked, this, [this, i] { eCheck_Click(i); });
     }
+}
 
+void MainWindow::setTabOrders()
+{
     // Tab runs down the button column as it is seen, then to the list and the check boxes
     // under it.
     QWidget* const order[] = {button(Button::AddFiles),
@@ -104,7 +129,10 @@ void MainWindow::buildControls()
         setTabOrder(order[i - 1], order[i]);
     // The window opens with the keyboard in the list, where the menu key works.
     m_list->setFocus();
+}
 
+void MainWindow::connectList()
+{
     connect(m_list, &FileListView::pathsDropped, this,
             [this](const std::vector<QByteArray>& paths) { eList_OLEDragDrop(paths); });
     connect(m_list, &FileListView::manualEditRequested, this, [this] { eList_DblClick(); });
@@ -116,21 +144,6 @@ void MainWindow::buildControls()
         if (dispatch(QStringLiteral("eList_MouseUp")))
             popUp(m_menus.itemMenu(), globalPos);
     });
-
-    // Esc ends a running folder scan early.
-    auto* stopScan = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    stopScan->setContext(Qt::WindowShortcut);
-    connect(stopScan, &QShortcut::activated, this, [this] {
-        if (m_loader.isScanning())
-            m_loader.requestStop();
-    });
-
-    // Every call that changes names is a step of the recording.
-    m_routines = std::make_unique<RoutineCommands>(
-        *this, m_engine, m_interaction,
-        *m_menus.itemMenu()->findChild<QMenu*>(QStringLiteral("mRoutines")),
-        [this](int index) { return dispatch(QStringLiteral("mRoutine_Click"), index); });
-    m_engine.setStepObserver([this](const OperationCall& step) { m_routines->record(step); });
 }
 
 void MainWindow::connectUndo()

@@ -158,6 +158,9 @@ private:
     MainWindowLayout layoutForStyle() const;
     void fitToStyle();
     void buildControls();
+    void buildButtons();
+    void setTabOrders();
+    void connectList();
     // Runs the entry of row, chosen from a menu or by its shortcut; checked is the check
     // mark a checkable entry has just got.
     void menuChosen(const MenuRow& row, bool checked);
