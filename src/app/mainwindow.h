@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/mainwindowlayout.h"
+#include "app/modulemetadatareader.h"
 #include "app/popupmenus.h"
 #include "dialogs/customgenerationprompt.h"
 #include "dialogs/findreplacedialog.h"
@@ -9,7 +10,6 @@
 #include "list/itemstore.h"
 #include "list/listordering.h"
 #include "list/selectioncommands.h"
-#include "metadata/diskmetadatareader.h"
 #include "ops/opcode.h"
 #include "ops/operationengine.h"
 #include "platform/filesystem.h"
@@ -195,7 +195,7 @@ private:
     FileLoader m_loader{m_store, m_fileSystem, m_interaction};
     ListOrdering m_ordering{m_store, m_interaction};
     SelectionCommands m_selection{m_store, m_interaction, m_findValues};
-    DiskMetadataReader m_metadata;
+    ModuleMetadataReader m_metadata;
     // What was read of each file, for sorts and templates alike; forgotten when the list
     // is cleared and after renames, which give paths to other files.
     MetadataCache m_metadataCache{m_metadata};

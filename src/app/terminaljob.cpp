@@ -1,7 +1,7 @@
 #include "app/terminaljob.h"
 
+#include "app/modulemetadatareader.h"
 #include "list/itemstore.h"
-#include "metadata/diskmetadatareader.h"
 #include "platform/posixfilesystem.h"
 #include "routines/routinelibrary.h"
 #include "routines/terminalrun.h"
@@ -21,7 +21,7 @@ public:
     MetadataReader& metadataReader() override { return m_reader; }
 
 private:
-    DiskMetadataReader m_reader;
+    ModuleMetadataReader m_reader;
 };
 
 void write(std::FILE* stream, const QByteArray& bytes)

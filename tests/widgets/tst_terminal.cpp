@@ -1,6 +1,7 @@
 // The terminal jobs run as a user runs them: the program itself, with no display at all,
 // on a temporary tree; what it prints, its exit status, and the files afterwards.
 
+#include "mediafiles.h"
 #include "temptree.h"
 
 #include <QProcess>
@@ -182,6 +183,20 @@ private Q_SLOTS:
         const Run nothing = run(home, {"--undo", "--yes"});
         QCOMPARE(nothing.exitCode, 0);
         QCOMPARE(nothing.out, QByteArray("Nothing to undo.\n"));
+    }
+
+    // Tags come through the metadata module, which the program loads when a template needs
+    // them.
+    void templatesReadTagsThroughTheModule()
+    {
+        TempTree home;
+        home.addFile("r.json", routine(R"x({"operation": "custom-generation",
+                                           "template": "[artist] - [title] ([year])"})x"));
+        home.addFile("t/song.mp3", MediaFiles::mp3WithId3v1("Nina", "Blue", "1999"));
+        const QString root = QString::fromUtf8(home.root());
+        const Run result = run(home, {"--routine", root + "/r.json", "--dry-run", root + "/t"});
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.out, home.root() + "/t/song.mp3 → Nina - Blue (1999).mp3\n");
     }
 
     // A saved routine runs by its name.
