@@ -1,6 +1,5 @@
 #include "routines/routinesteps.h"
 
-
 #include <algorithm>
 #include <iterator>
 
