@@ -41,9 +41,10 @@ RenameUndo::Result RenameUndo::undo(const QString& path, const Progress& keepGoi
     // the middle of one can tell the empty file it left from anybody's.
     int current = -1, recordError = 0;
     m_fileSystem.watchReservations([&](const std::optional<FileIdentity>& reservation) {
-        if (recordError == 0)
-            return recordError = journal->undoReserved(current, reservation);
-        return 0;
+        if (recordError != 0)
+            return 0; // only the first failure stops a rename: a parked file may go back
+        recordError = journal->undoReserved(current, reservation);
+        return recordError;
     });
     m_held.clear();
     for (int done = 0; done < total; ++done) {
@@ -155,8 +156,10 @@ bool RenameUndo::isReservationLeft(const RenameJournal::Entry& entry,
 
 bool RenameUndo::removeUndoLeftover(const RenameJournal::Entry& entry)
 {
+    if (!entry.undoReservation)
+        return false;
     const std::optional<FileIdentity> atOld = m_fileSystem.identify(entry.folder, entry.oldName);
-    return entry.undoReservation && isEmptyFile(atOld) && atOld->sameFile(*entry.undoReservation) &&
+    return isEmptyFile(atOld) && atOld->sameFile(*entry.undoReservation) &&
            m_fileSystem.removeLeftover(entry.folder, entry.oldName, *atOld) == 0;
 }
 
