@@ -142,9 +142,9 @@ void dropReservation(int dirFd, const QByteArray& name, const struct stat& reser
         ::unlinkat(dirFd, name.constData(), 0);
 }
 
-// FAT under FUSE gives a file moved onto another entry that entry's times, here the
-// reservation's: the file gets its own back, so that a rename leaves its modification
-// time alone (and its identity with it).
+// FAT under FUSE stamps a file moved onto another entry (here the reservation) with the
+// time of the move: the file gets its own times back, so that a rename leaves its
+// modification time alone (and its identity with it).
 void keepTimes(int dirFd, const QByteArray& name, const struct stat& source)
 {
     struct stat moved;
@@ -153,7 +153,7 @@ void keepTimes(int dirFd, const QByteArray& name, const struct stat& source)
          moved.st_mtim.tv_nsec == source.st_mtim.tv_nsec))
         return;
     const struct timespec times[2] = {source.st_atim, source.st_mtim};
-    // Best effort: the rename is made, and an undo knows the reservation's time.
+    // Best effort: the rename is made, and an undo knows when the reservation was made.
     ::utimensat(dirFd, name.constData(), times, AT_SYMLINK_NOFOLLOW);
 }
 

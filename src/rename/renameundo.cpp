@@ -132,14 +132,17 @@ bool RenameUndo::isRecorded(const RenameJournal::Entry& entry,
     const FileIdentity& recorded = *entry.identity;
     if (found->sameFile(recorded))
         return true;
-    // FAT under FUSE gives a file moved onto a reservation the reservation's times until
-    // it gets its own back; a kill in between leaves it so.
-    const auto tookTimesOf = [&](const std::optional<FileIdentity>& reservation) {
+    // FAT under FUSE stamps a file moved onto a reservation with the time of the move
+    // until it gets its own time back; a kill in between leaves it so. The move follows
+    // the making of the reservation within moments (the allowance also covers FAT's
+    // two-second steps), and a file that size stamped then at that name is the one moved.
+    constexpr qint64 MoveAllowance = 10; // seconds
+    const auto movedOnto = [&](const std::optional<FileIdentity>& reservation) {
         return reservation && !found->stableInode && found->regularFile &&
-               found->size == recorded.size && found->mtimeSeconds == reservation->mtimeSeconds &&
-               found->mtimeNanoseconds == reservation->mtimeNanoseconds;
+               found->size == recorded.size && found->mtimeSeconds >= reservation->mtimeSeconds &&
+               found->mtimeSeconds <= reservation->mtimeSeconds + MoveAllowance;
     };
-    return tookTimesOf(entry.reservation) || tookTimesOf(entry.undoReservation);
+    return movedOnto(entry.reservation) || movedOnto(entry.undoReservation);
 }
 
 bool RenameUndo::isEmptyFile(const std::optional<FileIdentity>& found)
