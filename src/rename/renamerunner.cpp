@@ -182,7 +182,8 @@ int RenameRunner::tryStep(const PlannedRename& step, RenameJournal* journal, Res
     const int error = m_fileSystem.renameFile(step.folder, step.oldName, *step.newName).error;
     if (m_reservationError != 0) {
         failJournal(m_reservationError, result);
-        // The failed record stopped the rename (unless a parked file had to go back).
+        // A failed record stops the rename: nothing was renamed (a rename that went
+        // through all the same counts as made).
         return error == 0 ? 0 : NotRecorded;
     }
     journalError = journal->renamed(error);
