@@ -702,6 +702,10 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <source>another file has that name now</source>
         <translation>eine andere Datei trägt jetzt diesen Namen</translation>
     </message>
+    <message>
+        <source>%1 is an empty file, probably left by the interrupted run: remove it and undo again</source>
+        <translation>%1 ist eine leere Datei, vermutlich vom unterbrochenen Lauf zurückgelassen: bitte entfernen und erneut rückgängig machen</translation>
+    </message>
 </context>
 <context>
     <name>RenameSession</name>

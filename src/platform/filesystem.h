@@ -80,10 +80,11 @@ public:
     virtual int removeLeftover(const QByteArray& folder, const QByteArray& name,
                                const FileIdentity& expected) = 0;
     // Where a file system has no no-replace rename and no hard links, the new name is
-    // first reserved with an empty file; watch(identity of that file) runs after it was
-    // made and before the file moves onto it, so that a journal can hold it. An empty
-    // function stops watching.
-    using ReservationWatch = std::function<void(const FileIdentity& reservation)>;
+    // first reserved with an empty file. watch(nothing) runs right before that file is
+    // made and watch(its identity) right after, before the file moves onto it, so that a
+    // journal can hold both. An errno returned by watch stops that rename with that error
+    // (a reservation just made is removed). An empty function stops watching.
+    using ReservationWatch = std::function<int(const std::optional<FileIdentity>& reservation)>;
     virtual void watchReservations(ReservationWatch watch) { Q_UNUSED(watch); }
     // A run of renames begins or ends. In between, an implementation may keep the folder
     // of the last rename open for the next one, never past the end of the run.

@@ -147,9 +147,9 @@ RenameResult PosixFileSystem::renameFile(const QByteArray& folder, const QByteAr
     if (beforeRename)
         seams.beforeMove = beforeRename;
     if (m_watch) {
-        seams.reserved = [this, &folder](const struct stat& st) {
+        seams.reserved = [this, &folder](const struct stat* st) {
             const bool stable = m_inRun && folder == m_openFolder ? m_openStable : false;
-            m_watch(identityOf(st, stable));
+            return m_watch(st ? std::optional(identityOf(*st, stable)) : std::nullopt);
         };
     }
 #ifndef _WIN32

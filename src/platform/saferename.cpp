@@ -142,6 +142,21 @@ void dropReservation(int dirFd, const QByteArray& name, const struct stat& reser
         ::unlinkat(dirFd, name.constData(), 0);
 }
 
+// FAT under FUSE stamps a file moved onto another entry (here the reservation) with the
+// time of the move: the file gets its own times back, so that a rename leaves its
+// modification time alone (and its identity with it).
+void keepTimes(int dirFd, const QByteArray& name, const struct stat& source)
+{
+    struct stat moved;
+    if (!statAt(dirFd, name, moved) || !S_ISREG(moved.st_mode) || moved.st_size != source.st_size ||
+        (moved.st_mtim.tv_sec == source.st_mtim.tv_sec &&
+         moved.st_mtim.tv_nsec == source.st_mtim.tv_nsec))
+        return;
+    const struct timespec times[2] = {source.st_atim, source.st_mtim};
+    // Best effort: the rename is made, and an undo knows when the reservation was made.
+    ::utimensat(dirFd, name.constData(), times, AT_SYMLINK_NOFOLLOW);
+}
+
 // The last resort where neither no-replace renames nor hard links exist (FAT under FUSE,
 // where a plain rename replaces its target). The target name is first taken with an
 // exclusive create, which fails when anything at all is there, a dangling link included;
@@ -154,8 +169,12 @@ void dropReservation(int dirFd, const QByteArray& name, const struct stat& reser
 // O_EXCL and are refused while the reservation exists, so only a writer that deletes or
 // truncates a file it did not create can fall into that window.
 int moveOntoReservation(int dirFd, const QByteArray& folder, const QByteArray& from,
-                        const QByteArray& to, const Faults& faults)
+                        const QByteArray& to, const struct stat& source, const Faults& faults)
 {
+    if (faults.reserved) {
+        if (const int error = faults.reserved(nullptr))
+            return error;
+    }
     FdGuard reservation(::openat(dirFd, to.constData(),
                                  O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (reservation.get() < 0)
@@ -163,20 +182,29 @@ int moveOntoReservation(int dirFd, const QByteArray& folder, const QByteArray& f
     struct stat reserved;
     if (::fstat(reservation.get(), &reserved) != 0) {
         const int error = errno;
+        reservation.close();
         ::unlinkat(dirFd, to.constData(), 0); // just created, nothing can be in it yet
         return error;
     }
-    if (faults.reserved)
-        faults.reserved(reserved);
+    int error = faults.reserved ? faults.reserved(&reserved) : 0;
+    if (error != 0) {
+        reservation.close();
+        dropReservation(dirFd, to, reserved);
+        return error;
+    }
     runHook(faults, folder, to);
     struct stat found;
     if (!statAt(dirFd, to, found) || !isReservation(reserved, found))
         return EEXIST; // not ours any more: leave it alone
     // Closed first: FUSE keeps a replaced file that is still open under a hidden name.
     reservation.close();
-    if (::renameat(dirFd, from.constData(), dirFd, to.constData()) == 0)
+    if (::renameat(dirFd, from.constData(), dirFd, to.constData()) == 0) {
+        if (faults.afterMove)
+            faults.afterMove();
+        keepTimes(dirFd, to, source);
         return 0;
-    const int error = errno;
+    }
+    error = errno;
     dropReservation(dirFd, to, reserved);
     return error;
 }
@@ -210,7 +238,7 @@ int moveNoReplace(int dirFd, const QByteArray& folder, const QByteArray& oldName
     struct stat source;
     if (!statAt(dirFd, oldName, source))
         return errno;
-    return moveOntoReservation(dirFd, folder, oldName, newName, faults);
+    return moveOntoReservation(dirFd, folder, oldName, newName, source, faults);
 }
 
 QByteArray temporaryName()

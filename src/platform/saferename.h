@@ -16,7 +16,8 @@ struct stat;
 //   3. where links are refused too (FAT under FUSE, where a plain rename replaces its
 //      target): reserve the target name with an exclusive create and move the file onto
 //      that reservation, only while the name still holds the untouched reservation.
-//      The window that remains is described at moveOntoReservation.
+//      The window that remains is described at moveOntoReservation. The moved file
+//      keeps its own times.
 // Every call works relative to a descriptor of the folder, so a folder whose path is
 // longer than PATH_MAX is renamed in as well as any other.
 // A rename whose target is the source itself under another spelling (letter case on a
@@ -33,9 +34,13 @@ struct Faults {
     std::function<void(const QByteArray& folder, const QByteArray& newName)> beforeMove;
     // Runs between the link of the new name and the unlink of the old one.
     std::function<void()> afterLink;
-    // Not only for tests: runs with the lstat of an empty file made to reserve the new
-    // name, right after it was made and before the file moves onto it.
-    std::function<void(const struct stat& reservation)> reserved;
+    // Runs after the move onto a reservation, before the file gets its own times back.
+    std::function<void()> afterMove;
+    // Not only for tests: where the new name is reserved with an empty file, runs with
+    // nullptr right before that file is made, and with its lstat right after, before the
+    // file moves onto it. An errno returned stops the rename with that error (a
+    // reservation just made is removed again).
+    std::function<int(const struct stat* reservation)> reserved;
 };
 
 // Opens a folder for reading however long its path is ("" is the root folder); a

@@ -13,6 +13,8 @@ enum class RenameOutcome {
     UnencodableName, // holds a lone surrogate that stands for no byte; never tried
     NotTried,        // the run was stopped (or could not keep its journal) before this item
     NotTheSameFile,  // undo: the file at the name is not the one the journal recorded
+    HeldByLeftover,  // undo: an empty file, likely left by the killed run, holds a name
+                     // this rename or one before it needs
 };
 
 // What one rename run did with one item. Names are on-disk bytes, complete enough to
@@ -23,7 +25,8 @@ struct ItemRenameResult {
     QByteArray oldName;
     QByteArray newName;
     RenameOutcome outcome = RenameOutcome::Renamed;
-    int error = 0; // the file system's errno; 0 when renamed or never tried
+    int error = 0;          // the file system's errno; 0 when renamed or never tried
+    QByteArray holder = {}; // HeldByLeftover: the name of the empty file
 
     bool renamed() const { return outcome == RenameOutcome::Renamed; }
 };

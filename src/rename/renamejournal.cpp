@@ -246,6 +246,10 @@ public:
         const std::string_view kind = takeField(record, ' ');
         if (kind == "T") {
             takeRename(record);
+        } else if (kind == "P" && !entries.empty()) {
+            // A new reservation: an earlier one of the same T was for a temporary name.
+            entries.back().reserving = true;
+            entries.back().reservation.reset();
         } else if (kind == "R" && !entries.empty() && record.find(' ') == std::string_view::npos) {
             entries.back().reservation = identityFrom(record);
         } else if ((kind == "D" || kind == "F" || kind == "N") && m_nextOutcome < entries.size()) {
@@ -256,6 +260,8 @@ public:
             size_t index = 0;
             if (parseNumber(record, index) && index < entries.size())
                 entries[index].state = State::RenamedBack;
+        } else if (kind == "U") {
+            takeUndoReservation(record);
         } else if (kind == "E") {
             m_content.finished = true;
         } else if (kind == "K") {
@@ -266,6 +272,18 @@ public:
     }
 
 private:
+    // "n" (about to be made) or "n identity" (made).
+    void takeUndoReservation(std::string_view record)
+    {
+        size_t index = 0;
+        if (!parseNumber(takeField(record, ' '), index) || index >= m_content.entries.size())
+            return;
+        RenameJournal::Entry& entry = m_content.entries[index];
+        entry.undoReserving = true;
+        // Made, or about to be made anew: an earlier one is gone or was moved onto.
+        entry.undoReservation = record.empty() ? std::nullopt : identityFrom(record);
+    }
+
     // "folder old new" and, from version 2 on, " identity".
     void takeRename(std::string_view fields)
     {
@@ -299,6 +317,8 @@ void forgetMounts(RenameJournal::Content& content)
             entry.identity->mount = 0;
         if (entry.reservation)
             entry.reservation->mount = 0;
+        if (entry.undoReservation)
+            entry.undoReservation->mount = 0;
     }
 }
 
@@ -359,10 +379,27 @@ int RenameJournal::aboutToRename(const Entry& entry)
     return append(m_record);
 }
 
+int RenameJournal::reserving()
+{
+    return append("P\n");
+}
+
 int RenameJournal::reserved(const FileIdentity& reservation)
 {
     m_record.assign("R ", 2);
     appendIdentity(m_record, reservation);
+    m_record += '\n';
+    return append(m_record);
+}
+
+int RenameJournal::undoReserved(int index, const std::optional<FileIdentity>& reservation)
+{
+    m_record.assign("U ", 2);
+    appendNumber(m_record, index);
+    if (reservation) {
+        m_record += ' ';
+        appendIdentity(m_record, *reservation);
+    }
     m_record += '\n';
     return append(m_record);
 }

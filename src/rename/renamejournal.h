@@ -20,16 +20,24 @@
 //                                   the system's boot id
 //   T <folder> <old> <new> <id>     a rename about to be tried; <id> is the identity of
 //                                   the file at <old>, taken just before the rename
+//   P                               an empty file is about to reserve <new> for the
+//                                   last T (file systems without no-replace renames
+//                                   nor hard links): a kill before its R leaves a file
+//                                   that nothing proves ours
 //   R <id>                          the empty file that reserves <new> for the last T
-//                                   (file systems without no-replace renames)
 //   D                               the oldest T without outcome was renamed
 //   F <errno>                       ... failed
 //   N                               ... was not tried (version 1 only)
 //   E                               the run ended (absent: it was killed or crashed)
 //   B <n>                           the n-th T (from 0) is back at its old name
+//   U <n> [<id>]                    an undo is about to reserve the old name of the n-th
+//                                   T with an empty file (as P), and with <id>: made it
+//                                   (as R)
 //   K                               the interruption of the run was reported once
 //   UNDONE                          an undo took back every rename
 //
+// Readers skip records of kinds they do not know: P and U came later within version 2,
+// and older builds read such journals as before.
 // <id> is device:inode:size:seconds.nanoseconds:s|u:mount (s: the file system keeps
 // inode numbers across mounts; mount: the unique mount id, 0 when unknown), see
 // FileIdentity. Names are the exact on-disk bytes, percent-encoded: printable
@@ -56,6 +64,9 @@ public:
         State state = State::Attempted;
         std::optional<FileIdentity> identity;    // version 2: the file before the rename
         std::optional<FileIdentity> reservation; // an empty file made for newName
+        bool reserving = false;                  // P: such a file was about to be made
+        std::optional<FileIdentity> undoReservation = std::nullopt; // an undo's for oldName
+        bool undoReserving = false;                                 // ... that was about to be made
     };
     struct Content {
         int version = 1;
@@ -86,7 +97,10 @@ public:
     // Each returns 0 or the errno of a failed write. A caller that gets an error before
     // a rename must not rename: the journal would no longer tell the truth.
     int aboutToRename(const Entry& entry); // entry.identity should be set
+    int reserving(); // an empty file is about to reserve the last T's new name
     int reserved(const FileIdentity& reservation);
+    // An undo reserves the old name of the index-th T: about to (nothing) or made.
+    int undoReserved(int index, const std::optional<FileIdentity>& reservation);
     int renamed(int error);     // the outcome of the rename last announced
     int renamedBack(int index); // the index-th T is back at its old name
     int markUndone();

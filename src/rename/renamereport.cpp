@@ -133,6 +133,11 @@ QString RenameReport::reason(const ItemRenameResult& result)
             "RenameReport", "not a valid name: it holds a character that stands for no byte");
     case RenameOutcome::NotTheSameFile:
         return QCoreApplication::translate("RenameReport", "another file has that name now");
+    case RenameOutcome::HeldByLeftover:
+        return QCoreApplication::translate("RenameReport",
+                                           "%1 is an empty file, probably left by the "
+                                           "interrupted run: remove it and undo again")
+            .arg(shownName(result.holder));
     case RenameOutcome::Failed:
         break;
     }

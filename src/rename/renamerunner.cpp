@@ -118,10 +118,16 @@ void RenameRunner::runPlan(const Plan& plan, RenameJournal* journal, const Progr
     ItemStore::Batch batch(m_store);
     const FileSystem::RenameRun run(m_fileSystem);
     if (journal) {
-        m_fileSystem.watchReservations([this, journal](const FileIdentity& reservation) {
-            if (m_reservationError == 0)
-                m_reservationError = journal->reserved(reservation);
-        });
+        // A failed record stops the rename it is for; only the first failure does, so
+        // that a file parked under a temporary name can still go back.
+        m_fileSystem.watchReservations(
+            [this, journal](const std::optional<FileIdentity>& reservation) {
+                if (m_reservationError != 0)
+                    return 0;
+                m_reservationError =
+                    reservation ? journal->reserved(*reservation) : journal->reserving();
+                return m_reservationError;
+            });
     }
     for (const PlannedRename& step : plan) {
         if (!step.newName) {
@@ -174,9 +180,13 @@ int RenameRunner::tryStep(const PlannedRename& step, RenameJournal* journal, Res
     }
     m_reservationError = 0;
     const int error = m_fileSystem.renameFile(step.folder, step.oldName, *step.newName).error;
-    journalError = m_reservationError;
-    if (journalError == 0)
-        journalError = journal->renamed(error);
+    if (m_reservationError != 0) {
+        failJournal(m_reservationError, result);
+        // A failed record stops the rename: nothing was renamed (a rename that went
+        // through all the same counts as made).
+        return error == 0 ? 0 : NotRecorded;
+    }
+    journalError = journal->renamed(error);
     if (journalError != 0)
         failJournal(journalError, result);
     return error;

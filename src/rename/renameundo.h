@@ -5,6 +5,8 @@
 #include "rename/journalfolder.h"
 #include "rename/renamerunresult.h"
 
+#include <QHash>
+
 #include <functional>
 #include <vector>
 
@@ -17,7 +19,10 @@
 // A file whose identity does not match is never touched. Leftovers of a run killed in
 // the middle of a rename are removed only when proven its own: the second name of the
 // file left between link and unlink, and an empty reservation whose identity the journal
-// holds. An entry is marked back only when it is; an undo that could not take back
+// holds, and the one an undo made for itself. An empty file that a kill between its
+// exclusive create and its record left is not proven; it stays, and the entries it
+// holds up are reported so that the user can remove it. An entry is marked back only
+// when it is; an undo that could not take back
 // everything can be run again. Journals of version 1 (no identity) are undone as
 // before: a rename whose outcome is missing counts as made when its new name is there
 // and its old one is not.
@@ -47,11 +52,23 @@ private:
     Verdict takeBack(const RenameJournal::Entry& entry, Result& result);
     Verdict takeBackUnidentified(const RenameJournal::Entry& entry, Result& result);
     Verdict renameBack(const RenameJournal::Entry& entry, Result& result);
+    // Whether found is the file the entry recorded.
+    static bool isRecorded(const RenameJournal::Entry& entry,
+                           const std::optional<FileIdentity>& found);
+    static bool isEmptyFile(const std::optional<FileIdentity>& found);
     static bool isReservationLeft(const RenameJournal::Entry& entry,
                                   const std::optional<FileIdentity>& atNew);
+    // Removes the empty file an earlier undo made at the old name and left; true when
+    // it did.
+    bool removeUndoLeftover(const RenameJournal::Entry& entry);
+    // Reports an entry kept from going back by the empty file at holder.
+    Verdict holdUp(const RenameJournal::Entry& entry, const QByteArray& holder, Result& result);
     void report(const RenameJournal::Entry& entry, RenameOutcome outcome, int error,
                 Result& result);
 
     JournalFolder m_folder;
     FileSystem& m_fileSystem;
+    // Paths kept taken in this undo by an unproven empty file, or by a file of ours that
+    // such a file holds up -> the name of that empty file.
+    QHash<QByteArray, QByteArray> m_held;
 };

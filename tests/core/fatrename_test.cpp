@@ -66,6 +66,22 @@ TEST(FatRename, targetCreatedBeforeEachAttemptIsKept)
     EXPECT_EQ(entries.size(), 40u); // no reservation left behind
 }
 
+TEST(FatRename, aRenameKeepsTheModificationTime)
+{
+    FatMount fat;
+    REQUIRE_FAT(fat);
+    const QByteArray from = at(fat.root(), "old"), to = at(fat.root(), "new");
+    ASSERT_TRUE(createExclusive(from, "bytes"));
+    const struct timespec times[2] = {{1577872800, 0}, {1577872800, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, from.constData(), times, 0), 0);
+    PosixFileSystem fs;
+    ASSERT_TRUE(fs.renameFile(fat.root(), "old", "new").ok());
+    struct stat st;
+    ASSERT_EQ(::stat(to.constData(), &st), 0);
+    EXPECT_EQ(st.st_mtim.tv_sec, 1577872800); // not the time of the move
+    EXPECT_EQ(contentOf(to), "bytes");
+}
+
 TEST(FatRename, applyAllWithAConcurrentWriterLosesNothing)
 {
     FatMount fat;
