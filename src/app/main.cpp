@@ -1,4 +1,6 @@
+#include "app/benchhook.h"
 #include "app/commandline.h"
+#include "app/filelistview.h"
 #include "app/mainwindow.h"
 #include "app/renamesession.h"
 #include "app/terminaljob.h"
@@ -78,6 +80,7 @@ int main(int argc, char* argv[])
             std::fprintf(stderr, "filevane: %s: %s\n", path.constData(), reason.constData());
             std::fflush(stderr);
         });
+        BenchHook::exitAfterNextPaint(window.list()->viewport());
     });
     return app.exec();
 }
