@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
@@ -15,13 +14,16 @@ protected:
         if (m_painted)
             return;
         m_painted = true;
-        QTimer::singleShot(0, this, [] {
-            timespec now{};
-            ::clock_gettime(CLOCK_REALTIME, &now);
-            std::printf("painted %lld\n", (long long)now.tv_sec * 1000000000LL + now.tv_nsec);
-            std::fflush(stdout);
-            QCoreApplication::exit(0);
-        });
+        QMetaObject::invokeMethod(
+            this,
+            [] {
+                timespec now{};
+                ::clock_gettime(CLOCK_REALTIME, &now);
+                std::printf("painted %lld\n", (long long)now.tv_sec * 1000000000LL + now.tv_nsec);
+                std::fflush(stdout);
+                QCoreApplication::exit(0);
+            },
+            Qt::QueuedConnection);
     }
 
 private:
