@@ -9,12 +9,17 @@ set -euo pipefail
 build=${1:-build}
 runs=${RUNS:-7}
 command -v Xvfb >/dev/null || { echo "needs Xvfb (package xvfb)" >&2; exit 1; }
-display=:$((90 + RANDOM % 100))
+# A display number no other X server holds (others run their own on this machine).
+display=
+for n in $(shuf -i 90-189); do
+    [[ -e /tmp/.X$n-lock ]] || { display=:$n; break; }
+done
 Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null' EXIT
 export DISPLAY=$display QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+kill -0 $xvfb 2>/dev/null || { echo "Xvfb did not start on $display" >&2; exit 1; }
 
 # True when a top-level window of class "$1" is mapped and viewable.
 viewable() {
