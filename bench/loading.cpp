@@ -190,3 +190,8 @@ void run()
 BenchRegistrar reg("loading", run);
 
 } // namespace
+
+std::vector<QByteArray> buildLoadingTree(TempTree& tree)
+{
+    return buildTree(tree);
+}

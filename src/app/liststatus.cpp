@@ -4,7 +4,10 @@
 #include "app/statusline.h"
 #include "rename/targetscan.h"
 
-#include <QTimer>
+#include <QCoreApplication>
+#include <QEvent>
+
+const QEvent::Type ListStatus::RefreshEvent = QEvent::Type(QEvent::registerEventType());
 
 ListStatus::ListStatus(ItemStore& store, LineDelegate& painter, StatusLine& line, QWidget& view)
     : QObject(&view), m_store(store), m_painter(painter), m_line(line), m_view(view)
@@ -27,10 +30,19 @@ void ListStatus::schedule()
     if (m_scheduled)
         return;
     m_scheduled = true;
-    QTimer::singleShot(0, this, [this] {
-        if (m_scheduled)
-            refresh();
-    });
+    // Posted at the low priority Qt gives repaints, behind any repaint already pending:
+    // lines just loaded are on screen before the scan (4 ms for a full list) marks their
+    // clashes and counts them, which then follow at once.
+    QCoreApplication::postEvent(this, new QEvent(RefreshEvent), Qt::LowEventPriority);
+}
+
+bool ListStatus::event(QEvent* event)
+{
+    if (event->type() != RefreshEvent)
+        return QObject::event(event);
+    if (m_scheduled)
+        refresh();
+    return true;
 }
 
 void ListStatus::refresh()

@@ -1,10 +1,13 @@
+#include "app/benchhook.h"
 #include "app/commandline.h"
+#include "app/filelistview.h"
 #include "app/mainwindow.h"
 #include "app/renamesession.h"
 #include "app/terminaljob.h"
 #include "app/translations.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QTimer>
 
@@ -59,10 +62,15 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Filevane"));
     QApplication::setDesktopFileName(QStringLiteral("org.filevane.filevane"));
     // The installed icon; when the theme lacks it, the copy installed beside the program.
-    QApplication::setWindowIcon(QIcon::fromTheme(
-        QStringLiteral("filevane"),
-        QIcon(QCoreApplication::applicationDirPath() +
-              QStringLiteral("/../share/icons/hicolor/scalable/apps/filevane.svg"))));
+    // An icon is made of that copy only when it is there: one of a missing file tries every
+    // image format (loading each plugin and its libraries) to no avail, at every start
+    // from the build folder.
+    QIcon icon = QIcon::fromTheme(QStringLiteral("filevane"));
+    const QString installed = QCoreApplication::applicationDirPath() +
+                              QStringLiteral("/../share/icons/hicolor/scalable/apps/filevane.svg");
+    if ((icon.isNull() || icon.availableSizes().isEmpty()) && QFileInfo::exists(installed))
+        icon = QIcon(installed);
+    QApplication::setWindowIcon(icon);
     Translations::install();
     const CommandLine::Result command = parseArguments(raw);
     if (command.action == CommandLine::Action::Exit)
@@ -78,6 +86,7 @@ int main(int argc, char* argv[])
             std::fprintf(stderr, "filevane: %s: %s\n", path.constData(), reason.constData());
             std::fflush(stderr);
         });
+        BenchHook::exitAfterNextPaint(window.list()->viewport());
     });
     return app.exec();
 }

@@ -79,11 +79,13 @@ QString JournalFolder::latestUndoable() const
 {
     const QStringList paths = journals();
     for (auto it = paths.crbegin(); it != paths.crend(); ++it) {
-        // An undone journal ends in its UNDONE record: no need to read all of it.
-        QFile file(*it);
-        if (file.open(QIODevice::ReadOnly) && file.size() >= 7 && file.seek(file.size() - 7) &&
-            file.read(7) == "UNDONE\n")
+        // An undone journal ends in its UNDONE record, and that of an Apply that ended
+        // after a rename holds one to take back: no need to read all of either.
+        const auto ending = RenameJournal::readEnding(*it);
+        if (ending && ending->last == "UNDONE")
             continue;
+        if (ending && ending->endsAfterRename)
+            return *it;
         const auto content = RenameJournal::read(*it);
         if (content && hasWorkLeft(*content))
             return *it;
@@ -95,6 +97,10 @@ QString JournalFolder::interruptedRun() const
 {
     const QStringList paths = journals();
     if (paths.isEmpty() || RenameJournal::inUse(paths.back()))
+        return QString();
+    // A run that ended, or whose interruption was reported or undone, is none to offer.
+    if (const auto ending = RenameJournal::readEnding(paths.back());
+        ending && (ending->last == "E" || ending->last == "K" || ending->last == "UNDONE"))
         return QString();
     const auto content = RenameJournal::read(paths.back());
     const bool interrupted = content && content->version >= 2 && !content->finished &&

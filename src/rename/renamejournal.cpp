@@ -357,6 +357,45 @@ std::optional<RenameJournal::Content> RenameJournal::read(const QString& path)
     return content;
 }
 
+std::optional<RenameJournal::Ending> RenameJournal::readEnding(const QString& path)
+{
+    // Enough for the last T of any path with its outcome after it.
+    constexpr qint64 TailBytes = qint64(64) * 1024;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray head = file.read(HeaderV2.size());
+    const qint64 size = file.size();
+    const qint64 from = std::max<qint64>(0, size - TailBytes);
+    if (!file.seek(from))
+        return std::nullopt;
+    const QByteArray tail = file.read(size - from);
+    if (tail.size() < 2 || tail.size() != size - from || !tail.endsWith('\n') ||
+        tail.contains('\0'))
+        return std::nullopt;
+    const qsizetype lastStart = tail.lastIndexOf('\n', tail.size() - 2) + 1;
+    if (lastStart == 0 && from > 0)
+        return std::nullopt;
+    Ending ending;
+    ending.last = tail.mid(lastStart, tail.size() - 1 - lastStart);
+    // In version 2 each T is followed by its own outcome (after its reservation, if any).
+    const qsizetype t = tail.lastIndexOf("\nT ");
+    if (head != HeaderV2 || t < 0)
+        return ending;
+    std::string_view rest(tail.constData() + t + 3, size_t(tail.size() - t - 3));
+    // The T's fields, split as the reader splits them.
+    std::string_view rename = takeField(rest, '\n'), parts[4];
+    int count = 0;
+    while (!rename.empty() && count < 4)
+        parts[count++] = takeField(rename, ' ');
+    std::string_view record = takeField(rest, '\n');
+    while (record.substr(0, 2) == "R ")
+        record = takeField(rest, '\n');
+    ending.endsAfterRename = count >= 3 && rename.empty() && decode(parts[1]) != decode(parts[2]) &&
+                             record == "D" && takeField(rest, '\n') == "E" && rest.empty();
+    return ending;
+}
+
 int RenameJournal::aboutToRename(const Entry& entry)
 {
     // A run renames folder by folder: the folder is encoded once for all its files.

@@ -90,6 +90,17 @@ public:
     // True while a running program writes the journal.
     static bool inUse(const QString& path);
 
+    // What the end of a journal tells, read from its last bytes alone: reading a journal
+    // of a full list whole takes tens of milliseconds, and every start asks. Nothing when
+    // the end cannot tell (zero bytes left by a killed run, a last line cut short).
+    struct Ending {
+        QByteArray last; // the last record, whole: "E", "K", "UNDONE", "D", ...
+        // A version 2 journal whose last T renamed a file to another name (D), after which
+        // the run ended (E) and nothing else was recorded: it holds a rename to take back.
+        bool endsAfterRename = false;
+    };
+    static std::optional<Ending> readEnding(const QString& path);
+
     ~RenameJournal();
     RenameJournal(const RenameJournal&) = delete;
     RenameJournal& operator=(const RenameJournal&) = delete;

@@ -112,6 +112,56 @@ const UndoCase undoCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Cases, UndoTest, ::testing::ValuesIn(undoCases), rowName<UndoCase>);
 
+// What the start of the program asks of the newest journal, which is read from its end
+// where that tells and whole where it does not: the answers must be those of the records.
+struct StartCase {
+    const char* name;
+    QByteArray records; // after the header
+    // Without and with 3000 renames before the records, which puts them far from the start.
+    bool interrupted[2]; // offered to undo at start
+    bool undoable[2];
+    QByteArray header = "filevane rename journal 2 1700000000000 boot\n";
+};
+
+class StartTest : public ::testing::TestWithParam<StartCase> {};
+
+TEST_P(StartTest, newestJournalOfferedAndUndoable)
+{
+    const StartCase& row = GetParam();
+    QByteArray more;
+    for (int i = 0; i < 3000; ++i)
+        more += "T /f x" + QByteArray::number(i) + " y" + QByteArray::number(i) + "\nD\n";
+    TempTree store;
+    const JournalFolder journals = journalsIn(store);
+    store.addFile("journals/0000000001.journal", row.header + row.records);
+    EXPECT_EQ(!journals.interruptedRun().isEmpty(), row.interrupted[0]);
+    EXPECT_EQ(!journals.latestUndoable().isEmpty(), row.undoable[0]);
+    store.addFile("journals/0000000001.journal", row.header + more + row.records);
+    EXPECT_EQ(!journals.interruptedRun().isEmpty(), row.interrupted[1]);
+    EXPECT_EQ(!journals.latestUndoable().isEmpty(), row.undoable[1]);
+}
+
+// clang-format off
+const StartCase startCases[] = {
+    {"ended after a rename", "T /f a b\nD\nE\n", {false, false}, {true, true}},
+    {"ended after a rename with its reservation", "T /f a b 1:2:0:3.4:s:5\nR 1:3:0:3.4:s:5\nD\nE\n", {false, false}, {true, true}},
+    {"ended after a failed rename", "T /f a b\nF 17\nE\n", {false, false}, {false, true}},
+    {"ended after a rename to the same name", "T /f a a\nD\nE\n", {false, false}, {false, true}},
+    {"ended after a rename, names escaped alike", "T /f a%41 aA\nD\nE\n", {false, false}, {false, true}},
+    {"undone", "T /f a b\nD\nE\nB 0\nUNDONE\n", {false, false}, {false, false}},
+    {"undone in part", "T /f a b\nD\nT /f c d\nD\nE\nB 1\n", {false, false}, {true, true}},
+    {"killed after a rename", "T /f a b\nD\n", {true, true}, {true, true}},
+    {"killed before the outcome, zero bytes after", QByteArray("T /f a b\n\0\0\0", 12), {true, true}, {true, true}},
+    {"zero bytes before the last records", QByteArray("T /f a b\nD\n\0\nE\n", 15), {true, true}, {true, true}},
+    {"killed after a failed rename", "T /f a b\nF 2\n", {false, true}, {false, true}},
+    {"interruption reported", "T /f a b\nD\nK\n", {false, false}, {true, true}},
+    {"version 1, ended", "T /f a b\nT /f c d\nD\nE\n", {false, false}, {true, true}, "filevane rename journal 1\n"},
+    {"not a journal", "E\n", {false, false}, {false, false}, "something else\n"},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Cases, StartTest, ::testing::ValuesIn(startCases), rowName<StartCase>);
+
 TEST(RenameUndo, stepsBackOneApplyAtATimeAndKeepsTheNewestJournals)
 {
     TempTree tree, store;

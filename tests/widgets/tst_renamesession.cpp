@@ -295,6 +295,38 @@ private Q_SLOTS:
                  QStringLiteral("1 file, 1 selected, 1 name differs, 1 clash"));
     }
 
+    // The scan for clashes runs once the loaded lines are painted; its marks and counts
+    // still follow the load by themselves.
+    void clashesOfALoadAppearAfterItsLines_data()
+    {
+        QTest::addColumn<QByteArrayList>("files");
+        QTest::addColumn<QString>("counts");
+        QTest::addColumn<QList<int>>("clashing");
+        QTest::newRow("names equal but for letter case")
+            << QByteArrayList{"photo.jpg", "Photo.JPG", "x.txt"}
+            << QStringLiteral("3 files, 3 selected, 0 names differ, 2 clashes") << QList<int>{0, 1};
+        QTest::newRow("no two names alike")
+            << QByteArrayList{"a.txt", "b.txt"}
+            << QStringLiteral("2 files, 2 selected, 0 names differ, 0 clashes") << QList<int>{};
+    }
+
+    void clashesOfALoadAppearAfterItsLines()
+    {
+        QFETCH(QByteArrayList, files);
+        QFETCH(QString, counts);
+        QFETCH(QList<int>, clashing);
+        Setup s;
+        for (const QByteArray& file : files)
+            s.tree.addFile("in/" + file);
+        QVERIFY(showActive(s.window));
+        s.window.openPaths({s.tree.path("in")}, {});
+        QCOMPARE(s.window.store().ItemCount(), int(files.size()));
+        QTRY_COMPARE(s.window.statusLine()->countsText(), counts);
+        // The loaded lines are all selected: the marks are what the lines are painted with.
+        for (int row = 0; row < s.window.store().ItemCount(); ++row)
+            QCOMPARE(s.window.list()->painter().isClashing(row), clashing.contains(row));
+    }
+
     void aLoadStoppedByTheLimitSaysHowManyWereLeftOut()
     {
         Setup s;
