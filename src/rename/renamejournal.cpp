@@ -378,7 +378,8 @@ std::optional<RenameJournal::Ending> RenameJournal::readEnding(const QString& pa
         return std::nullopt;
     Ending ending;
     ending.last = tail.mid(lastStart, tail.size() - 1 - lastStart);
-    // In version 2 each T is followed by its own outcome (after its reservation, if any).
+    // In version 2 each T is followed by its own outcome (after its reservation and the
+    // intent before it, if any).
     const qsizetype t = tail.lastIndexOf("\nT ");
     if (head != HeaderV2 || t < 0)
         return ending;
@@ -389,7 +390,7 @@ std::optional<RenameJournal::Ending> RenameJournal::readEnding(const QString& pa
     while (!rename.empty() && count < 4)
         parts[count++] = takeField(rename, ' ');
     std::string_view record = takeField(rest, '\n');
-    while (record.substr(0, 2) == "R ")
+    while (record == "P" || record.substr(0, 2) == "R ")
         record = takeField(rest, '\n');
     ending.endsAfterRename = count >= 3 && rename.empty() && decode(parts[1]) != decode(parts[2]) &&
                              record == "D" && takeField(rest, '\n') == "E" && rest.empty();

@@ -144,7 +144,7 @@ TEST_P(StartTest, newestJournalOfferedAndUndoable)
 // clang-format off
 const StartCase startCases[] = {
     {"ended after a rename", "T /f a b\nD\nE\n", {false, false}, {true, true}},
-    {"ended after a rename with its reservation", "T /f a b 1:2:0:3.4:s:5\nR 1:3:0:3.4:s:5\nD\nE\n", {false, false}, {true, true}},
+    {"ended after a rename with its reservation", "T /f a b 1:2:0:3.4:s:5\nP\nR 1:3:0:3.4:s:5\nD\nE\n", {false, false}, {true, true}},
     {"ended after a failed rename", "T /f a b\nF 17\nE\n", {false, false}, {false, true}},
     {"ended after a rename to the same name", "T /f a a\nD\nE\n", {false, false}, {false, true}},
     {"ended after a rename, names escaped alike", "T /f a%41 aA\nD\nE\n", {false, false}, {false, true}},
