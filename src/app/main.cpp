@@ -25,6 +25,45 @@ CommandLine::Result parseArguments(const std::vector<QByteArray>& raw)
     return command;
 }
 
+// The installed icon; when the theme lacks it, the copy installed beside the program.
+// An icon is made of that copy only when it is there: one of a missing file tries every
+// image format (loading each plugin and its libraries) to no avail, at every start from
+// the build folder.
+QIcon programIcon()
+{
+    QIcon icon = QIcon::fromTheme(QStringLiteral("filevane"));
+    const QString installed = QCoreApplication::applicationDirPath() +
+                              QStringLiteral("/../share/icons/hicolor/scalable/apps/filevane.svg");
+    if ((icon.isNull() || icon.availableSizes().isEmpty()) && QFileInfo::exists(installed))
+        icon = QIcon(installed);
+    return icon;
+}
+
+// Gives the windows their icon right after the next paint of widget: the lookup in the
+// icon theme takes about 3 ms, which the first sight of the list need not wait for.
+class IconAfterPaint : public QObject {
+public:
+    explicit IconAfterPaint(QWidget* widget) : QObject(widget) { widget->installEventFilter(this); }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !m_painted) {
+            m_painted = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    QApplication::setWindowIcon(programIcon());
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    bool m_painted = false;
+};
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -61,16 +100,6 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Filevane"));
     QApplication::setDesktopFileName(QStringLiteral("org.filevane.filevane"));
-    // The installed icon; when the theme lacks it, the copy installed beside the program.
-    // An icon is made of that copy only when it is there: one of a missing file tries every
-    // image format (loading each plugin and its libraries) to no avail, at every start
-    // from the build folder.
-    QIcon icon = QIcon::fromTheme(QStringLiteral("filevane"));
-    const QString installed = QCoreApplication::applicationDirPath() +
-                              QStringLiteral("/../share/icons/hicolor/scalable/apps/filevane.svg");
-    if ((icon.isNull() || icon.availableSizes().isEmpty()) && QFileInfo::exists(installed))
-        icon = QIcon(installed);
-    QApplication::setWindowIcon(icon);
     Translations::install();
     const CommandLine::Result command = parseArguments(raw);
     if (command.action == CommandLine::Action::Exit)
@@ -87,6 +116,7 @@ int main(int argc, char* argv[])
             std::fflush(stderr);
         });
         BenchHook::exitAfterNextPaint(window.list()->viewport());
+        new IconAfterPaint(window.list()->viewport());
     });
     return app.exec();
 }
